@@ -1,0 +1,57 @@
+# SPDX-License-Identifier: MIT
+# The two commands that matter: `make run` and `make test`. Both install what is
+# missing first, so a fresh Debian 12 machine needs nothing else.
+
+SANITIZE ?= 0
+JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS += -DTESSERAN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+else
+BUILD_DIR ?= build
+CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
+endif
+
+.PHONY: all deps configure build run test bench format format-check core-only clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/tesseran ]; then \
+	  $(BUILD_DIR)/tesseran; \
+	else \
+	  $(BUILD_DIR)/tesseran-sim --matches 1; \
+	fi
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tesseran-bench
+	@$(BUILD_DIR)/tesseran-bench
+
+# The core on its own, with no Qt anywhere on the include path.
+core-only: deps
+	@cmake -S . -B build-core -DTESSERAN_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build build-core -j $(JOBS)
+	@cd build-core && ctest --output-on-failure -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	@rm -rf build build-sanitize build-core

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+// The province-conquest campaign over the settings store.
+//
+// Nothing is cached: every rule reads the store afresh and writes each change
+// at once, so the campaign survives any exit. Each rule that changes the store
+// writes its values one after the other and then commits them with a single
+// Sync(), so a crash never keeps half of a change (a province without the
+// price paid for it, half a reset).
+//
+// Owner values outside 0..10 found in the store are read as Unowned by every
+// rule, so a damaged store can never make a rule index past a table.
+#pragma once
+
+#include "campaign/ProvinceMap.h"
+#include "engine/Host.h"
+#include "engine/SettingsStore.h"
+
+#include <array>
+
+namespace tesseran {
+
+// What NextTarget answers instead of a province.
+inline constexpr int NoTargetLeft = -1;    // every province next to the entry's own is its own
+inline constexpr int OwnsNoProvince = -2;  // the entry has lost every province
+
+// The owner of a province: an entry 0..9, or Unowned (also for an index that
+// is no province and for a stored value outside 0..10).
+int OwnerOf(SettingsStore& store, int province);
+// Ignored for an index that is no province or an owner outside 0..10.
+void SetOwner(SettingsStore& store, int province, int owner);
+
+// The entry's koku; 0 for an index that is no entry.
+int BalanceOf(SettingsStore& store, int entry);
+// Ignored for an index that is no entry.
+void SetBalance(SettingsStore& store, int entry, int balance);
+
+// Gives every province back to its initial owner and every entry a balance of
+// 0. With a host it first asks whether the player wants to lose the campaign
+// and changes nothing on No; without one it resets at once. Returns whether
+// it reset. The start-up marker ("Kunitori"/"INIT") is left alone.
+bool ResetCampaign(SettingsStore& store, Host* host);
+
+// At the view's start-up: resets the campaign once per store ("Kunitori"/"INIT").
+void InitialiseCampaignAtStartUp(SettingsStore& store);
+
+// At the end of a completed match: credits each participant's match total to
+// its entry (participants 0..3 are entries 5, 6, 2 and humanEntry), never below
+// zero and never above the largest 32-bit value. Returns the new balances by
+// participant.
+std::array<int, 4> CreditMatch(SettingsStore& store, const std::array<int, 4>& totals, int humanEntry);
+
+// The province the entry would take next: the cheapest province next to its
+// own that it does not own, the first one found on a tie (lowest own province
+// first, then in that province's neighbour-list order). NoTargetLeft when
+// there is none, OwnsNoProvince when the entry owns nothing.
+int NextTarget(SettingsStore& store, int entry);
+
+// Whether the province borders the human's territory, judged by the clicked
+// province's own neighbour list. Ownership of the province itself and the
+// price are the caller's to check.
+bool HumanMayTake(SettingsStore& store, int humanEntry, int province);
+
+// The entry takes the province and pays its price. The caller has checked the
+// neighbourhood and the balance. Returns false, changing nothing, for an index
+// that is no entry or no province.
+bool Take(SettingsStore& store, int entry, int province);
+
+// After a unification: resets without asking and asks for one more reset at
+// the next start-up.
+void OnUnification(SettingsStore& store);
+
+}  // namespace tesseran

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// The view's small shared helpers: messages, sounds, pauses, the hand
+// operations every rule uses, the announcements and the speed command.
+#include "engine/CTorvelView.h"
+
+#include "engine/StringTable.h"
+
+#include <algorithm>
+
+namespace tesseran {
+
+namespace {
+
+// Wave resources announcing a trump suit, and a suit requested by a joker lead.
+constexpr int TrumpSounds[4] = {144, 143, 145, 151};
+constexpr int RequestedSuitSounds[4] = {171, 172, 173, 174};
+
+bool IsSuit(int suit) { return suit >= 0 && suit < 4; }
+
+}  // namespace
+
+CTorvelView::CTorvelView(Host& host, SettingsStore& settings) : host_(host), settings_(settings) {}
+
+void CTorvelView::SetTrump(int suit) {
+    trump = suit;
+    host_.OnEvent({EngineEvent::Kind::TrumpSet, suit});
+}
+
+void CTorvelView::Message(int stringId, MessageIcon icon) { host_.ShowMessage(LoadString(stringId), icon); }
+
+bool CTorvelView::Ask(int stringId) { return host_.AskYesNo(LoadString(stringId)); }
+
+void CTorvelView::Sound(int waveId, SoundMode mode) {
+    if (soundOn == 1) host_.PlaySound(waveId, mode);
+}
+
+void CTorvelView::PauseTurn() {
+    host_.Pause(PauseMilliseconds());
+    host_.Repaint(false);
+}
+
+void CTorvelView::RemoveFromHand(int seat, int position) {
+    auto& cards = hand[seat];
+    for (int i = position; i + 1 < handCount[seat]; ++i) cards[i] = cards[i + 1];
+    --handCount[seat];
+    cards[handCount[seat]] = 0;
+}
+
+void CTorvelView::SortHands() {
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        std::sort(hand[seat].begin(), hand[seat].begin() + handCount[seat]);
+    }
+}
+
+int CTorvelView::FirstLeadPinHolder() const {
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        if (FindInHand(seat, FirstLeadPin()) >= 0) return seat;
+    }
+    return -1;
+}
+
+void CTorvelView::AnnounceTrump(int seat, int suit) {
+    if (!IsSuit(suit)) return;
+    host_.DrawBalloon(seat, Balloon::Trump, suit);
+    Sound(TrumpSounds[suit], SoundMode::Synchronous);
+    PauseTurn();
+}
+
+void CTorvelView::AnnounceRequestedSuit(int seat, int suit) {
+    if (!IsSuit(suit)) return;
+    host_.DrawBalloon(seat, Balloon::RequestedSuit, suit);
+    Sound(RequestedSuitSounds[suit], SoundMode::Synchronous);
+    PauseTurn();
+    requestedSuit = suit;
+}
+
+void CTorvelView::ChangeSpeed(int newSpeed) {
+    if (phase > 0) {
+        host_.StopTurnTimer();
+        if (!host_.StartTurnTimer(newSpeed * MillisecondsPerSpeedStep)) Message(30011, MessageIcon::Stop);
+    }
+    speed = newSpeed;
+    settings_.WriteInt("Settei", "Speed", newSpeed);
+}
+
+}  // namespace tesseran

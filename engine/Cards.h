@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// The vocabulary of the whole program: card codes, suits, ranks, seats.
+//
+// A card is its code everywhere: code = suit * 11 + rank. Ranks 7..10 are the
+// face cards the two groups fight over, rank 10 is the pin of its suit, code 0
+// is the joker (it computes as suit 0, rank 0, and every rule that tests a suit
+// excludes it explicitly). -1 means "no card" in every card-valued field.
+#pragma once
+
+#include <array>
+
+namespace tesseran {
+
+inline constexpr int NoCard = -1;
+inline constexpr int Joker = 0;
+inline constexpr int ClubPin = 10;
+inline constexpr int SpadePin = 43;
+
+inline constexpr int Clubs = 0;
+inline constexpr int Diamonds = 1;
+inline constexpr int Hearts = 2;
+inline constexpr int Spades = 3;
+
+inline constexpr int SeatCount = 4;
+inline constexpr int HumanSeat = 3;
+inline constexpr int HandSize = 10;
+inline constexpr int DeckSize = 40;
+inline constexpr int FaceCardCount = 16;
+inline constexpr int DiscardCapacity = 24;
+inline constexpr int CardCodeLimit = 44;  // every card code is below this
+
+// The 40 codes of the deck in ascending order, the order a deal starts from.
+inline constexpr std::array<int, DeckSize> Deck = {
+    0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 13, 14, 15, 16, 17, 18, 19, 20,
+    21, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 35, 36, 37, 38, 39, 40, 41, 42, 43};
+
+constexpr int SuitOf(int card) { return card / 11; }
+constexpr int RankOf(int card) { return card % 11; }
+constexpr int CardOf(int suit, int rank) { return suit * 11 + rank; }
+constexpr bool IsJoker(int card) { return card == Joker; }
+constexpr bool IsFace(int card) { return card > 0 && RankOf(card) >= 7; }
+constexpr int PinOf(int suit) { return CardOf(suit, 10); }
+
+// Index of a face card into faceOwner: clubs 7..10 are 0..3, diamonds 4..7, ...
+constexpr int FaceIndex(int card) { return SuitOf(card) * 4 + RankOf(card) - 7; }
+constexpr int FaceCardAt(int faceIndex) { return CardOf(faceIndex / 4, faceIndex % 4 + 7); }
+
+constexpr bool IsCardCode(int code) {
+    return code >= 0 && code < CardCodeLimit && code != 11 && code != 22 && code != 33 && code != 34;
+}
+
+constexpr int OppositeSeat(int seat) { return (seat + 2) % SeatCount; }
+
+}  // namespace tesseran

@@ -1,0 +1,357 @@
+// SPDX-License-Identifier: MIT
+// The match flow: start-up, the start of a match, a game and a battle, the
+// seeded deal, and the turn timer whose every tick lets one computer seat play
+// a card or closes a completed trick.
+#include "engine/CTorvelView.h"
+
+#include "campaign/Campaign.h"
+#include "engine/Random.h"
+#include "engine/StringTable.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace tesseran {
+
+namespace {
+
+// The entries the human may play as; anything else read from the store is stale.
+bool IsSelectableEntry(int entry) {
+    return entry == 0 || entry == 1 || entry == 3 || entry == 4 || entry == 7 || entry == 9;
+}
+
+// The roster entries of the three computer participants 0, 1 and 2.
+constexpr int ComputerEntries[3] = {5, 6, 2};
+
+constexpr int CardSound = 149;
+constexpr int LeadSound = 146;
+constexpr int PartnerSound = 148;
+
+}  // namespace
+
+void CTorvelView::StartUp() {
+    speed = settings_.ReadInt("Settei", "Speed", 9);
+    openMode = settings_.ReadInt("Settei", "OpenMode", 0);
+    soundOn = settings_.ReadInt("Settei", "Koukaon", 1);
+    ruleRemarks = settings_.ReadInt("Settei", "RuleRem", 1);
+    displayRemarks = settings_.ReadInt("Settei", "DspRem", 1);
+    remainingDisplay = settings_.ReadInt("Settei", "NokoriDsp", 1);
+    statusDisplay = settings_.ReadInt("Settei", "DspInfo", 1);
+    InitialiseCampaignAtStartUp(settings_);
+
+    phase = 0;
+    gameNo = 1;
+    shownCount = 0;
+    showingDiscards = 0;
+    angleDragging = 0;
+    entryNo = -1;
+    requestedSuit = -1;
+    currentSeat = HumanSeat;
+    luckySeat = -1;
+    participantAt = {0, 1, 2, 3};
+    for (auto& row : score) row.fill(0);
+    discard.fill(NoCard);
+    dragging = 0;
+}
+
+void CTorvelView::OnStartUpTimer() {
+    if (!host_.PrepareCardBacks()) {
+        Message(30061, MessageIcon::Stop);
+        return;
+    }
+    if (settings_.ReadInt("Settei", "AutoStart", 0) == 1) {
+        StartGame();
+        host_.Repaint(true);
+        return;
+    }
+    host_.Repaint(true);
+    if (ruleRemarks == 1) Message(30031);
+}
+
+bool CTorvelView::StartGame() {
+    if (gameNo == 1 && battleNo == 0) {
+        if (settings_.ReadInt("Settei", "AutoStart", 0) == 1) {
+            entryNo = settings_.ReadInt("Settei", "EntryNo", 0);
+            if (!IsSelectableEntry(entryNo)) entryNo = 0;
+        } else {
+            int choice = host_.ChooseEntry();
+            if (!IsSelectableEntry(choice)) return false;
+            entryNo = choice;
+            settings_.WriteInt("Settei", "EntryNo", entryNo);
+        }
+        for (int participant = 0; participant < 3; ++participant) {
+            participantName[participant] = RosterName(ComputerEntries[participant]);
+        }
+        participantName[3] = RosterName(entryNo);
+        host_.OnEvent({EngineEvent::Kind::MatchStarted});
+    }
+
+    StartGameState();
+    StartBattle();
+    Deal();
+    AssignRelation();
+
+    phase = 1;
+    host_.Repaint(true);
+
+    leader = std::max(FirstLeadPinHolder(), 0);
+    currentSeat = leader;
+
+    if (!host_.StartTurnTimer(PauseMilliseconds())) {
+        Message(30011, MessageIcon::Stop);
+        return false;
+    }
+    busy = 0;
+    return true;
+}
+
+void CTorvelView::StartGameState() {
+    battleNo = 0;
+    SetTrump(gameNo <= 9 ? (gameNo - 1) % 3 : Spades);
+    relation.fill(0);
+    revealed.fill(0);
+    relationKnown = 0;
+}
+
+void CTorvelView::StartBattle() {
+    battleNo += 1;
+    relatedNeeded = battleNo == 2 ? 8 : 9;
+    unrelatedNeeded = 17 - relatedNeeded;
+    relatedToGo = relatedNeeded;
+    unrelatedToGo = unrelatedNeeded;
+
+    faceLeft = FaceCardCount;
+    jokerLeft = 1;
+    suitLeft = {10, 10, 10, 9};
+
+    declaration = 0;
+    dragging = 0;
+    busy = 1;
+    showingPrevTrick = 0;
+    markedCard = 0;
+    lastPlayed = NoCard;
+    chosenIndex = -1;
+
+    handCount.fill(HandSize);
+    trick.fill(NoCard);
+    trickStrength.fill(-1);
+    faceCount.fill(-1);
+
+    numberPlayed.fill(0);
+    facePlayed.fill(0);
+    played.fill(0);
+    faceOwner.fill(-1);
+    discardCount = 0;
+    discard.fill(NoCard);
+}
+
+void CTorvelView::Deal() {
+    for (int i = 0; i < DeckSize; ++i) hand[i / HandSize][i % HandSize] = Deck[i];
+
+    // The seed is the clock's second + 60 * minute + hour, each part -1 when the
+    // clock cannot be read; deals are reproducible from it.
+    auto now = host_.Now();
+    int seed = now ? now->second + 60 * now->minute + now->hour : -1 - 60 - 1;
+    ShuffleHands(static_cast<std::uint32_t>(seed));
+    SortHands();
+    if (ArrangeDeclarationHand() != 0) SortHands();
+    host_.OnEvent({EngineEvent::Kind::Dealt, seed});
+}
+
+// 200 swaps of two cards: for each, seat a = a draw mod 10, drawn again until
+// it is at most 3; position i = draw mod 10; seat b and position j the same way.
+void CTorvelView::ShuffleHands(std::uint32_t seed) {
+    Lcg random(seed);
+    auto draw = [&random] { return static_cast<unsigned>(random.Draw()) % 10u; };
+    auto drawSeat = [&draw] {
+        unsigned seat = draw();
+        while (seat > 3u) seat = draw();
+        return seat;
+    };
+    for (int swap = 0; swap < 200; ++swap) {
+        unsigned a = drawSeat();
+        unsigned i = draw();
+        unsigned b = drawSeat();
+        unsigned j = draw();
+        std::swap(hand[a][i], hand[b][j]);
+    }
+}
+
+void CTorvelView::AssignRelation() {
+    int keyCard = CardOf(trump, 7);
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        bool joker = FindInHand(seat, Joker) >= 0;
+        bool key = FindInHand(seat, keyCard) >= 0;
+        if (joker && key) {
+            relation[seat] = 1;
+            relation[OppositeSeat(seat)] = 2;
+            break;
+        }
+        if (joker) relation[seat] = 1;
+        if (key) relation[seat] = 2;
+    }
+    host_.OnEvent({EngineEvent::Kind::RelationSet});
+}
+
+void CTorvelView::RevealPlayedKeyCards() {
+    if (battleNo != 1 || relationKnown != 0) return;
+    int shown = static_cast<int>(std::count(revealed.begin(), revealed.end(), 2));
+    if (shown >= 2) return;
+    int seat = currentSeat == 0 ? 3 : currentSeat - 1;
+    int card = trick[seat];
+    if (card == NoCard) return;
+    if (card != Joker && card != CardOf(trump, 7)) return;
+    revealed[seat] = 2;
+    if (shown == 1) {
+        relationKnown = 1;
+        for (int s = 0; s < SeatCount; ++s) revealed[s] = IsRelated(s) ? 2 : 1;
+    }
+}
+
+void CTorvelView::TurnTick() {
+    if (dragging != 0 || busy != 0) return;
+
+    RevealPlayedKeyCards();
+
+    if (std::none_of(trick.begin(), trick.end(), [](int card) { return card == NoCard; })) {
+        CloseTrick();
+        return;
+    }
+    PlayComputerCard();
+}
+
+// Steps 3..5 of a tick: the human's turn begins, or a computer plays a card.
+void CTorvelView::PlayComputerCard() {
+    if (currentSeat == HumanSeat) {
+        host_.Repaint(true);
+        busy = 1;
+        return;
+    }
+    int seat = currentSeat;
+    int position;
+    if (seat == leader) {
+        if (handCount[seat] == HandSize) {
+            if (battleNo >= 2) {
+                for (int partner = 0; partner < 3; ++partner) {
+                    if (partner != seat && IsRelated(partner)) {
+                        host_.DrawMarker(partner, Marker::Partner);
+                        Sound(PartnerSound, SoundMode::Synchronous);
+                        PauseTurn();
+                        break;
+                    }
+                }
+            }
+            host_.DrawMarker(seat, Marker::Lead);
+            Sound(LeadSound, SoundMode::Synchronous);
+            PauseTurn();
+        }
+        position = ChooseLeadCard();
+    } else {
+        position = ChooseFollowCard();
+    }
+    // The decisions keep to the rules; a position outside the hand would be a
+    // fault of theirs, and must still never read outside the hand.
+    if (position < 0 || position >= handCount[seat]) position = 0;
+    int card = hand[seat][position];
+    lastPlayed = card;
+    if (seat == leader && card != Joker) requestedSuit = SuitOf(card);
+    chosenIndex = position;
+
+    RemoveFromHand(seat, position);
+    PutCardOnTable(seat, card);
+    currentSeat += 1;
+    host_.Repaint(true);
+    Sound(CardSound, SoundMode::Asynchronous);
+}
+
+void CTorvelView::PutCardOnTable(int seat, int card) {
+    trick[seat] = card;
+    if (IsFace(card)) {
+        facePlayed[SuitOf(card)] += 1;
+    } else if (card != Joker) {
+        numberPlayed[SuitOf(card)] += 1;
+    }
+    played[card] = 1;
+    host_.OnEvent({EngineEvent::Kind::CardPlayed, seat, card});
+}
+
+void CTorvelView::CloseTrick() {
+    prevTrick = trick;
+    int winner = TrickWinner();
+    CaptureTrick(winner);
+    host_.OnEvent({EngineEvent::Kind::TrickClosed, winner});
+
+    faceCount.fill(0);
+    for (int owner : faceOwner) {
+        if (owner >= 0) faceCount[owner] += 1;
+    }
+    int relatedTally = 0;
+    int unrelatedTally = 0;
+    for (int seat = 0; seat < SeatCount; ++seat) (IsRelated(seat) ? relatedTally : unrelatedTally) += faceCount[seat];
+
+    busy = 1;
+    int answer = JudgeBattle(winner, relatedTally, unrelatedTally);
+
+    if (answer == BattleGoesOn) {
+        UpdateToGo(relatedTally, unrelatedTally);
+        for (int card : trick) {
+            if (card == Joker) {
+                jokerLeft = 0;
+            } else {
+                suitLeft[SuitOf(card)] -= 1;
+            }
+        }
+        faceLeft = FaceCardCount - std::accumulate(faceCount.begin(), faceCount.end(), 0);
+        trick.fill(NoCard);
+        leader = currentSeat = winner;
+        busy = 0;
+        PlayComputerCard();
+        return;
+    }
+    if (answer == NextBattleFollows) {
+        NextBattle();
+        if (phase == 2) return;
+        currentSeat = leader;
+        busy = 0;
+        PlayComputerCard();
+        return;
+    }
+
+    host_.OnEvent({EngineEvent::Kind::GameScored, gameNo});
+    gameNo += 1;
+    if (gameNo <= 10) {
+        StartGame();
+        return;
+    }
+    FinishMatch();
+}
+
+void CTorvelView::FinishMatch() {
+    scoreShown = 1;
+    host_.Repaint(false);
+
+    std::array<int, SeatCount> totals{};
+    for (int participant = 0; participant < SeatCount; ++participant) {
+        for (const auto& row : score) totals[participant] += row[participant];
+    }
+    auto balances = CreditMatch(settings_, totals, entryNo);
+    for (int participant = 0; participant < SeatCount; ++participant) {
+        int entry = participant < 3 ? ComputerEntries[participant] : entryNo;
+        host_.OnEvent({EngineEvent::Kind::Credited, entry, balances[participant]});
+    }
+
+    if (!Ask(30018)) {
+        host_.CloseMainWindow();
+        return;
+    }
+    for (auto& row : score) row.fill(0);
+    gameNo = 1;
+    battleNo = 0;
+    scoreShown = 0;
+    host_.Repaint(true);
+    // A new match whose entry dialog is cancelled must leave the start command
+    // available again, or the player would be locked out of the table.
+    if (!StartGame()) phase = 0;
+}
+
+}  // namespace tesseran

@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+// The follow rules of the computer seats.
+//
+// "Else" between the steps means "if the steps before found no card": a step
+// whose condition holds but which finds nothing in the hand hands over to the
+// next one. Strengths compared with the holder of the trick are those of the
+// trick itself, except that a face card of the requested suit is always taken
+// at code + 100, even when the requested suit is the trump suit.
+#include "players/FollowRules.h"
+
+#include "players/HandSearch.h"
+
+namespace tesseran::computer {
+
+namespace {
+
+constexpr int TrumpBonus = 200;
+constexpr int RequestedBonus = 100;
+constexpr int FallbackFollow = 1;
+
+int FaceCardsInTrick(const GameState& state) {
+    int count = 0;
+    for (int card : state.trick) {
+        if (card != NoCard && IsFace(card)) ++count;
+    }
+    return count;
+}
+
+int CardsInTrick(const GameState& state) {
+    int count = 0;
+    for (int card : state.trick) {
+        if (card != NoCard) ++count;
+    }
+    return count;
+}
+
+bool JokerInTrick(const GameState& state) {
+    for (int card : state.trick) {
+        if (card == Joker) return true;
+    }
+    return false;
+}
+
+bool HighCardInTrick(const GameState& state) {
+    for (int card : state.trick) {
+        if (card != NoCard && card != Joker && RankOf(card) >= 9) return true;
+    }
+    return false;
+}
+
+// The face cards the current seat's group still has to take.
+int StillNeeded(const GameState& state) {
+    return state.IsRelated(state.currentSeat) ? state.relatedToGo : state.unrelatedToGo;
+}
+
+// Whether the current seat plays last in this trick.
+bool PlaysLast(const GameState& state) { return state.currentSeat == (state.leader + 3) % SeatCount; }
+
+// The partner's pin of the requested suit lies in the trick.
+bool PartnerPinInTrick(const GameState& state) {
+    return IsSuit(state.requestedSuit) && PlayedBySide(state, state.currentSeat, PinOf(state.requestedSuit));
+}
+
+CardTest NonTrumpSevenOrEight(int trump) {
+    return [trump](int card) { return SuitOf(card) != trump && (RankOf(card) == 7 || RankOf(card) == 8); };
+}
+
+CardTest TrumpAbove(int trump, int strength) {
+    return [trump, strength](int card) { return SuitOf(card) == trump && card + TrumpBonus > strength; };
+}
+
+// The last resort of several rules: a number card of any suit, else the
+// lowest face card by rank.
+int LowestCardAnySuit(const GameState& state) {
+    return FindFirstOf(state, state.currentSeat,
+                       {[](int card) { return !IsFace(card); }, OfRank(7), OfRank(8), OfRank(9), OfRank(10)});
+}
+
+// Two cards left with an enemy holding the joker: the joker will take the
+// next trick, so a face card of the requested suit is kept back for the last.
+int KeepFaceFromEnemyJoker(const GameState& state) {
+    const int seat = state.currentSeat;
+    for (int other = 0; other < SeatCount; ++other) {
+        if (other == seat || state.SameSide(other, seat) || !state.HoldsJoker(other)) continue;
+        // The joker computes as a non-face club here.
+        const int first = state.hand[seat][0];
+        const int second = state.hand[seat][1];
+        const bool bothRequested =
+            SuitOf(first) == state.requestedSuit && SuitOf(second) == state.requestedSuit;
+        if (bothRequested && IsFace(first) != IsFace(second)) return IsFace(first) ? 1 : 0;
+        return NotFound;
+    }
+    return NotFound;
+}
+
+}  // namespace
+
+int FollowJokerThreshold(int participant) {
+    switch (participant) {
+        case 0:
+            return 4;
+        case 1:
+            return 3;
+        case 2:
+            return 5;
+        default:
+            return 6;
+    }
+}
+
+bool PlayJokerWhenFollowing(CTorvelView& view) {
+    const int seat = view.currentSeat;
+    const int count = HandLength(view, seat);
+    const int requested = view.requestedSuit;
+    const int trump = view.trump;
+    if (count == HandSize) return false;
+    const int holderStrength = view.RightStrength();
+    if (holderStrength == 0) return false;
+    if (count == 2) return true;
+
+    const int faces = FaceCardsInTrick(view);
+    if (faces >= 3) return true;
+    if (faces >= 1 && faces >= StillNeeded(view)) return true;
+
+    const int requestedCount = CountOfSuit(view, seat, requested);
+    if (requestedCount == 0 && CountOfSuit(view, seat, trump) > 0) {
+        if (faces == 0) return false;
+        if (count < 2) return true;
+        for (int position = 1; position < count; ++position) {
+            const int card = view.hand[seat][position];
+            if (SuitOf(card) == trump && card + TrumpBonus > holderStrength) return false;
+        }
+        return true;
+    }
+
+    if (requestedCount > 0) {
+        bool allFace = true;
+        for (int position = 0; position < count; ++position) {
+            const int card = view.hand[seat][position];
+            if (card != Joker && SuitOf(card) == requested && !IsFace(card)) allFace = false;
+        }
+        if (allFace) {
+            for (int position = 1; position < count; ++position) {
+                const int card = view.hand[seat][position];
+                if (SuitOf(card) == requested && IsFace(card)) return card + RequestedBonus < holderStrength;
+            }
+        }
+    }
+
+    const int threshold = FollowJokerThreshold(view.participantAt[seat]);
+    return count > threshold ? faces >= 2 : faces >= 1;
+}
+
+int OurTrickCard(const CTorvelView& view) {
+    const int seat = view.currentSeat;
+    const int requested = view.requestedSuit;
+    const int trump = view.trump;
+    int position = NotFound;
+    if (CountOfSuit(view, seat, requested) > 0) {
+        // Give the partner the smallest face card that still counts.
+        position = view.FindInHand(seat, CardOf(requested, 7));
+        if (position < 0) position = view.FindInHand(seat, CardOf(requested, 8));
+        if (position < 0) position = FindFirst(view, seat, OfSuit(requested));
+    } else {
+        position =
+            FindFirstOf(view, seat,
+                        {NotOfSuitWithRank(trump, 7), NotOfSuitWithRank(trump, 8),
+                         [trump](int card) { return SuitOf(card) != trump && !IsFace(card); },
+                         NotOfSuitWithRank(trump, 9), NotOfSuitWithRank(trump, 10)});
+    }
+    return position >= 0 ? position : 0;
+}
+
+int TheirTrickCard(const CTorvelView& view, int holderStrength) {
+    const int seat = view.currentSeat;
+    const int requested = view.requestedSuit;
+    const int trump = view.trump;
+    if (CountOfSuit(view, seat, requested) > 0) {
+        const int position = FindFirstOf(
+            view, seat,
+            {[requested, holderStrength](int card) {
+                 return SuitOf(card) == requested && IsFace(card) && card + RequestedBonus > holderStrength;
+             },
+             OfSuit(requested)});
+        if (position != NotFound) return position;
+    }
+    if (CountOfSuit(view, seat, requested) == 0 && requested != trump && FaceCardsInTrick(view) > 0) {
+        const int position = FindFirst(view, seat, TrumpAbove(trump, holderStrength));
+        if (position != NotFound) return position;
+    }
+    const int position = LowestCardAnySuit(view);
+    return position != NotFound ? position : 0;
+}
+
+int FollowCard(CTorvelView& view) {
+    const int seat = view.currentSeat;
+    const int count = HandLength(view, seat);
+    const int requested = view.requestedSuit;
+    const int trump = view.trump;
+
+    if (view.HoldsJoker(seat) && PlayJokerWhenFollowing(view)) return 0;
+    if (count <= 1) return 0;
+
+    const int requestedCount = CountOfSuit(view, seat, requested);
+
+    // The last player feeds a face card to its own side's trick when it cannot follow.
+    if (PlaysLast(view) && view.RightStrength() == 0 && requestedCount == 0) {
+        const int position = FindFirst(view, seat, NonTrumpSevenOrEight(trump));
+        if (position != NotFound) return position;
+    }
+
+    if (count == 2) {
+        const int position = KeepFaceFromEnemyJoker(view);
+        if (position != NotFound) return position;
+    }
+
+    const int holderStrength = view.RightStrength();
+    if ((JokerInTrick(view) || CardsInTrick(view) == 3) && holderStrength >= 0) {
+        return holderStrength == 0 ? OurTrickCard(view) : TheirTrickCard(view, holderStrength);
+    }
+
+    if (requestedCount > 0) {
+        if (PartnerPinInTrick(view)) {
+            const int position = FindFirst(view, seat, [requested](int card) {
+                return SuitOf(card) == requested && (RankOf(card) == 7 || RankOf(card) == 8);
+            });
+            if (position != NotFound) return position;
+        }
+        const int pin = view.FindInHand(seat, PinOf(requested));
+        if (pin >= 0) return pin;
+        const int position = FindFirst(view, seat, OfSuit(requested));
+        if (position != NotFound) return position;
+    } else {
+        if (PartnerPinInTrick(view)) {
+            const int position = FindFirst(view, seat, NonTrumpSevenOrEight(trump));
+            if (position != NotFound) return position;
+        }
+        int position = NotFound;
+        if (holderStrength == 0) {
+            position = FindFirst(view, seat, [trump](int card) { return SuitOf(card) != trump && !IsFace(card); });
+        } else if (holderStrength > 0 && requested != trump && HighCardInTrick(view)) {
+            position = FindFirst(view, seat, TrumpAbove(trump, holderStrength));
+        }
+        if (position != NotFound) return position;
+    }
+
+    const int position = LowestCardAnySuit(view);
+    return position != NotFound ? position : FallbackFollow;
+}
+
+}  // namespace tesseran::computer

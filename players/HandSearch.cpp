@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// Searches through one seat's hand, shared by the lead and follow rules.
+#include "players/HandSearch.h"
+
+#include <algorithm>
+
+namespace tesseran::computer {
+
+int HandLength(const GameState& state, int seat) {
+    if (!IsSeat(seat)) return 0;
+    return std::clamp(state.handCount[seat], 0, HandSize);
+}
+
+int FindFirst(const GameState& state, int seat, const CardTest& test) {
+    if (!IsSeat(seat)) return NotFound;
+    const int length = HandLength(state, seat);
+    const int start = state.HoldsJoker(seat) ? 1 : 0;
+    for (int position = start; position < length; ++position) {
+        const int card = state.hand[seat][position];
+        if (card != Joker && test(card)) return position;
+    }
+    return NotFound;
+}
+
+int FindFirstOf(const GameState& state, int seat, std::initializer_list<CardTest> tests) {
+    for (const CardTest& test : tests) {
+        const int position = FindFirst(state, seat, test);
+        if (position != NotFound) return position;
+    }
+    return NotFound;
+}
+
+int CountOfSuit(const GameState& state, int seat, int suit) {
+    const int length = HandLength(state, seat);
+    int count = 0;
+    for (int position = 0; position < length; ++position) {
+        const int card = state.hand[seat][position];
+        if (card != Joker && SuitOf(card) == suit) ++count;
+    }
+    return count;
+}
+
+bool IsTopRemaining(const GameState& state, int card) {
+    if (card == Joker || RankOf(card) == 10) return true;
+    if (!IsCardCode(card)) return false;
+    for (int higher = card + 1; higher <= PinOf(SuitOf(card)); ++higher) {
+        if (state.played[higher] != 1) return false;
+    }
+    return true;
+}
+
+bool PlayedBySide(const GameState& state, int seat, int card) {
+    if (!IsSeat(seat) || card == NoCard) return false;
+    for (int other = 0; other < SeatCount; ++other) {
+        if (state.trick[other] == card && state.SameSide(other, seat)) return true;
+    }
+    return false;
+}
+
+int ClampToHand(const GameState& state, int seat, int position) {
+    const int length = HandLength(state, seat);
+    if (length == 0) return 0;
+    return std::clamp(position, 0, length - 1);
+}
+
+}  // namespace tesseran::computer

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// Searches through one seat's hand: the building blocks of every card choice
+// the computer seats make.
+//
+// Hands are sorted by card code, so the first card a search finds is the one of
+// the lowest suit and, within that suit, of the lowest rank. The joker stands at
+// position 0 whenever it is held and no search ever returns it: a computer plays
+// the joker only where a rule deliberately answers position 0.
+#pragma once
+
+#include "engine/GameState.h"
+
+#include <functional>
+#include <initializer_list>
+
+namespace tesseran::computer {
+
+inline constexpr int NotFound = -1;
+
+// A test on one card code.
+using CardTest = std::function<bool(int card)>;
+
+constexpr bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
+constexpr bool IsSuit(int suit) { return suit >= Clubs && suit <= Spades; }
+
+// How many positions of a seat's hand are valid, kept inside the array even
+// when the count in the state is odd.
+int HandLength(const GameState& state, int seat);
+
+// The first position, from position 1 when the seat holds the joker and from 0
+// otherwise, whose card passes the test; NotFound when none does.
+int FindFirst(const GameState& state, int seat, const CardTest& test);
+
+// Tries the tests in turn and answers the first position the earliest
+// successful test finds: "the first card of rank 7, else of rank 8, ...".
+int FindFirstOf(const GameState& state, int seat, std::initializer_list<CardTest> tests);
+
+// Cards of a suit in a seat's hand, the joker not counted.
+int CountOfSuit(const GameState& state, int seat, int suit);
+
+// Whether a card is the highest one of its suit still unplayed: the joker and
+// the pins always are; any other card once every higher card of its suit has
+// been played in this battle. Cards still held, even by the asking seat, count
+// as unplayed.
+bool IsTopRemaining(const GameState& state, int card);
+
+// Whether a card lies on the table in the current trick, put there by a seat
+// on the given seat's side.
+bool PlayedBySide(const GameState& state, int seat, int card);
+
+// The position a decision returns, forced into the seat's hand so that the
+// engine never takes a card from outside it.
+int ClampToHand(const GameState& state, int seat, int position);
+
+// Ready-made tests.
+inline CardTest OfSuit(int suit) {
+    return [suit](int card) { return card != Joker && SuitOf(card) == suit; };
+}
+inline CardTest OfRank(int rank) {
+    return [rank](int card) { return card != Joker && RankOf(card) == rank; };
+}
+inline CardTest NotOfSuitWithRank(int suit, int rank) {
+    return [suit, rank](int card) { return card != Joker && SuitOf(card) != suit && RankOf(card) == rank; };
+}
+
+}  // namespace tesseran::computer

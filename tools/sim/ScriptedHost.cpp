@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+#include "sim/ScriptedHost.h"
+
+#include "engine/StringTable.h"
+
+#include <map>
+
+namespace tesseran::sim {
+
+namespace {
+
+constexpr int SecondsPerDay = 24 * 60 * 60;
+
+// The message that announces each result.
+const std::map<int, ResultKind>& ResultMessages() {
+    static const std::map<int, ResultKind> messages = {
+        {30019, ResultKind::RelatedWin},
+        {30021, ResultKind::UnrelatedWin},
+        {30020, ResultKind::Skunk},
+        {30022, ResultKind::ReverseSkunk},
+        {30024, ResultKind::Sixteen},
+        {30023, ResultKind::SixteenFailed},
+        {30026, ResultKind::ReverseSixteen},
+        {30025, ResultKind::ReverseSixteenFailed},
+        {30044, ResultKind::DeclaredSkunk},
+        {30043, ResultKind::DeclaredSkunkFailed},
+        {30046, ResultKind::DeclaredSixteen},
+        {30045, ResultKind::DeclaredSixteenFailed},
+        {30048, ResultKind::DeclaredReverseSkunk},
+        {30047, ResultKind::DeclaredReverseSkunkFailed},
+        {30007, ResultKind::DeclaredReverseSixteen},
+        {30049, ResultKind::DeclaredReverseSixteenFailed},
+    };
+    return messages;
+}
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\n') {
+            out += "\\n";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string CardList(const GameState& state, int seat) {
+    std::string out;
+    for (int i = 0; i < state.handCount[seat]; ++i) {
+        if (i > 0) out += ',';
+        out += std::to_string(state.hand[seat][i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+const char* ResultKindName(ResultKind kind) {
+    static const char* const names[] = {
+        "related win",
+        "unrelated win",
+        "skunk",
+        "reverse skunk",
+        "16",
+        "16 failed",
+        "reverse 16",
+        "reverse 16 failed",
+        "declared skunk",
+        "declared skunk failed",
+        "declared 16",
+        "declared 16 failed",
+        "declared reverse skunk",
+        "declared reverse skunk failed",
+        "declared reverse 16",
+        "declared reverse 16 failed",
+    };
+    return names[static_cast<int>(kind)];
+}
+
+ScriptedHost::ScriptedHost(int startSecond, int matches, std::ostream* trace)
+    : clockSecond_(startSecond % SecondsPerDay), matchesWanted_(matches), trace_(trace) {}
+
+void ScriptedHost::Line(const std::string& text) {
+    if (trace_ != nullptr) *trace_ << text << '\n';
+}
+
+void ScriptedHost::ShowMessage(std::string_view text, MessageIcon) {
+    for (const auto& [id, kind] : ResultMessages()) {
+        if (text == LoadString(id)) results_[static_cast<int>(kind)] += 1;
+    }
+    if (trace_ != nullptr) Line("msg " + Escaped(text));
+}
+
+bool ScriptedHost::AskYesNo(std::string_view text) {
+    bool answer = true;
+    if (text == LoadString(30018)) {
+        matchesFinished_ += 1;
+        answer = matchesFinished_ < matchesWanted_;
+    }
+    if (trace_ != nullptr) Line(std::string("ask ") + (answer ? "yes " : "no ") + Escaped(text));
+    return answer;
+}
+
+std::optional<LocalTime> ScriptedHost::Now() {
+    LocalTime now;
+    now.year = 2026;
+    now.month = 1;
+    now.day = 1;
+    now.hour = clockSecond_ / 3600;
+    now.minute = clockSecond_ / 60 % 60;
+    now.second = clockSecond_ % 60;
+    clockSecond_ = (clockSecond_ + 1) % SecondsPerDay;
+    return now;
+}
+
+void ScriptedHost::OnEvent(const EngineEvent& event) {
+    using Kind = EngineEvent::Kind;
+    switch (event.kind) {
+        case Kind::MatchStarted:
+            matchesStarted_ += 1;
+            break;
+        case Kind::Dealt:
+            battlesDealt_ += 1;
+            break;
+        case Kind::GameScored:
+            gamesPlayed_ += 1;
+            break;
+        default:
+            break;
+    }
+    if (trace_ == nullptr || state_ == nullptr) return;
+    const GameState& state = *state_;
+
+    auto number = [](int value) { return std::to_string(value); };
+    switch (event.kind) {
+        case Kind::MatchStarted:
+            Line("match " + number(matchesStarted_));
+            break;
+        case Kind::TrumpSet:
+            Line("trump " + number(event.a));
+            break;
+        case Kind::Dealt:
+            Line("deal g=" + number(state.gameNo) + " b=" + number(state.battleNo) + " seed=" + number(event.a));
+            for (int seat = 0; seat < SeatCount; ++seat) Line("hand " + number(seat) + " " + CardList(state, seat));
+            break;
+        case Kind::RelationSet:
+            Line("relation " + number(state.relation[0]) + " " + number(state.relation[1]) + " " +
+                 number(state.relation[2]) + " " + number(state.relation[3]));
+            break;
+        case Kind::SeatsSwapped:
+            Line("swap " + number(event.a) + " " + number(event.b));
+            break;
+        case Kind::ShowCardsPlaced:
+            Line("show " + number(event.a) + " " + number(event.b));
+            break;
+        case Kind::CardPlayed:
+            Line("play " + number(event.a) + " " + number(event.b));
+            break;
+        case Kind::TrickClosed:
+            Line("trick " + number(event.a));
+            break;
+        case Kind::GameScored: {
+            const auto& row = state.score[event.a - 1];
+            Line("score g=" + number(event.a) + " " + number(row[0]) + " " + number(row[1]) + " " + number(row[2]) +
+                 " " + number(row[3]));
+            break;
+        }
+        case Kind::Credited:
+            Line("credit " + number(event.a) + " " + number(event.b));
+            break;
+    }
+}
+
+}  // namespace tesseran::sim

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// The simulator's Host: a virtual clock, scripted answers, and a trace of
+// everything the core shows or reports, one event a line.
+#pragma once
+
+#include "engine/GameState.h"
+#include "engine/Host.h"
+
+#include <array>
+#include <ostream>
+#include <string>
+
+namespace tesseran::sim {
+
+// The results a battle can end with, in the order the summary lists them.
+enum class ResultKind {
+    RelatedWin,
+    UnrelatedWin,
+    Skunk,
+    ReverseSkunk,
+    Sixteen,
+    SixteenFailed,
+    ReverseSixteen,
+    ReverseSixteenFailed,
+    DeclaredSkunk,
+    DeclaredSkunkFailed,
+    DeclaredSixteen,
+    DeclaredSixteenFailed,
+    DeclaredReverseSkunk,
+    DeclaredReverseSkunkFailed,
+    DeclaredReverseSixteen,
+    DeclaredReverseSixteenFailed,
+    Count
+};
+
+const char* ResultKindName(ResultKind kind);
+
+class ScriptedHost : public Host {
+public:
+    // startSecond: seconds after midnight of the virtual clock's first reading.
+    ScriptedHost(int startSecond, int matches, std::ostream* trace);
+    // The state whose deals, relations and scores the trace prints.
+    void Observe(const GameState& state) { state_ = &state; }
+
+    void ShowMessage(std::string_view text, MessageIcon icon) override;
+    bool AskYesNo(std::string_view text) override;
+    void Pause(int) override {}
+    void Repaint(bool) override {}
+    void PlaySound(int, SoundMode) override {}
+    void DrawMarker(int, Marker) override {}
+    void DrawBalloon(int, Balloon, int) override {}
+    int ChooseSuit(SuitDialogMode) override { return Clubs; }
+    // The human never plays the joker as a first card (another card always
+    // passes), so the declaration dialog withdraws if it is ever asked.
+    int ChooseDeclaration(bool) override { return 0; }
+    int ChooseEntry() override { return -1; }
+    bool StartTurnTimer(int) override {
+        timerRunning_ = true;
+        return true;
+    }
+    void StopTurnTimer() override { timerRunning_ = false; }
+    bool PrepareCardBacks() override { return true; }
+    std::optional<LocalTime> Now() override;
+    void CloseMainWindow() override { closed_ = true; }
+    void OnEvent(const EngineEvent& event) override;
+
+    bool closed() const { return closed_; }
+    bool timerRunning() const { return timerRunning_; }
+    int matchesStarted() const { return matchesStarted_; }
+    int gamesPlayed() const { return gamesPlayed_; }
+    int battlesDealt() const { return battlesDealt_; }
+    const std::array<int, static_cast<int>(ResultKind::Count)>& results() const { return results_; }
+
+private:
+    void Line(const std::string& text);
+
+    const GameState* state_ = nullptr;
+    int clockSecond_;
+    int matchesWanted_;
+    std::ostream* trace_;
+    bool closed_ = false;
+    bool timerRunning_ = false;
+    int matchesStarted_ = 0;
+    int matchesFinished_ = 0;
+    int gamesPlayed_ = 0;
+    int battlesDealt_ = 0;
+    std::array<int, static_cast<int>(ResultKind::Count)> results_{};
+};
+
+}  // namespace tesseran::sim

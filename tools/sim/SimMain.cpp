@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+// tesseran-sim: plays whole matches on the game core with a scripted human, to
+// test the rules, to measure them, and to study the computer players.
+#include "sim/Simulation.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: tesseran-sim [--matches N] [--start HH:MM:SS] [--entry E] [--trace] [--check]\n"
+    "  --matches N       matches to play (default 1)\n"
+    "  --start HH:MM:SS  the virtual clock's first reading (default 00:00:00)\n"
+    "  --entry E         the roster entry the human plays as (default 0)\n"
+    "  --trace           print every event, one a line, instead of the summary\n"
+    "  --check           verify the game state after every play and trick\n";
+
+int Fail(const std::string& message) {
+    std::cerr << "tesseran-sim: " << message << "\n" << Usage;
+    return 2;
+}
+
+bool ParseCount(const char* text, int& value) {
+    char* end = nullptr;
+    long parsed = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || parsed < 0 || parsed > 100000000) return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace tesseran::sim;
+    SimulationOptions options;
+    bool trace = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string argument = argv[i];
+        auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (argument == "--trace") {
+            trace = true;
+        } else if (argument == "--check") {
+            options.check = true;
+        } else if (argument == "--matches") {
+            const char* text = value();
+            if (text == nullptr || !ParseCount(text, options.matches) || options.matches < 1) {
+                return Fail("--matches takes a whole number of at least 1");
+            }
+        } else if (argument == "--entry") {
+            const char* text = value();
+            if (text == nullptr || !ParseCount(text, options.entry) || options.entry > 9) {
+                return Fail("--entry takes a roster entry from 0 to 9");
+            }
+        } else if (argument == "--start") {
+            const char* text = value();
+            auto seconds = text == nullptr ? std::nullopt : ParseTimeOfDay(text);
+            if (!seconds) return Fail("--start takes a time of day as HH:MM:SS");
+            options.startSecond = *seconds;
+        } else if (argument == "--help" || argument == "-h") {
+            std::cout << Usage;
+            return 0;
+        } else {
+            return Fail("unknown option " + argument);
+        }
+    }
+
+    std::ios::sync_with_stdio(false);
+    auto started = std::chrono::steady_clock::now();
+    SimulationResult result = RunSimulation(options, trace ? &std::cout : nullptr);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::cout.flush();
+
+    if (result.violation) {
+        std::cerr << "tesseran-sim: check failed: " << *result.violation << "\n";
+        return 1;
+    }
+    if (trace) return 0;
+
+    std::cout << "matches: " << result.matches << "\n"
+              << "games: " << result.games << "\n"
+              << "battles: " << result.battles << "\n"
+              << "results:\n";
+    for (int kind = 0; kind < static_cast<int>(ResultKind::Count); ++kind) {
+        std::cout << "  " << ResultKindName(static_cast<ResultKind>(kind)) << ": " << result.results[kind] << "\n";
+    }
+    std::cout << "matches per second: " << static_cast<long>(seconds > 0 ? result.matches / seconds : 0) << "\n";
+    return 0;
+}

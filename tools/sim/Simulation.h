@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// Whole matches played headless on the core: three computer seats and a
+// scripted human at seat 3, paced by calling the turn timer's handler directly.
+#pragma once
+
+#include "sim/ScriptedHost.h"
+
+#include <array>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace tesseran::sim {
+
+struct SimulationOptions {
+    int matches = 1;
+    int startSecond = 0;  // the virtual clock's first reading, seconds after midnight
+    int entry = 0;        // "EntryNo" in the settings
+    bool check = false;   // verify the state's invariants after every play and trick
+};
+
+struct SimulationResult {
+    int matches = 0;
+    int games = 0;
+    int battles = 0;
+    std::array<int, static_cast<int>(ResultKind::Count)> results{};
+    std::optional<std::string> violation;  // the first broken invariant, with --check
+};
+
+SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* trace);
+
+// "HH:MM:SS" to seconds after midnight; nothing when the text is not a time of day.
+std::optional<int> ParseTimeOfDay(const std::string& text);
+
+}  // namespace tesseran::sim
