@@ -80,18 +80,25 @@ int CFudaDashi::ChooseLeadCard() {
     if (!IsSeat(seat)) return 0;
     const int count = computer::HandLength(*this, seat);
 
-    // Leading the joker requests a suit; in the first trick of a battle it
-    // carries out the declaration a prearranged hand was dealt for, and
-    // requests the trump.
-    const auto leadJoker = [this, seat, count]() {
+    // A computer's joker lead names its requested suit in a balloon at its
+    // seat, with the suit's sound and a pause, while the turn timer waits.
+    const auto request = [this, seat](int suit) {
+        busy = 1;
+        AnnounceRequestedSuit(seat, suit);
+        requestedSuit = suit;
+        busy = 0;
+    };
+
+    // Whether to lead the joker now, announcing what goes with it. In the first
+    // trick of a battle the joker is led only to carry out the declaration a
+    // prearranged hand was dealt for, and it then requests the trump.
+    const auto leadJoker = [this, seat, count, &request]() {
         if (computer::LeadStyleOf(participantAt[seat]) == computer::LeadStyle::None) return false;
         int suit = computer::JokerLeadSuit(*this);
         if (count == HandSize) {
-            if (plannedDeclaration != computer::DeclaredSkunkPlan &&
-                plannedDeclaration != computer::DeclaredSixteenPlan) {
-                return false;
-            }
             const bool skunk = plannedDeclaration == computer::DeclaredSkunkPlan;
+            const bool sixteen = plannedDeclaration == computer::DeclaredSixteenPlan;
+            if ((!skunk && !sixteen) || !computer::IsSuit(trump)) return false;
             busy = 1;
             if (IsRelated(seat)) {
                 declaration = skunk ? RelatedDeclaredSkunk : RelatedDeclaredSixteen;
@@ -107,10 +114,7 @@ int CFudaDashi::ChooseLeadCard() {
             busy = 0;
         }
         if (!computer::IsSuit(suit)) return false;
-        busy = 1;
-        AnnounceRequestedSuit(seat, suit);
-        requestedSuit = suit;
-        busy = 0;
+        request(suit);
         return true;
     };
 
@@ -126,12 +130,7 @@ int CFudaDashi::ChooseLeadCard() {
         // The joker led as the last club of a club trump requests clubs: left
         // alone, the requested suit of the previous trick would still bind
         // the followers.
-        if (hand[seat][position] == Joker) {
-            busy = 1;
-            AnnounceRequestedSuit(seat, Clubs);
-            requestedSuit = Clubs;
-            busy = 0;
-        }
+        if (hand[seat][position] == Joker) request(Clubs);
     } else {
         position = computer::StyleLead(*this);
     }
@@ -144,9 +143,13 @@ int CFudaDashi::ChooseFollowCard() {
     return computer::ClampToHand(*this, seat, computer::FollowCard(*this));
 }
 
-int CFudaDashi::ContinueForSixteen() { return GoOnForSixteen(*this); }
+int CFudaDashi::ContinueForSixteen() {
+    return GoOnForSixteen(*this);
+}
 
-int CFudaDashi::ContinueForReverseSixteen() { return GoOnForSixteen(*this); }
+int CFudaDashi::ContinueForReverseSixteen() {
+    return GoOnForSixteen(*this);
+}
 
 int CFudaDashi::ArrangeDeclarationHand() {
     plannedDeclaration = 0;
@@ -174,10 +177,16 @@ int CFudaDashi::ArrangeDeclarationHand() {
     return 1;
 }
 
-void CFudaDashi::ChooseShowCards(int seat) { computer::PickShowCards(*this, seat); }
+void CFudaDashi::ChooseShowCards(int seat) {
+    computer::PickShowCards(*this, seat);
+}
 
-int CFudaDashi::ChooseTrumpAfterShow() { return computer::TrumpAfterShow(*this); }
+int CFudaDashi::ChooseTrumpAfterShow() {
+    return computer::TrumpAfterShow(*this);
+}
 
-int CFudaDashi::ChooseTrumpTogether() { return computer::TrumpTogether(*this); }
+int CFudaDashi::ChooseTrumpTogether() {
+    return computer::TrumpTogether(*this);
+}
 
 }  // namespace tesseran

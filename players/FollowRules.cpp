@@ -54,7 +54,9 @@ int StillNeeded(const GameState& state) {
 }
 
 // Whether the current seat plays last in this trick.
-bool PlaysLast(const GameState& state) { return state.currentSeat == (state.leader + 3) % SeatCount; }
+bool PlaysLast(const GameState& state) {
+    return state.currentSeat == (state.leader + 3) % SeatCount;
+}
 
 // The partner's pin of the requested suit lies in the trick.
 bool PartnerPinInTrick(const GameState& state) {
@@ -162,11 +164,10 @@ int OurTrickCard(const CTorvelView& view) {
         if (position < 0) position = view.FindInHand(seat, CardOf(requested, 8));
         if (position < 0) position = FindFirst(view, seat, OfSuit(requested));
     } else {
-        position =
-            FindFirstOf(view, seat,
-                        {NotOfSuitWithRank(trump, 7), NotOfSuitWithRank(trump, 8),
-                         [trump](int card) { return SuitOf(card) != trump && !IsFace(card); },
-                         NotOfSuitWithRank(trump, 9), NotOfSuitWithRank(trump, 10)});
+        position = FindFirstOf(view, seat,
+                               {NotOfSuitWithRank(trump, 7), NotOfSuitWithRank(trump, 8),
+                                [trump](int card) { return SuitOf(card) != trump && !IsFace(card); },
+                                NotOfSuitWithRank(trump, 9), NotOfSuitWithRank(trump, 10)});
     }
     return position >= 0 ? position : 0;
 }
@@ -176,12 +177,12 @@ int TheirTrickCard(const CTorvelView& view, int holderStrength) {
     const int requested = view.requestedSuit;
     const int trump = view.trump;
     if (CountOfSuit(view, seat, requested) > 0) {
-        const int position = FindFirstOf(
-            view, seat,
-            {[requested, holderStrength](int card) {
-                 return SuitOf(card) == requested && IsFace(card) && card + RequestedBonus > holderStrength;
-             },
-             OfSuit(requested)});
+        const int position = FindFirstOf(view, seat,
+                                         {[requested, holderStrength](int card) {
+                                              return SuitOf(card) == requested && IsFace(card) &&
+                                                     card + RequestedBonus > holderStrength;
+                                          },
+                                          OfSuit(requested)});
         if (position != NotFound) return position;
     }
     if (CountOfSuit(view, seat, requested) == 0 && requested != trump && FaceCardsInTrick(view) > 0) {
@@ -237,7 +238,8 @@ int FollowCard(CTorvelView& view) {
         }
         int position = NotFound;
         if (holderStrength == 0) {
-            position = FindFirst(view, seat, [trump](int card) { return SuitOf(card) != trump && !IsFace(card); });
+            position =
+                FindFirst(view, seat, [trump](int card) { return SuitOf(card) != trump && !IsFace(card); });
         } else if (holderStrength > 0 && requested != trump && HighCardInTrick(view)) {
             position = FindFirst(view, seat, TrumpAbove(trump, holderStrength));
         }

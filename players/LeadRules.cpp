@@ -85,9 +85,9 @@ int StyleLead(const GameState& state) {
                                     [](int card) { return !IsFace(card); }});
             break;
         case LeadStyle::LowCardsFirst:
-            position = FindFirstOf(state, seat,
-                                   {numberOutsideTrump, topOutsideTrump,
-                                    [trump](int card) { return SuitOf(card) == trump && !IsFace(card); }});
+            position = FindFirstOf(state, seat, {numberOutsideTrump, topOutsideTrump, [trump](int card) {
+                                                     return SuitOf(card) == trump && !IsFace(card);
+                                                 }});
             break;
         case LeadStyle::None:
             return 0;

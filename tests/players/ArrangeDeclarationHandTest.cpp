@@ -13,7 +13,8 @@ protected:
     ArrangeDeclarationHandTest() {
         // The unshuffled deal: seat s holds the deck's cards 10 s .. 10 s + 9.
         for (int seat = 0; seat < SeatCount; ++seat) {
-            SetHand(seat, std::vector<int>(Deck.begin() + seat * HandSize, Deck.begin() + (seat + 1) * HandSize));
+            SetHand(seat,
+                    std::vector<int>(Deck.begin() + seat * HandSize, Deck.begin() + (seat + 1) * HandSize));
         }
         dealt = view.hand;
     }

@@ -158,6 +158,15 @@ TEST_F(FollowTest, EnemyJokerLeadIsAnsweredWithLowestCardOfTheRequestedSuit) {
     EXPECT_EQ(FollowCard(), Diamond(2));
 }
 
+TEST_F(FollowTest, PartnersJokerLeadIsFedANonTrumpSevenBeforeAnEight) {
+    view.trump = Clubs;
+    view.handCount = {6, 6, 6, 6};
+    SetHand(2, {Club(2), Diamond(8), Spade(7)});
+    // Seat 0 led the joker requesting hearts; seat 1 followed.
+    ToFollow(0, Hearts, {Joker, Heart(3), None, None}, 2);
+    EXPECT_EQ(FollowCard(), Spade(7));
+}
+
 TEST_F(FollowTest, BattleOneBeforeTheRelationIsKnownSkipsOurAndTheirTrick) {
     view.battleNo = 1;
     view.relationKnown = 0;
@@ -281,7 +290,9 @@ INSTANTIATE_TEST_SUITE_P(
                       JokerFollowCase{"NoFaceCardNoJoker", 2, 3, 0, 9, false},
                       JokerFollowCase{"OneFaceCardThatWinsTheBattleTakesIt", 1, 8, 1, 1, true},
                       JokerFollowCase{"OneFaceCardShortOfTheNeedWaits", 1, 8, 1, 2, false}),
-    [](const ::testing::TestParamInfo<JokerFollowCase>& testInfo) { return std::string(testInfo.param.name); });
+    [](const ::testing::TestParamInfo<JokerFollowCase>& testInfo) {
+        return std::string(testInfo.param.name);
+    });
 
 TEST_F(FollowTest, NinthTrickJokerIsPlayedWhenTheEnemyHoldsTheTrick) {
     SetHand(0, {Joker, Heart(2)});
@@ -307,7 +318,8 @@ TEST_F(FollowTest, NinthTrickJokerIsPlayedWhileTheRelationIsUnknown) {
 }
 
 TEST_F(FollowTest, JokerIsNeverPlayedToTheFirstTrick) {
-    SetHand(0, {Joker, Club(2), Club(4), Diamond(3), Diamond(5), Heart(2), Heart(4), Spade(3), Spade(5), Spade(7)});
+    SetHand(0, {Joker, Club(2), Club(4), Diamond(3), Diamond(5), Heart(2), Heart(4), Spade(3), Spade(5),
+                Spade(7)});
     view.handCount[1] = view.handCount[2] = view.handCount[3] = 9;
     ToFollow(1, Hearts, {None, Heart(10), Heart(9), Heart(8)}, 0);
     EXPECT_EQ(FollowCard(), Heart(2));

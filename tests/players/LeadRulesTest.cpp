@@ -72,30 +72,64 @@ INSTANTIATE_TEST_SUITE_P(
     Styles, LeadStyleTest,
     ::testing::Values(
         // Participant 0: sure winners outside trump, then small cards outside trump.
-        StyleCase{"AceLeadsPinOutsideTrump", 0, Clubs, {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)}, {},
+        StyleCase{"AceLeadsPinOutsideTrump",
+                  0,
+                  Clubs,
+                  {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)},
+                  {},
                   Diamond(10)},
-        StyleCase{"AceKeepsTrumpPinAndLeadsSmallCard", 0, Diamonds,
-                  {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)}, {}, Club(3)},
-        StyleCase{"AceLeadsNineOncePinIsPlayed", 0, Diamonds, {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)},
-                  {ClubPin}, Club(9)},
-        StyleCase{"AceLeadsEightOnceNineAndPinArePlayed", 0, Diamonds, {Club(3), Heart(3), Spade(8)},
-                  {Spade(9), SpadePin}, Spade(8)},
-        StyleCase{"AceLeadsFaceCardOutsideTrumpWhenNoSmallOneIsLeft", 0, Clubs,
-                  {Club(2), Club(8), Diamond(8), Spade(8)}, {}, Diamond(8)},
-        StyleCase{"AceWithOnlyTrumpsLeadsSecondCard", 0, Hearts, {Heart(2), Heart(5), Heart(8)}, {}, Heart(5)},
+        StyleCase{"AceKeepsTrumpPinAndLeadsSmallCard",
+                  0,
+                  Diamonds,
+                  {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)},
+                  {},
+                  Club(3)},
+        StyleCase{"AceLeadsNineOncePinIsPlayed",
+                  0,
+                  Diamonds,
+                  {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)},
+                  {ClubPin},
+                  Club(9)},
+        StyleCase{"AceLeadsEightOnceNineAndPinArePlayed",
+                  0,
+                  Diamonds,
+                  {Club(3), Heart(3), Spade(8)},
+                  {Spade(9), SpadePin},
+                  Spade(8)},
+        StyleCase{"AceLeadsFaceCardOutsideTrumpWhenNoSmallOneIsLeft",
+                  0,
+                  Clubs,
+                  {Club(2), Club(8), Diamond(8), Spade(8)},
+                  {},
+                  Diamond(8)},
+        StyleCase{
+            "AceWithOnlyTrumpsLeadsSecondCard", 0, Hearts, {Heart(2), Heart(5), Heart(8)}, {}, Heart(5)},
         // Participant 1: sure winners of any suit, then small cards of any suit.
-        StyleCase{"BeeLeadsTrumpPin", 1, Diamonds, {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)}, {},
+        StyleCase{"BeeLeadsTrumpPin",
+                  1,
+                  Diamonds,
+                  {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)},
+                  {},
                   Diamond(10)},
         StyleCase{"BeeLeadsSmallCardWithoutWinner", 1, Clubs, {Club(8), Diamond(8), Heart(3)}, {}, Heart(3)},
-        StyleCase{"BeeWithOnlyFaceCardsLeadsSecondCard", 1, Clubs, {Club(8), Diamond(8), Spade(7)}, {},
-                  Diamond(8)},
+        StyleCase{
+            "BeeWithOnlyFaceCardsLeadsSecondCard", 1, Clubs, {Club(8), Diamond(8), Spade(7)}, {}, Diamond(8)},
         // Participant 2: small cards outside trump, then sure winners outside trump, then small trumps.
-        StyleCase{"SeeLeadsSmallCardOutsideTrump", 2, Clubs, {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)},
-                  {}, Heart(3)},
-        StyleCase{"SeeLeadsPinWhenNoSmallCardOutsideTrump", 2, Clubs, {Club(2), Diamond(8), Diamond(10)}, {},
+        StyleCase{"SeeLeadsSmallCardOutsideTrump",
+                  2,
+                  Clubs,
+                  {Club(3), Club(9), Diamond(10), Heart(3), Spade(8)},
+                  {},
+                  Heart(3)},
+        StyleCase{"SeeLeadsPinWhenNoSmallCardOutsideTrump",
+                  2,
+                  Clubs,
+                  {Club(2), Diamond(8), Diamond(10)},
+                  {},
                   Diamond(10)},
         StyleCase{"SeeLeadsSmallTrumpLast", 2, Clubs, {Club(2), Club(9), Diamond(8)}, {}, Club(2)},
-        StyleCase{"SeeWithNothingFittingLeadsSecondCard", 2, Clubs, {Club(8), Club(9), Diamond(8)}, {}, Club(9)},
+        StyleCase{
+            "SeeWithNothingFittingLeadsSecondCard", 2, Clubs, {Club(8), Club(9), Diamond(8)}, {}, Club(9)},
         // The rank-9 card is not a sure winner while its pin is out, even in the same hand.
         StyleCase{"NineBelowOwnPinIsNotTopRemaining", 1, Diamonds, {Club(9), ClubPin, Heart(3)}, {}, ClubPin},
         StyleCase{"HumanParticipantHasNoStyle", 3, Clubs, {Club(8), Diamond(10)}, {}, Club(8)}),
@@ -123,7 +157,8 @@ class JokerLeadTest : public PlayerFixture, public ::testing::WithParamInterface
 TEST_P(JokerLeadTest, LeadsTheJokerOnlyFromItsHandCount) {
     const JokerLeadCase& leadCase = GetParam();
     view.participantAt[1] = leadCase.participant;
-    std::vector<int> cards = {Joker, Club(2), Club(4), Diamond(3), Diamond(5), Heart(2), Heart(4), Spade(3), Spade(5)};
+    std::vector<int> cards = {Joker,    Club(2),  Club(4),  Diamond(3), Diamond(5),
+                              Heart(2), Heart(4), Spade(3), Spade(5)};
     cards.resize(leadCase.cards);
     SetHand(1, cards);
     ToLead(1);
@@ -185,7 +220,8 @@ TEST_F(LeadTest, FirstTrickWithoutPlannedDeclarationKeepsTheJoker) {
     view.participantAt[1] = 1;  // would lead it at any later trick
     view.plannedDeclaration = 0;
     view.trump = Hearts;
-    SetHand(1, {Joker, Club(2), Club(4), Diamond(3), Diamond(10), Heart(2), Heart(4), Spade(3), Spade(5), Spade(7)});
+    SetHand(1, {Joker, Club(2), Club(4), Diamond(3), Diamond(10), Heart(2), Heart(4), Spade(3), Spade(5),
+                Spade(7)});
     ToLead(1);
     EXPECT_EQ(LeadCard(), Diamond(10));
     EXPECT_EQ(view.declaration, 0);
@@ -209,7 +245,8 @@ TEST_P(PlannedDeclarationTest, FirstLeadDeclaresAndRequestsTrump) {
     view.participantAt[seat] = 2;  // keeps the joker otherwise
     view.plannedDeclaration = declarationCase.plan;
     view.trump = Hearts;
-    SetHand(seat, {Joker, Club(8), Club(9), ClubPin, Diamond(9), Diamond(10), Heart(9), Heart(10), Spade(9), SpadePin});
+    SetHand(seat, {Joker, Club(8), Club(9), ClubPin, Diamond(9), Diamond(10), Heart(9), Heart(10), Spade(9),
+                   SpadePin});
     ToLead(seat);
 
     EXPECT_EQ(view.ChooseLeadCard(), 0);
@@ -226,11 +263,14 @@ TEST_P(PlannedDeclarationTest, FirstLeadDeclaresAndRequestsTrump) {
 
 INSTANTIATE_TEST_SUITE_P(
     Declarations, PlannedDeclarationTest,
-    ::testing::Values(DeclarationCase{"RelatedSkunk", 0, 8, 3, "関係グループが「宣言スコンク」を宣言しました"},
-                      DeclarationCase{"UnrelatedSkunk", 1, 8, 5, "無関係グループが「宣言逆スコンク」を宣言しました"},
-                      DeclarationCase{"RelatedSixteen", 2, 16, 4, "関係グループが「宣言１６」を宣言しました"},
-                      DeclarationCase{"UnrelatedSixteen", 1, 16, 6, "無関係グループが「宣言逆１６」を宣言しました"}),
-    [](const ::testing::TestParamInfo<DeclarationCase>& testInfo) { return std::string(testInfo.param.name); });
+    ::testing::Values(
+        DeclarationCase{"RelatedSkunk", 0, 8, 3, "関係グループが「宣言スコンク」を宣言しました"},
+        DeclarationCase{"UnrelatedSkunk", 1, 8, 5, "無関係グループが「宣言逆スコンク」を宣言しました"},
+        DeclarationCase{"RelatedSixteen", 2, 16, 4, "関係グループが「宣言１６」を宣言しました"},
+        DeclarationCase{"UnrelatedSixteen", 1, 16, 6, "無関係グループが「宣言逆１６」を宣言しました"}),
+    [](const ::testing::TestParamInfo<DeclarationCase>& testInfo) {
+        return std::string(testInfo.param.name);
+    });
 
 TEST_F(LeadTest, DeclaredBattleLeadsHighestTrump) {
     view.declaration = 1;

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int Deals = 400;
 
-constexpr bool IsSuitValue(int suit) { return suit >= Clubs && suit <= Spades; }
+constexpr bool IsSuitValue(int suit) {
+    return suit >= Clubs && suit <= Spades;
+}
 
 int CardsOfSuit(const GameState& state, int seat, int suit) {
     int count = 0;
@@ -33,7 +35,8 @@ void DealAndRelate(CFudaDashi& view, Lcg& random) {
     std::array<int, DeckSize> deck = Deck;
     Shuffle(deck, random);
     for (int seat = 0; seat < SeatCount; ++seat) {
-        std::copy(deck.begin() + seat * HandSize, deck.begin() + (seat + 1) * HandSize, view.hand[seat].begin());
+        std::copy(deck.begin() + seat * HandSize, deck.begin() + (seat + 1) * HandSize,
+                  view.hand[seat].begin());
         std::sort(view.hand[seat].begin(), view.hand[seat].end());
         view.handCount[seat] = HandSize;
     }

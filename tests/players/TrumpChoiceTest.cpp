@@ -9,7 +9,8 @@ namespace {
 using ShowCardsTest = PlayerFixture;
 
 TEST_F(ShowCardsTest, JokerJoinsTheTopOfTheLongSuit) {
-    SetHand(1, {Joker, Club(2), Club(4), Diamond(2), Diamond(8), Heart(2), Heart(5), Heart(8), Heart(9), SpadePin});
+    SetHand(1, {Joker, Club(2), Club(4), Diamond(2), Diamond(8), Heart(2), Heart(5), Heart(8), Heart(9),
+                SpadePin});
     view.ChooseShowCards(1);
     EXPECT_EQ(view.showCards[0], Heart(9));
     EXPECT_EQ(view.showCards[1], Joker);
@@ -61,8 +62,8 @@ TEST_F(TrumpTogetherTest, LongestSuitOfBothRelatedHandsIsTrump) {
 }
 
 TEST_F(TrumpTogetherTest, EqualCountsGoToTheLowerSuit) {
-    SetHand(0, {Club(1), Diamond(1), Diamond(2), Diamond(3), Diamond(4), Heart(2), Heart(3), Heart(4), Spade(2),
-                Spade(3)});
+    SetHand(0, {Club(1), Diamond(1), Diamond(2), Diamond(3), Diamond(4), Heart(2), Heart(3), Heart(4),
+                Spade(2), Spade(3)});
     SetHand(2, {Club(2), Diamond(5), Diamond(6), Diamond(7), Heart(5), Heart(6), Heart(7), Heart(8), Spade(4),
                 Spade(5)});
     EXPECT_EQ(view.ChooseTrumpTogether(), Diamonds);
@@ -71,8 +72,10 @@ TEST_F(TrumpTogetherTest, EqualCountsGoToTheLowerSuit) {
 TEST_F(TrumpTogetherTest, JokerCountsAsAClub) {
     // Five clubs and the joker against six hearts: with the joker clubs tie
     // hearts and, being the lower suit, win.
-    SetHand(0, {Joker, Club(1), Club(2), Diamond(1), Diamond(2), Heart(2), Heart(3), Spade(2), Spade(3), Spade(4)});
-    SetHand(2, {Club(3), Club(4), Club(5), Diamond(3), Heart(4), Heart(5), Heart(6), Heart(7), Spade(5), Spade(6)});
+    SetHand(0, {Joker, Club(1), Club(2), Diamond(1), Diamond(2), Heart(2), Heart(3), Spade(2), Spade(3),
+                Spade(4)});
+    SetHand(2, {Club(3), Club(4), Club(5), Diamond(3), Heart(4), Heart(5), Heart(6), Heart(7), Spade(5),
+                Spade(6)});
     EXPECT_EQ(view.ChooseTrumpTogether(), Clubs);
 }
 
@@ -93,7 +96,8 @@ protected:
 };
 
 TEST_F(TrumpAfterShowTest, HumansSixCardSuitCountingTheShownCardsIsTrump) {
-    Show({Club(1), Diamond(2), Heart(2), Heart(3), Heart(4), Heart(5), Spade(2), Spade(3)}, Heart(9), Heart(10));
+    Show({Club(1), Diamond(2), Heart(2), Heart(3), Heart(4), Heart(5), Spade(2), Spade(3)}, Heart(9),
+         Heart(10));
     // The chooser's seven spades would win if the shown hearts were left out.
     SetHand(1, {Club(2), Diamond(3), Diamond(4), Spade(4), Spade(5), Spade(6), Spade(7), Spade(8), Spade(9),
                 SpadePin});
@@ -108,7 +112,8 @@ TEST_F(TrumpAfterShowTest, JokerCountsAsAClubInTheHumansHand) {
 }
 
 TEST_F(TrumpAfterShowTest, ChoosersOwnSixCardSuitComesNext) {
-    Show({Club(1), Diamond(2), Heart(2), Heart(3), Heart(4), Spade(2), Spade(3), Spade(4)}, Heart(9), Diamond(10));
+    Show({Club(1), Diamond(2), Heart(2), Heart(3), Heart(4), Spade(2), Spade(3), Spade(4)}, Heart(9),
+         Diamond(10));
     SetHand(1, {Club(2), Diamond(3), Diamond(4), Heart(5), Spade(5), Spade(6), Spade(7), Spade(8), Spade(9),
                 SpadePin});
     EXPECT_EQ(view.ChooseTrumpAfterShow(), Spades);
@@ -116,13 +121,15 @@ TEST_F(TrumpAfterShowTest, ChoosersOwnSixCardSuitComesNext) {
 
 TEST_F(TrumpAfterShowTest, EightCardsOfASuitBetweenThemMakeTrump) {
     Show({Club(1), Club(2), Club(3), Diamond(2), Heart(2), Heart(3), Spade(2), Spade(3)}, Heart(10), Club(9));
-    SetHand(1, {Club(4), Club(5), Club(6), Club(7), Diamond(3), Diamond(4), Heart(4), Heart(5), Spade(4), Spade(5)});
+    SetHand(1, {Club(4), Club(5), Club(6), Club(7), Diamond(3), Diamond(4), Heart(4), Heart(5), Spade(4),
+                Spade(5)});
     // Clubs 4 + 4; the first show card alone would have named hearts.
     EXPECT_EQ(view.ChooseTrumpAfterShow(), Clubs);
 }
 
 TEST_F(TrumpAfterShowTest, FirstShowCardNamesTheSuitWhenNothingStandsOut) {
-    Show({Club(1), Club(2), Diamond(2), Diamond(3), Heart(2), Spade(2), Spade(3), Spade(4)}, Heart(9), Heart(10));
+    Show({Club(1), Club(2), Diamond(2), Diamond(3), Heart(2), Spade(2), Spade(3), Spade(4)}, Heart(9),
+         Heart(10));
     SetHand(1, {Club(3), Club(4), Diamond(4), Diamond(5), Diamond(6), Heart(3), Heart(4), Spade(5), Spade(6),
                 Spade(7)});
     // Spades 3 + 3 = 6 is the longest suit between them, but short of eight.
@@ -130,7 +137,8 @@ TEST_F(TrumpAfterShowTest, FirstShowCardNamesTheSuitWhenNothingStandsOut) {
 }
 
 TEST_F(TrumpAfterShowTest, JokerShownFirstLetsTheSecondCardNameTheSuit) {
-    Show({Club(1), Club(2), Diamond(2), Diamond(3), Heart(2), Spade(2), Spade(3), Spade(4)}, Joker, Diamond(10));
+    Show({Club(1), Club(2), Diamond(2), Diamond(3), Heart(2), Spade(2), Spade(3), Spade(4)}, Joker,
+         Diamond(10));
     SetHand(1, {Club(3), Club(4), Diamond(4), Diamond(5), Heart(3), Heart(4), Heart(5), Spade(5), Spade(6),
                 Spade(7)});
     EXPECT_EQ(view.ChooseTrumpAfterShow(), Diamonds);
