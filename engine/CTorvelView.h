@@ -121,7 +121,6 @@ protected:
     void SortHands();
 
 private:
-    void ShuffleHands(std::uint32_t seed);
     void CloseTrick();
     void PlayComputerCard();
     void PutCardOnTable(int seat, int card);

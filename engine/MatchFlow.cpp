@@ -9,6 +9,7 @@
 #include "engine/StringTable.h"
 
 #include <algorithm>
+#include <memory>
 #include <numeric>
 
 namespace tesseran {
@@ -26,6 +27,60 @@ constexpr int ComputerEntries[3] = {5, 6, 2};
 constexpr int CardSound = 149;
 constexpr int LeadSound = 146;
 constexpr int PartnerSound = 148;
+
+// The deck after the 200 swaps of a seed: for each swap, seat a = a draw mod
+// 10, drawn again until it is at most 3; position i = draw mod 10; seat b and
+// position j the same way; then hand[a][i] and hand[b][j] change places.
+using ShuffledDeck = std::array<std::int8_t, DeckSize>;
+
+ShuffledDeck Shuffle(std::uint32_t seed) {
+    ShuffledDeck cards;
+    for (int i = 0; i < DeckSize; ++i) cards[i] = static_cast<std::int8_t>(Deck[i]);
+    Lcg random(seed);
+    auto draw = [&random] { return static_cast<unsigned>(random.Draw()) % 10u; };
+    auto drawSeat = [&draw] {
+        unsigned seat = draw();
+        while (seat > 3u) seat = draw();
+        return seat;
+    };
+    for (int swap = 0; swap < 200; ++swap) {
+        unsigned a = drawSeat();
+        unsigned i = draw();
+        unsigned b = drawSeat();
+        unsigned j = draw();
+        std::swap(cards[a * HandSize + i], cards[b * HandSize + j]);
+    }
+    return cards;
+}
+
+// Seeds run from -62 (an unreadable clock) to 59 + 60 * 59 + 23 = 3622.
+constexpr int LowestSeed = -62;
+constexpr int HighestSeed = 59 + 60 * 59 + 23;
+
+// The shuffle costs some 1,400 draws, a good part of them rejected seat draws
+// that make the loop branch at random; it was the largest cost of a simulated
+// match. Since a seed can take only 3,685 values, each seed's deck is
+// shuffled once per thread and kept (147 KB), and later deals of the same
+// seed copy it. Every thread (the window's, the simulator's, a benchmark's)
+// keeps its own table, so nothing is shared.
+const ShuffledDeck& ShuffledDeckOf(int seed) {
+    if (seed < LowestSeed || seed > HighestSeed) {
+        static thread_local ShuffledDeck unusual;
+        unusual = Shuffle(static_cast<std::uint32_t>(seed));
+        return unusual;
+    }
+    struct Table {
+        std::array<ShuffledDeck, HighestSeed - LowestSeed + 1> decks;
+        std::array<bool, HighestSeed - LowestSeed + 1> made{};
+    };
+    static thread_local auto table = std::make_unique<Table>();
+    const int index = seed - LowestSeed;
+    if (!table->made[index]) {
+        table->decks[index] = Shuffle(static_cast<std::uint32_t>(seed));
+        table->made[index] = true;
+    }
+    return table->decks[index];
+}
 
 }  // namespace
 
@@ -146,35 +201,15 @@ void CTorvelView::StartBattle() {
 }
 
 void CTorvelView::Deal() {
-    for (int i = 0; i < DeckSize; ++i) hand[i / HandSize][i % HandSize] = Deck[i];
-
-    // The seed is the clock's second + 60 * minute + hour, each part -1 when the
-    // clock cannot be read; deals are reproducible from it.
+    // The seed is the clock's second + 60 * minute + hour, each part -1 when
+    // the clock cannot be read; deals are reproducible from it.
     auto now = host_.Now();
     int seed = now ? now->second + 60 * now->minute + now->hour : -1 - 60 - 1;
-    ShuffleHands(static_cast<std::uint32_t>(seed));
+    const ShuffledDeck& cards = ShuffledDeckOf(seed);
+    for (int i = 0; i < DeckSize; ++i) hand[i / HandSize][i % HandSize] = cards[i];
     SortHands();
     if (ArrangeDeclarationHand() != 0) SortHands();
     host_.OnEvent({EngineEvent::Kind::Dealt, seed});
-}
-
-// 200 swaps of two cards: for each, seat a = a draw mod 10, drawn again until
-// it is at most 3; position i = draw mod 10; seat b and position j the same way.
-void CTorvelView::ShuffleHands(std::uint32_t seed) {
-    Lcg random(seed);
-    auto draw = [&random] { return static_cast<unsigned>(random.Draw()) % 10u; };
-    auto drawSeat = [&draw] {
-        unsigned seat = draw();
-        while (seat > 3u) seat = draw();
-        return seat;
-    };
-    for (int swap = 0; swap < 200; ++swap) {
-        unsigned a = drawSeat();
-        unsigned i = draw();
-        unsigned b = drawSeat();
-        unsigned j = draw();
-        std::swap(hand[a][i], hand[b][j]);
-    }
 }
 
 void CTorvelView::AssignRelation() {
