@@ -28,7 +28,11 @@ build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD_DIR)/tesseran ]; then \
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ "$$QT_QPA_PLATFORM" != offscreen ]; then \
+	  echo "make run: no display to open the game window on (DISPLAY and WAYLAND_DISPLAY are empty)."; \
+	  echo "make run: playing one simulated match instead:"; \
+	  $(BUILD_DIR)/tesseran-sim --matches 1; \
+	elif [ -x $(BUILD_DIR)/tesseran ]; then \
 	  $(BUILD_DIR)/tesseran; \
 	else \
 	  $(BUILD_DIR)/tesseran-sim --matches 1; \

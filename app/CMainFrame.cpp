@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "app/CMainFrame.h"
+
+#include "app/TableView.h"
+#include "engine/SettingsStore.h"
+#include "engine/StringTable.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tesseran {
+
+bool IsScreenWidth(int width) {
+    return width == 640 || width == 800 || width == 1024 || width == 1200 || width == 1400 || width == 1600;
+}
+
+int ScreenWidthForDesktop(int desktopHeight) {
+    if (desktopHeight >= 1200) return 1600;
+    if (desktopHeight >= 1050) return 1400;
+    if (desktopHeight >= 900) return 1200;
+    if (desktopHeight >= 768) return 1024;
+    if (desktopHeight < 600) return 640;
+    return 800;
+}
+
+CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_(settings) {
+    setWindowTitle("Tesseran");
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    table_ = new TableView(settings, taskbarFeature, this);
+    setCentralWidget(table_);
+    table_->onScreenSize = [this](int width) { ApplyScreenWidth(width, true); };
+
+    // A stored width that is not one of the six (absent, or edited by hand) is
+    // chosen again from the desktop, so the window never takes an absurd size.
+    int width = settings.ReadInt("Settei", "Gamen", 1000);
+    if (!IsScreenWidth(width)) {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        int desktopHeight = screen != nullptr ? screen->geometry().height() : 768;
+        width = ScreenWidthForDesktop(desktopHeight);
+        settings.WriteInt("Settei", "Gamen", width);
+    }
+    ApplyScreenWidth(width, false);
+}
+
+void CMainFrame::ApplyScreenWidth(int width, bool centre) {
+    const QSize size(width, width / 4 * 3);
+    setFixedSize(size);
+    resize(size);
+    table_->UpdateScale();
+    if (centre) {
+        if (QScreen* screen = this->screen()) {
+            QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        }
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (table_->AsksBeforeClosing() && !table_->AskYesNo(LoadString(30006))) {
+        event->ignore();
+        return;
+    }
+    // A running peek window closes itself when it reads these.
+    settings_.WriteInt("Cun", "CunningView", 0);
+    settings_.WriteInt("Cun", "Now", 4);
+    settings_.Sync();
+    event->accept();
+}
+
+}  // namespace tesseran

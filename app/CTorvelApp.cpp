@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "app/CTorvelApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/QtSettingsStore.h"
+#include "app/TableView.h"
+#include "engine/StringTable.h"
+#include "render/CardSheet.h"
+#include "resources/ResourceStore.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+
+namespace tesseran {
+
+CTorvelApp::CTorvelApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("Tesseran");
+    setOrganizationName("Brindlewick");
+    setApplicationDisplayName("Tesseran");
+}
+
+CTorvelApp::~CTorvelApp() {
+    frame_.reset();
+    settings_.reset();
+}
+
+bool CTorvelApp::HasPeekFlag(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].contains("/W")) return true;
+    }
+    return false;
+}
+
+bool CTorvelApp::InitInstance() {
+    // Hands are published for the peek window only on a true-colour display.
+    QScreen* screen = primaryScreen();
+    taskbarFeature_ = screen != nullptr && screen->depth() >= 24;
+
+    // Japanese text everywhere in one family, whatever the desktop's default.
+    for (const char* family : {"Noto Sans CJK JP", "IPAGothic"}) {
+        if (QFontDatabase::hasFamily(family)) {
+            QFont font(family);
+            font.setPointSize(10);
+            setFont(font);
+            break;
+        }
+    }
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(ProgramIcon(size)));
+    setWindowIcon(icon);
+
+    if (!QFileInfo::exists(CardSheetDataFile())) {
+        QMessageBox::information(nullptr, "Tesseran",
+                                 QString("TesseranSys.dll\n") + QString::fromStdString(LoadString(30051)));
+        return false;
+    }
+    peekMode_ = HasPeekFlag(arguments());
+
+    settings_ = std::make_unique<QtSettingsStore>();
+    frame_ = std::make_unique<CMainFrame>(*settings_, taskbarFeature_);
+    frame_->show();
+    frame_->table()->Initialise();
+    return true;
+}
+
+}  // namespace tesseran

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// The application: checks for the data file, decides whether this process is
+// the game or a peek window, and builds the main window.
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+
+#include <memory>
+
+namespace tesseran {
+
+class CMainFrame;
+class QtSettingsStore;
+
+class CTorvelApp : public QApplication {
+    Q_OBJECT
+
+public:
+    CTorvelApp(int& argc, char** argv);
+    ~CTorvelApp() override;
+
+    // Start-up; false when the program must end at once (no data file).
+    bool InitInstance();
+
+    bool peekMode() const { return peekMode_; }
+    bool taskbarFeature() const { return taskbarFeature_; }
+    CMainFrame* frame() const { return frame_.get(); }
+
+    // "/W" anywhere on the command line makes the process a peek window.
+    static bool HasPeekFlag(const QStringList& arguments);
+
+private:
+    bool peekMode_ = false;
+    bool taskbarFeature_ = false;
+    std::unique_ptr<QtSettingsStore> settings_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace tesseran

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+// The backs of the cards: one of four preset designs from the card sheet or
+// the player's own picture, as an upright back, a back turned a quarter turn
+// (the top of the discard pile) and a strip of fanned face-down hands of 1 to
+// 10 cards. The strip is costly to build and is cached as "CardBack.bmp" in
+// the work folder.
+#pragma once
+
+#include "engine/Host.h"
+#include "engine/SettingsStore.h"
+
+#include <QImage>
+
+#include <array>
+
+namespace tesseran {
+
+inline constexpr QRgb FanBackground = 0xfffff7ffu;  // RGB(255, 247, 255), see-through on the table
+inline constexpr QRgb BackFrameColour = 0xff78783cu;  // RGB(120, 120, 60)
+inline constexpr int BackFanStripWidth = 3575;
+inline constexpr int BackFanStripHeight = 342;
+// Widths of the ten fan segments (hands of 1..10 cards), side by side from x = 0.
+inline constexpr std::array<int, 10> FanSegmentWidths = {151, 261, 265, 319, 366, 398, 415, 434, 470, 496};
+
+class CardBacks {
+public:
+    // sheet: the card sheet (outlives this object); settings: "Last"/"BackSet"
+    // and "Last"/"CardWaku"; messages: where failures are reported.
+    CardBacks(const QImage& sheet, SettingsStore& settings, Host& messages);
+
+    // Makes the fan strip and the rotated back current: from the cache file
+    // when rebuild is false and the cache can be read, otherwise built anew
+    // and saved to the cache.
+    bool LoadBackStrip(bool rebuild);
+    bool MakeCurrentBack();
+    bool MakeRotatedBack();
+    bool BuildBackFan();
+    bool LoadBackFanFile(const QString& path);
+    bool LoadCustomBack();
+
+    const QImage& currentBack() const { return currentBack_; }
+    const QImage& rotatedBack() const { return rotatedBack_; }
+    const QImage& backFanStrip() const { return backFanStrip_; }
+    // x of fan segment n (1..10) in the strip.
+    static int FanSegmentStart(int cards);
+
+    // The player's picture currently loaded into currentBack (the card-back
+    // dialog draws into it).
+    QImage& mutableCurrentBack() { return currentBack_; }
+
+private:
+    const QImage& sheet_;
+    SettingsStore& settings_;
+    Host& messages_;
+    QImage currentBack_;
+    QImage rotatedBack_;
+    QImage backFanStrip_;
+};
+
+}  // namespace tesseran

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+// The card table as the player sees it. Everything is composed off screen on
+// a 1200 x 900 canvas, the back buffer: the flat table top (cloth, trick
+// area, discard pile, captured face cards, the trick, the show cards) is drawn
+// into a table layer of 1140 x 846 and projected onto the back buffer band by
+// band in a pseudo-perspective that depends on the bird's-eye angle; the
+// hands, markers, name plates and panels are drawn straight onto the back
+// buffer before or after the table, so that the far hand lies behind the
+// table and the other hands in front of it.
+//
+// The window only stretches the back buffer to its size and adds a few
+// drawings of the moment (the status banner, the selection marker, the
+// requested suit and the right sign, announcement balloons, a dragged card).
+// A Qt widget can draw only inside its paint event, so those are painter
+// functions the widget calls from there.
+#pragma once
+
+#include "engine/CTorvelView.h"
+#include "engine/SettingsStore.h"
+#include "render/CardBacks.h"
+#include "render/StatusPanels.h"
+#include "render/TableGeometry.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+#include <QSize>
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace tesseran {
+
+class TableRenderer : public TableGeometry {
+public:
+    // publishHands: write the computer hands to section "Cun" for the peek
+    // window whenever they are drawn.
+    TableRenderer(CTorvelView& view, const QImage& sheet, const CardBacks& backs, SettingsStore& store,
+                  bool publishHands);
+
+    // Creates the surfaces and loads the panel pictures; false on any
+    // failure (after message 30001 unless the card sheet is what is missing).
+    bool CreateSurfaces();
+    // Turns the 16 face cards once, for the side seats' captured cards.
+    void BuildFaceStrip();
+
+    // Recomposes the back buffer from the game state. layerChanged: something
+    // lying on the table changed, so the table layer is drawn anew.
+    void RedrawTable(bool layerChanged);
+    void ProjectTableLayer();
+    QRect MapLayerRect(const QRect& layerRect) const;
+    // Card `code` turned a quarter turn clockwise into rotateScratch.
+    void RotateCard(int code);
+
+    // F4 and F5: one degree up or down while a game runs. They recompose the
+    // back buffer and return true when the angle changed.
+    bool AngleUp();
+    bool AngleDown();
+    // The angle while the front edge is dragged (fractional, kept in range);
+    // recomposes the back buffer and returns true when the angle changed.
+    bool SetAngleFromDrag(double angle);
+    // Stores the angle's whole degrees as "Last"/"Kakudo" (the end of a drag).
+    void StoreAngle();
+
+    // The start-up step is over: the banner no longer says so.
+    void FinishInitialising() { initialising = false; }
+    // The window's client size: scaleX, scaleY = client / canvas.
+    void SetClientSize(QSize client);
+
+    // --- Window drawing, from the widget's paint event ----------------------
+    // The paint handler: the stretched back buffer with the banner, the
+    // selection marker, the requested suit and the right sign, and white where
+    // the picture does not reach.
+    void PaintWindow(QPainter& painter, QSize client);
+    // The lead or partner marker at a computer seat.
+    void PaintMarker(QPainter& painter, int seat, Marker marker);
+    // A trump or requested-suit balloon at a computer seat.
+    void PaintBalloon(QPainter& painter, int seat, Balloon balloon, int suit);
+    // The whole discard pile face up, 20 canvas pixels apart, at the top of the pile.
+    void PaintDiscardSpread(QPainter& painter);
+    // A card the human drags, with its top-left corner at a canvas point.
+    void PaintDraggedCard(QPainter& painter, QPoint canvasTopLeft, int card);
+    // The peek window: the cards full size, 30 pixels apart, on white.
+    void PaintPeekHand(QPainter& painter, std::span<const int> cards);
+
+    // --- Surfaces -----------------------------------------------------------
+    QImage backBuffer;     // 1200 x 900, the composed table
+    QImage tableLayer;     // 1140 x 846, the flat table top
+    QImage rotateScratch;  // 215 x 151, one card turned
+    QImage faceStrip;      // 215 x 2416, the 16 face cards turned, one under the other
+
+    double viewAngle = DefaultAngle;  // degrees; whole values 9..26 except while dragged
+    bool initialising = true;
+    float scaleX = 1.0f;
+    float scaleY = 1.0f;
+
+    StatusPanels panels;
+
+private:
+    // Table layer.
+    void DrawTableLayer();
+    void DrawTableBase(QPainter& painter);
+    void DrawCapturedCards(QPainter& painter);
+    void DrawTrickCards(QPainter& painter);
+    void DrawShowCards(QPainter& painter);
+    // Back buffer.
+    void DrawFrontEdgeAndPileSide(QPainter& painter);
+    void DrawTopHand(QPainter& painter);
+    void DrawSideHand(QPainter& painter, int seat);
+    void DrawHumanHand(QPainter& painter);
+    // Computer hands face up: open mode in games 1 to 3.
+    bool ComputerHandsFaceUp() const;
+    void PublishHand(int seat);
+    // The fan pictures with their background see-through, scaled for the
+    // top seat and the side seats; remade when the card back changes.
+    void RefreshFans();
+    const QImage& ScaledFace(int code, bool sideSeat);
+    void SetAngle(double angle);
+    WindowScale Scale() const { return WindowScale{scaleX, scaleY}; }
+    // The back buffer at the window's size.
+    const QImage& StretchedBackBuffer(QSize size);
+
+    CTorvelView& view_;
+    QImage cardSheet_;
+    const CardBacks& backs_;
+    SettingsStore& store_;
+    bool publishHands_;
+
+    // Whole degrees last read from or written to "Last"/"Kakudo".
+    int storedAngle_ = DefaultAngle;
+    // The whole angle the pile in the table layer was raised for; -1 before
+    // the layer was first drawn.
+    int layerAngle_ = -1;
+
+    qint64 fanStripKey_ = 0;
+    std::array<QImage, 10> topFans_;
+    std::array<QImage, 10> sideFans_;
+    std::array<QImage, CardCodeLimit> topFaces_;
+    std::array<QImage, CardCodeLimit> sideFaces_;
+
+    QImage windowPicture_;
+    qint64 windowPictureKey_ = 0;
+
+    // What was last written to "Cun" for seats 0, 1, 2.
+    std::array<std::optional<std::string>, 3> publishedHands_;
+};
+
+}  // namespace tesseran
