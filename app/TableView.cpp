@@ -412,12 +412,13 @@ void TableView::keyPressEvent(QKeyEvent* event) {
 
 std::unique_ptr<QMenu> TableView::BuildPopupMenu(int index) {
     auto menu = std::make_unique<QMenu>(this);
-    auto add = [this](QMenu* into, const QString& caption, int command, bool checked = false,
+    // checked: nothing for a plain command, or whether the item shows its mark.
+    auto add = [this](QMenu* into, const QString& caption, int command, std::optional<bool> checked = {},
                       bool enabled = true) {
         QAction* action = into->addAction(caption);
         action->setData(command);
-        action->setCheckable(checked);
-        action->setChecked(checked);
+        action->setCheckable(checked.has_value());
+        action->setChecked(checked.value_or(false));
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, [this, command] { ExecuteCommand(command); });
         return action;
@@ -425,7 +426,7 @@ std::unique_ptr<QMenu> TableView::BuildPopupMenu(int index) {
     const auto& g = game_;
     const bool playing = g.phase > 0;
     if (index == 0) {
-        add(menu.get(), "開始(&P)", command::Start, false, !playing);
+        add(menu.get(), "開始(&P)", command::Start, std::nullopt, !playing);
         menu->addSeparator();
         add(menu.get(), "終了(&X)", command::Exit);
     } else if (index == 1) {
@@ -445,9 +446,9 @@ std::unique_ptr<QMenu> TableView::BuildPopupMenu(int index) {
         add(menu.get(), "自動スタート(&A)", command::AutoStart, settings_.ReadInt("Settei", "AutoStart", 0) == 1);
         menu->addSeparator();
         add(menu.get(), "得点(&T)", command::Score, g.scoreShown == 1, playing);
-        add(menu.get(), "国盗り(&M)", command::Conquest, false, playing);
+        add(menu.get(), "国盗り(&M)", command::Conquest, std::nullopt, playing);
         add(menu.get(), "国盗りの初期化(&I)", command::ResetConquest);
-        add(menu.get(), "カード背面の設定(&B)", command::CardBack, false, playing);
+        add(menu.get(), "カード背面の設定(&B)", command::CardBack, std::nullopt, playing);
         QMenu* screen = menu->addMenu("画面サイズ(&G)");
         const int width = settings_.ReadInt("Settei", "Gamen", 640);
         auto known = [width](int w) { return width == w; };
@@ -455,7 +456,7 @@ std::unique_ptr<QMenu> TableView::BuildPopupMenu(int index) {
         add(screen, "640 X 480(&1)", command::Screen640, !any);
         add(screen, "800 X 600(&2)", command::Screen800, known(800));
         add(screen, "1024 X 768(&3)", command::Screen1024, known(1024));
-        add(screen, "1200 X 900\t推奨(&4)", command::Screen1200, known(1200));
+        add(screen, "1200 X 900(&4)\t推奨", command::Screen1200, known(1200));
         add(screen, "1400 X 1050(&5)", command::Screen1400, known(1400));
         add(screen, "1600 X 1200(&6)", command::Screen1600, known(1600));
     } else {

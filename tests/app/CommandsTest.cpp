@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// The popup menus and their commands: check marks and greyed items, every
+// setting written to the store when it changes, the screen sizes, the auto
+// start message, and the question before leaving a match.
+#include "AppFixture.h"
+
+#include "engine/StringTable.h"
+
+#include "campaign/Campaign.h"
+#include "campaign/ProvinceMap.h"
+
+#include <QMenu>
+
+namespace tesseran::testing {
+namespace {
+
+QAction* Item(QMenu& menu, int command) {
+    for (QAction* action : menu.findChildren<QAction*>()) {
+        if (action->data().toInt() == command) return action;
+    }
+    return nullptr;
+}
+
+class Commands : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        store->WriteInt("Settei", "Koukaon", 0);
+        AnswerMessageBoxes([this](const QString&) { return answerYes; });
+    }
+    bool answerYes = true;
+};
+
+TEST_F(Commands, BeforeAMatchTheStartIsOfferedAndTheMatchItemsAreGreyed) {
+    OpenWindow();
+    auto game = table()->BuildPopupMenu(0);
+    ASSERT_NE(Item(*game, 32771), nullptr);
+    EXPECT_TRUE(Item(*game, 32771)->isEnabled());
+    auto settings = table()->BuildPopupMenu(1);
+    for (int command : {32772, 32784, 32790}) EXPECT_FALSE(Item(*settings, command)->isEnabled()) << command;
+    EXPECT_TRUE(Item(*settings, 32786)->isEnabled());
+    EXPECT_TRUE(Item(*settings, 32776)->isChecked());  // 普通
+    EXPECT_TRUE(Item(*settings, 32773)->isCheckable());
+    EXPECT_FALSE(Item(*settings, 32773)->isChecked());  // sound stored off
+    EXPECT_TRUE(Item(*settings, 32779)->isChecked());   // remaining cards on by default
+}
+
+TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {
+    store->WriteInt("Settei", "AutoStart", 1);
+    OpenWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
+    auto menu = table()->BuildPopupMenu(0);
+    EXPECT_FALSE(Item(*menu, 32771)->isEnabled());
+    auto settings = table()->BuildPopupMenu(1);
+    for (int command : {32772, 32784, 32790}) EXPECT_TRUE(Item(*settings, command)->isEnabled()) << command;
+    EXPECT_TRUE(Item(*settings, 32807)->isChecked());  // 自動スタート
+}
+
+struct ToggleCase {
+    int command;
+    const char* key;
+    int initial;
+};
+
+TEST_F(Commands, EveryToggleFlipsItsSettingAndStoresIt) {
+    OpenWindow();
+    const ToggleCase toggles[] = {{32781, "OpenMode", 0},    {32773, "Koukaon", 0},   {32788, "RuleRem", 1},
+                                  {32782, "DspRem", 1},      {32779, "NokoriDsp", 1}, {32797, "DspInfo", 1}};
+    for (const ToggleCase& toggle : toggles) {
+        table()->ExecuteCommand(toggle.command);
+        EXPECT_EQ(store->ReadInt("Settei", toggle.key, -1), 1 - toggle.initial) << toggle.key;
+        auto menu = table()->BuildPopupMenu(1);
+        EXPECT_EQ(Item(*menu, toggle.command)->isChecked(), toggle.initial == 0) << toggle.key;
+        table()->ExecuteCommand(toggle.command);
+        EXPECT_EQ(store->ReadInt("Settei", toggle.key, -1), toggle.initial) << toggle.key;
+    }
+}
+
+TEST_F(Commands, SpeedsAreStoredAndChecked) {
+    OpenWindow();
+    const std::pair<int, int> speeds[] = {{32774, 1}, {32783, 5}, {32785, 13}, {32778, 17}, {32776, 9}};
+    for (auto [command, speed] : speeds) {
+        table()->ExecuteCommand(command);
+        EXPECT_EQ(store->ReadInt("Settei", "Speed", -1), speed);
+        EXPECT_EQ(game().speed, speed);
+        auto menu = table()->BuildPopupMenu(1);
+        EXPECT_TRUE(Item(*menu, command)->isChecked()) << speed;
+    }
+}
+
+TEST_F(Commands, AutoStartToggledTwiceSaysSoAndEndsWhereItBegan) {
+    OpenWindow();
+    shownTexts.clear();
+    table()->ExecuteCommand(32807);
+    table()->ExecuteCommand(32807);
+    ASSERT_EQ(shownTexts.size(), 2u);
+    const QString tail = QString::fromStdString(LoadString(30028));
+    EXPECT_EQ(shownTexts[0], "自動スタートに設定しました\n" + tail);
+    EXPECT_EQ(shownTexts[1], "自動スタートの設定を解除しました\n" + tail);
+    EXPECT_EQ(store->ReadInt("Settei", "AutoStart", -1), 0);
+}
+
+TEST_F(Commands, AScreenSizeIsStoredAndSizesTheWindowFourByThree) {
+    OpenWindow();
+    table()->ExecuteCommand(32805);  // 1024 X 768
+    EXPECT_EQ(store->ReadInt("Settei", "Gamen", 0), 1024);
+    EXPECT_EQ(frame->size(), QSize(1024, 768));
+    EXPECT_FLOAT_EQ(renderer().scaleX, 1024.0f / 1200.0f);
+    auto menu = table()->BuildPopupMenu(1);
+    EXPECT_TRUE(Item(*menu, 32805)->isChecked());
+    table()->ExecuteCommand(32794);  // 640 X 480
+    EXPECT_EQ(frame->size(), QSize(640, 480));
+}
+
+TEST_F(Commands, AStrayStoredWidthIsChosenAgainFromTheDesktop) {
+    store->WriteInt("Settei", "Gamen", 1234);
+    OpenWindow();
+    int width = store->ReadInt("Settei", "Gamen", 0);
+    EXPECT_TRUE(IsScreenWidth(width)) << width;
+    EXPECT_EQ(frame->width(), width);
+    EXPECT_EQ(frame->height(), width / 4 * 3);
+}
+
+TEST_F(Commands, ResettingTheCampaignAsksFirst) {
+    OpenWindow();
+    SetOwner(*store, 0, 3);
+    answerYes = false;
+    table()->ExecuteCommand(32786);
+    EXPECT_EQ(OwnerOf(*store, 0), 3);
+    answerYes = true;
+    table()->ExecuteCommand(32786);
+    EXPECT_EQ(OwnerOf(*store, 0), Unowned);
+    EXPECT_EQ(shownTexts.back(), QString::fromStdString(LoadString(30012)));
+}
+
+TEST_F(Commands, LeavingAMatchAsksAndNoKeepsTheWindowOpen) {
+    store->WriteInt("Settei", "AutoStart", 1);
+    store->WriteInt("Settei", "Speed", 17);
+    OpenWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
+    answerYes = false;
+    frame->close();
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(shownTexts.back(), QString::fromStdString(LoadString(30006)));
+    answerYes = true;
+    frame->close();
+    EXPECT_FALSE(frame->isVisible());
+    QtSettingsStore reread(folder.filePath("Tesseran.ini"));
+    EXPECT_EQ(reread.ReadInt("Cun", "CunningView", -1), 0);
+    EXPECT_EQ(reread.ReadInt("Cun", "Now", -1), 4);
+}
+
+TEST_F(Commands, BeforeAMatchTheWindowClosesWithoutAQuestion) {
+    store->WriteInt("Settei", "RuleRem", 0);
+    OpenWindow();
+    shownTexts.clear();
+    frame->close();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(shownTexts.empty());
+}
+
+}  // namespace
+}  // namespace tesseran::testing

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+// The player's input on the table: refused cards and their messages, the
+// enlarged drop target and putting a card back, reviewing the previous trick
+// and the discard pile while the button is held, the keyboard mark, the
+// score board closing on a click.
+#include "AppFixture.h"
+
+#include "engine/StringTable.h"
+
+namespace tesseran::testing {
+namespace {
+
+class TableInput : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        store->WriteInt("Settei", "AutoStart", 1);
+        store->WriteInt("Settei", "Speed", 0);
+        store->WriteInt("Settei", "Koukaon", 0);
+        store->WriteInt("Settei", "DspRem", 0);
+        AnswerMessageBoxes([](const QString&) { return true; });
+        OpenWindow();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase == 1; }, 5000));
+        // Let the computers play up to the human's first turn, then hold the timer.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return game().currentSeat == HumanSeat && game().busy == 1 && game().HumanMayPlay(); }, 10000));
+        table()->StopTurnTimer();
+        shownTexts.clear();
+    }
+
+    // The human follows a club lead holding clubs.
+    void SetUpFollowingClubs() {
+        auto& g = game();
+        g.leader = 2;
+        g.requestedSuit = Clubs;
+        g.trick = {NoCard, NoCard, 4, NoCard};
+        g.handCount[HumanSeat] = 9;
+        g.hand[HumanSeat] = {0, 2, 13, 14, 25, 29, 36, 40, 43, 0};
+        g.battleNo = 2;
+        table()->Repaint(true);
+    }
+};
+
+TEST_F(TableInput, ACardOfAnotherSuitIsRefusedWithItsRuleAndStaysInTheHand) {
+    SetUpFollowingClubs();
+    auto before = game().hand[HumanSeat];
+    Press(CardCentre(2));  // a diamond while holding a club
+    QTest::qWait(50);
+    EXPECT_EQ(game().dragging, 0);
+    EXPECT_EQ(game().hand[HumanSeat], before);
+    ASSERT_EQ(shownTexts.size(), 1u);
+    EXPECT_EQ(shownTexts[0], QString::fromStdString(LoadString(30029)));
+}
+
+TEST_F(TableInput, WithoutRuleRemarksTheRefusalIsSilent) {
+    SetUpFollowingClubs();
+    table()->ExecuteCommand(32788);  // ルール説明 off
+    Press(CardCentre(2));
+    QTest::qWait(50);
+    EXPECT_EQ(game().dragging, 0);
+    EXPECT_TRUE(shownTexts.empty());
+}
+
+TEST_F(TableInput, ADropJustOutsideTheTrickAreaStillCountsAndAFarDropPutsTheCardBack) {
+    SetUpFollowingClubs();
+    const QRect area = renderer().trickAreaScreenRect;
+    // Just outside the left edge, within a quarter of the width.
+    QPointF nearLeft(area.left() - area.width() / 8.0, area.center().y());
+    // Far to the right of the table, beyond the quarter.
+    QPointF far(std::min(1190.0, area.right() + area.width() / 4.0 + 20), area.center().y());
+
+    Press(CardCentre(1));
+    DragTo(far);
+    Release(far);
+    EXPECT_EQ(game().trick[HumanSeat], NoCard);
+    EXPECT_EQ(game().hand[HumanSeat][1], 2);
+    EXPECT_EQ(game().handCount[HumanSeat], 9);
+
+    Press(CardCentre(1));
+    DragTo(nearLeft);
+    Release(nearLeft);
+    EXPECT_EQ(game().trick[HumanSeat], 2);
+    EXPECT_EQ(game().handCount[HumanSeat], 8);
+    EXPECT_EQ(game().currentSeat, 0);
+}
+
+TEST_F(TableInput, ThePreviousTrickAndTheDiscardPileShowOnlyWhileTheButtonIsHeld) {
+    auto& g = game();
+    SetUpFollowingClubs();
+    g.prevTrick = {5, 6, 7, 8};
+    g.discardCount = 3;
+    g.discard[0] = 5;
+    g.discard[1] = 6;
+    g.discard[2] = 8;
+    table()->Repaint(true);
+
+    QPointF trickArea = renderer().trickAreaScreenRect.center();
+    Press(trickArea);
+    EXPECT_EQ(g.showingPrevTrick, 1);
+    Release(trickArea);
+    EXPECT_EQ(g.showingPrevTrick, 0);
+
+    QPointF pile = renderer().discardScreenRect.center();
+    Press(pile);
+    EXPECT_EQ(g.showingDiscards, 1);
+    Key(Qt::Key_Right);  // keys do nothing while the pile is spread out
+    Release(pile);
+    EXPECT_EQ(g.showingDiscards, 0);
+}
+
+TEST_F(TableInput, NoPreviousTrickBeforeTheHumansFirstCard) {
+    auto& g = game();
+    ASSERT_EQ(g.handCount[HumanSeat], 10);
+    Press(renderer().trickAreaScreenRect.center());
+    EXPECT_EQ(g.showingPrevTrick, 0);
+}
+
+TEST_F(TableInput, ArrowsWrapAroundTheHandAndEnterPlaysTheMarkedCard) {
+    auto& g = game();
+    SetUpFollowingClubs();
+    g.markedCard = 0;
+    Key(Qt::Key_Left);
+    EXPECT_EQ(g.markedCard, 8);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(g.markedCard, 0);
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Return);  // the club 2 at position 1
+    EXPECT_EQ(g.trick[HumanSeat], 2);
+}
+
+TEST_F(TableInput, ADoubleClickPlaysTheCardUnderThePointer) {
+    SetUpFollowingClubs();
+    DoubleClick(CardCentre(1));
+    EXPECT_EQ(game().trick[HumanSeat], 2);
+    EXPECT_EQ(game().markedCard, 1);
+}
+
+TEST_F(TableInput, TheScoreBoardClosesOnAClickAndBlocksKeysMeanwhile) {
+    auto& g = game();
+    SetUpFollowingClubs();
+    table()->ExecuteCommand(32772);  // 得点
+    EXPECT_EQ(g.scoreShown, 1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(g.trick[HumanSeat], NoCard);
+    Press(CardCentre(1));
+    EXPECT_EQ(g.dragging, 0);
+    Release(CardCentre(1));
+    EXPECT_EQ(g.scoreShown, 0);
+}
+
+}  // namespace
+}  // namespace tesseran::testing
