@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/CMainFrame.h"
 
+#include "app/CommandIds.h"
 #include "app/TableView.h"
+#include "app/help/CHelpDlg.h"
 #include "engine/SettingsStore.h"
 #include "engine/StringTable.h"
 
@@ -31,6 +33,12 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
     table_ = new TableView(settings, taskbarFeature, this);
     setCentralWidget(table_);
     table_->onScreenSize = [this](int width) { ApplyScreenWidth(width, true); };
+    table_->onHelp = [this](int command) {
+        HelpPage page = command == command::HelpOperation ? HelpPage::Operation
+                        : command == command::HelpRules   ? HelpPage::Rules
+                                                          : HelpPage::Tactics;
+        CHelpDlg::Show(this, page);
+    };
 
     // A stored width that is not one of the six (absent, or edited by hand) is
     // chosen again from the desktop, so the window never takes an absurd size.

@@ -9,10 +9,15 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace tesseran {
+
+namespace {
+constexpr int PageMargin = 18;
+}  // namespace
 
 HelpPageInfo HelpPageFor(HelpPage page) {
     switch (page) {
@@ -48,14 +53,19 @@ CHelpDlg::CHelpDlg(QWidget* parent, const QString& fileName, const QString& titl
     resize(820, 640);
 }
 
-QString CHelpDlg::DefaultHelpFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/help"); }
+QString CHelpDlg::DefaultHelpFolder() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/help");
+}
 
-QString CHelpDlg::PagePath() const { return QDir(helpFolder_).filePath(fileName_); }
+QString CHelpDlg::PagePath() const {
+    return QDir(helpFolder_).filePath(fileName_);
+}
 
 bool CHelpDlg::Initialise() {
     const QString path = PagePath();
     if (!QFileInfo(path).isFile()) {
-        QMessageBox::information(parentWidget(), QStringLiteral("Tesseran"), QString::fromStdString(LoadString(30162)));
+        QMessageBox::information(parentWidget(), QStringLiteral("Tesseran"),
+                                 QString::fromStdString(LoadString(30162)));
         reject();
         return false;
     }
@@ -74,7 +84,8 @@ void CHelpDlg::Show(QWidget* parent, HelpPage page) {
     Show(parent, QString::fromUtf8(info.fileName), QString::fromUtf8(info.title));
 }
 
-void CHelpDlg::ShowFrom(QWidget* parent, const QString& helpFolder, const QString& fileName, const QString& title) {
+void CHelpDlg::ShowFrom(QWidget* parent, const QString& helpFolder, const QString& fileName,
+                        const QString& title) {
     CHelpDlg dialog(parent, fileName, title, helpFolder);
     if (dialog.Initialise()) dialog.exec();
 }
@@ -92,10 +103,13 @@ void CHelpDlg::OnAnchorClicked(const QUrl& link) {
     QDesktopServices::openUrl(target);
 }
 
-void CHelpDlg::OnSourceChanged() {
-    // A page reached by a link names itself; the opening title stays until then.
+void CHelpDlg::OnSourceChanged(const QUrl& source) {
+    // Room between the window's edge and the text.
+    browser_->document()->setDocumentMargin(PageMargin);
+    // A page reached by a link names itself; the opening page keeps the
+    // title it was opened with.
     const QString pageTitle = browser_->documentTitle();
-    if (!pageTitle.isEmpty() && browser_->source().fileName() != fileName_) {
+    if (!pageTitle.isEmpty() && source.fileName() != fileName_) {
         setWindowTitle(pageTitle);
     } else {
         setWindowTitle(title_);

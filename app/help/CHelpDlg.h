@@ -31,7 +31,8 @@ class CHelpDlg : public QDialog {
 
 public:
     // `helpFolder` empty: the folder "help" next to the running executable.
-    CHelpDlg(QWidget* parent, const QString& fileName, const QString& title, const QString& helpFolder = QString());
+    CHelpDlg(QWidget* parent, const QString& fileName, const QString& title,
+             const QString& helpFolder = QString());
 
     // The folder "help" next to the running executable.
     static QString DefaultHelpFolder();
@@ -50,11 +51,12 @@ public:
     static void Show(QWidget* parent, const QString& fileName, const QString& title);
     static void Show(QWidget* parent, HelpPage page);
     // The same with a help folder of the caller's choosing.
-    static void ShowFrom(QWidget* parent, const QString& helpFolder, const QString& fileName, const QString& title);
+    static void ShowFrom(QWidget* parent, const QString& helpFolder, const QString& fileName,
+                         const QString& title);
 
 private:
     void OnAnchorClicked(const QUrl& link);
-    void OnSourceChanged();
+    void OnSourceChanged(const QUrl& source);
 
     QString fileName_;
     QString title_;
