@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// The pictures live in the Qt resources as :/bitmaps/<number>.png.
+#include "campaign/map/MapBitmaps.h"
+
+#include <QString>
+
+namespace tesseran {
+
+QImage LoadMapBitmap(int bitmap) {
+    if (bitmap != LargeMapBitmap && bitmap != OverviewBitmap && bitmap != BannerBitmap) return {};
+    const QImage picture(QStringLiteral(":/bitmaps/%1.png").arg(bitmap));
+    return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace tesseran

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Where the provinces lie on the two conquest-map pictures (bitmaps 163 and
+// 164): the corner of each province's name label on the large map, and a
+// point inside the province on the overview. The table is written by the map
+// generator (tools/mapgen) together with the pictures and must change with
+// them; a test regenerates it and compares.
+#pragma once
+
+#include "campaign/ProvinceMap.h"
+
+#include <array>
+
+namespace tesseran {
+
+inline constexpr int LargeMapWidth = 1467;
+inline constexpr int LargeMapHeight = 1614;
+// The overview is the large map at one third in each direction.
+inline constexpr int OverviewWidth = 489;
+inline constexpr int OverviewHeight = 538;
+
+// A province's name label on the large map is a 28 × 15 box at the label
+// corner; a click inside it picks the province.
+inline constexpr int LabelWidth = 28;
+inline constexpr int LabelHeight = 15;
+// The large map's fill seed lies this far right of and below the label corner.
+inline constexpr int LargeSeedOffsetX = 30;
+inline constexpr int LargeSeedOffsetY = 17;
+
+// The overview's legend lists the ten entries in index order, one row of 16
+// pixels each from y = 99; its white balance column is where the window
+// writes each entry's koku, at x = 130.
+inline constexpr int BalanceColumnX = 125;
+inline constexpr int BalanceColumnY = 99;
+inline constexpr int BalanceColumnWidth = 46;
+inline constexpr int BalanceColumnHeight = 160;
+inline constexpr int BalanceRowHeight = 16;
+inline constexpr int BalanceTextX = 130;
+
+struct ProvincePosition {
+    int labelX = 0;
+    int labelY = 0;
+    int overviewX = 0;
+    int overviewY = 0;
+};
+
+struct MapPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// By province index.
+extern const std::array<ProvincePosition, ProvinceCount> ProvincePositions;
+
+constexpr MapPoint LargeMapSeed(const ProvincePosition& position) {
+    return {position.labelX + LargeSeedOffsetX, position.labelY + LargeSeedOffsetY};
+}
+
+constexpr MapPoint OverviewSeed(const ProvincePosition& position) {
+    return {position.overviewX, position.overviewY};
+}
+
+// Whether the large-map point (x, y) lies in the province's label box.
+constexpr bool LabelContains(const ProvincePosition& position, int x, int y) {
+    return x >= position.labelX && x < position.labelX + LabelWidth && y >= position.labelY &&
+           y < position.labelY + LabelHeight;
+}
+
+}  // namespace tesseran
