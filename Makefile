@@ -42,8 +42,10 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tesseran-bench
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tesseran-bench tesseran-table-bench tesseran-render-bench
 	@$(BUILD_DIR)/tesseran-bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-table-bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-render-bench
 
 # The core on its own, with no Qt anywhere on the include path.
 core-only: deps

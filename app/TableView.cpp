@@ -3,6 +3,7 @@
 
 #include "app/CommandIds.h"
 #include "app/HoverTip.h"
+#include "app/backset/CBackSet.h"
 #include "campaign/Campaign.h"
 #include "engine/StringTable.h"
 #include "players/dialogs/CMonSel.h"
@@ -26,6 +27,9 @@
 namespace tesseran {
 
 namespace {
+
+// Canvas points are whole pixels, cut toward zero like every canvas position.
+QPoint Whole(QPointF canvas) { return QPoint(static_cast<int>(canvas.x()), static_cast<int>(canvas.y())); }
 
 QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -200,7 +204,7 @@ void TableView::resizeEvent(QResizeEvent*) { UpdateScale(); }
 
 int TableView::ToolbarButtonAt(QPointF canvas) const {
     for (int button = 0; button < 5; ++button) {
-        if (ToolbarButtons[button].contains(canvas.toPoint())) return button;
+        if (ToolbarButtons[button].contains(Whole(canvas))) return button;
     }
     return -1;
 }
@@ -216,7 +220,7 @@ bool TableView::OnFrontEdge(QPointF canvas) const {
 int TableView::HandPositionAt(QPointF canvas) const {
     if (!renderer_) return -1;
     for (int position = 0; position < game_.handCount[HumanSeat]; ++position) {
-        if (renderer_->handCardRects[position].contains(canvas.toPoint())) return position;
+        if (renderer_->handCardRects[position].contains(Whole(canvas))) return position;
     }
     return -1;
 }
@@ -225,7 +229,7 @@ bool TableView::InDropArea(QPointF canvas) const {
     QRect area = renderer_->trickAreaScreenRect;
     int dx = area.width() / 4;
     int dy = area.height() / 4;
-    return area.adjusted(-dx, -dy, dx, dy).contains(canvas.toPoint());
+    return area.adjusted(-dx, -dy, dx, dy).contains(Whole(canvas));
 }
 
 void TableView::UpdateCursor(const QCursor& cursor) {
@@ -241,7 +245,7 @@ void TableView::mousePressEvent(QMouseEvent* event) {
     if (g.scoreShown == 1) return;
 
     if (g.showingPrevTrick == 0 && g.handCount[HumanSeat] < HandSize &&
-        renderer_->trickAreaScreenRect.contains(canvas.toPoint())) {
+        renderer_->trickAreaScreenRect.contains(Whole(canvas))) {
         g.showingPrevTrick = 1;
         Repaint(true);
         return;
@@ -251,7 +255,7 @@ void TableView::mousePressEvent(QMouseEvent* event) {
         if (button == 3 ? renderer_->AngleUp() : renderer_->AngleDown()) repaint();
         return;
     }
-    if (g.showingDiscards == 0 && g.discardCount >= 1 && renderer_->discardScreenRect.contains(canvas.toPoint())) {
+    if (g.showingDiscards == 0 && g.discardCount >= 1 && renderer_->discardScreenRect.contains(Whole(canvas))) {
         g.showingDiscards = 1;
         discardSpreadShown_ = true;
         repaint();
@@ -310,7 +314,7 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
         update();
         return;
     }
-    if (HandPositionAt(canvas) >= 0 || renderer_->trickAreaScreenRect.contains(canvas.toPoint())) {
+    if (HandPositionAt(canvas) >= 0 || renderer_->trickAreaScreenRect.contains(Whole(canvas))) {
         UpdateCursor(QCursor(Qt::PointingHandCursor));
     } else if (OnFrontEdge(canvas)) {
         UpdateCursor(edgeCursor_);
@@ -565,7 +569,13 @@ void TableView::ExecuteCommand(int command) {
             ResetCampaign(settings_, this);
             break;
         case command::CardBack:
-            if (g.phase > 0 && onCardBack) onCardBack();
+            if (g.phase > 0 && ready_) {
+                auto playSound = [this](int waveId) {
+                    if (game_.soundOn == 1) sound_.Play(waveId);
+                };
+                // The pile's top card shows the back, so the layer is redrawn.
+                if (CBackSet::Run(sheet_, *backs_, settings_, *this, playSound, this)) Repaint(true);
+            }
             break;
         case command::Screen640:
             SetScreenWidth(640);

@@ -71,7 +71,7 @@ constexpr int RightExplanation = 30127;
 constexpr int LuckySound = 150;
 
 // Score board.
-const QRect ScoreBoardRect = RectFromEdges(363, 216, 838, 603);
+constexpr QRect ScoreBoardRect = RectFromEdges(363, 216, 838, 603);
 const QColor ScoreBoardFill(0, 70, 0);
 const QColor ScoreBoardEdge(66, 66, 39);
 const QColor ScoreBoardLine(255, 255, 0);
@@ -85,13 +85,21 @@ constexpr int ScoreRowStep = 30;
 constexpr int ScoreMinimum = -9999;
 constexpr int ScoreMaximum = 99999;
 
-bool IsSuit(int suit) { return suit >= 0 && suit < 4; }
-bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
+bool IsSuit(int suit) {
+    return suit >= 0 && suit < 4;
+}
+bool IsSeat(int seat) {
+    return seat >= 0 && seat < SeatCount;
+}
 
 // Whether a point lies on a rectangle; empty rectangles hold no point.
-bool Hits(const QRect& rect, QPoint point) { return !rect.isEmpty() && rect.contains(point); }
+bool Hits(const QRect& rect, QPoint point) {
+    return !rect.isEmpty() && rect.contains(point);
+}
 
-HoverText Explain(int stringId) { return HoverText{true, QString::fromStdString(LoadString(stringId))}; }
+HoverText Explain(int stringId) {
+    return HoverText{true, QString::fromStdString(LoadString(stringId))};
+}
 
 }  // namespace
 
@@ -101,7 +109,8 @@ int ParticipantEntry(const GameState& state, int participant) {
     return -1;
 }
 
-StatusPanels::StatusPanels(CTorvelView& view, const TableGeometry& geometry) : view_(view), geometry_(geometry) {
+StatusPanels::StatusPanels(CTorvelView& view, const TableGeometry& geometry)
+    : view_(view), geometry_(geometry) {
     for (int entry = 0; entry < 10; ++entry) rosterNames_[static_cast<size_t>(entry)] = RosterName(entry);
 }
 
@@ -127,10 +136,10 @@ bool StatusPanels::LoadImages() {
     trumpBalloon_ = LoadTransparentBitmap(173);
     requestBalloon_ = LoadTransparentBitmap(174);
 
-    const QImage* all[] = {&gameCaption_,     &gameNumbers_,   &battleCaption_, &battleNumbers_, &toolbar_,
-                           &banners_,         &remainingPanel_, &digits_,       &selectionMarker_,
-                           &turnMarker_,      &namePlates_,    &rightSigns_,    &partnerMarker_, &leadMarker_,
-                           &trumpBalloon_,    &requestBalloon_};
+    const QImage* all[] = {&gameCaption_,     &gameNumbers_, &battleCaption_,  &battleNumbers_,
+                           &toolbar_,         &banners_,     &remainingPanel_, &digits_,
+                           &selectionMarker_, &turnMarker_,  &namePlates_,     &rightSigns_,
+                           &partnerMarker_,   &leadMarker_,  &trumpBalloon_,   &requestBalloon_};
     for (const QImage* image : all) {
         if (image->isNull()) return false;
     }
@@ -147,7 +156,8 @@ bool StatusPanels::LoadImages() {
     QPainter panel(&remainingPanel_);
     panel.setCompositionMode(QPainter::CompositionMode_Source);
     for (int rowY : RemainingRowY) {
-        panel.fillRect(QRect(RemainingBandLeft, rowY, RemainingBandWidth, RemainingBandHeight), Qt::transparent);
+        panel.fillRect(QRect(RemainingBandLeft, rowY, RemainingBandWidth, RemainingBandHeight),
+                       Qt::transparent);
     }
     return true;
 }
@@ -203,11 +213,12 @@ void StatusPanels::DrawRemainingPanel(QPainter& painter) const {
 
     // In battle 1 the teams' counts would give the hidden relation away
     // until two seats have shown which side they are on.
-    const auto revealedSeats = std::count_if(view_.revealed.begin(), view_.revealed.end(),
-                                             [](int value) { return value != 0; });
+    const auto revealedSeats =
+        std::count_if(view_.revealed.begin(), view_.revealed.end(), [](int value) { return value != 0; });
     const bool teamsShown = view_.battleNo != 1 || revealedSeats >= 2;
 
-    const std::array<int, 4> topRow = {view_.relatedToGo, view_.unrelatedToGo, view_.faceLeft, view_.jokerLeft};
+    const std::array<int, 4> topRow = {view_.relatedToGo, view_.unrelatedToGo, view_.faceLeft,
+                                       view_.jokerLeft};
     for (int column = 0; column < 4; ++column) {
         if (column < 2 && !teamsShown) continue;
         DrawRemainingValue(painter, column, 0, topRow[static_cast<size_t>(column)]);
@@ -289,13 +300,20 @@ int StatusPanels::BannerRow(bool initialising) const {
     if (view_.phase == 0) return 4;
     if (view_.phase == 2) return 5;
     switch (view_.declaration) {
-        case 1: return 1;
-        case 2: return 2;
-        case 3: return 6;
-        case 4: return 7;
-        case 5: return 8;
-        case 6: return 9;
-        default: return -1;
+        case 1:
+            return 1;
+        case 2:
+            return 2;
+        case 3:
+            return 6;
+        case 4:
+            return 7;
+        case 5:
+            return 8;
+        case 6:
+            return 9;
+        default:
+            return -1;
     }
 }
 
@@ -360,7 +378,8 @@ void StatusPanels::DrawMarker(QPainter& painter, WindowScale scale, int seat, Ma
     painter.restore();
 }
 
-void StatusPanels::DrawBalloon(QPainter& painter, WindowScale scale, int seat, Balloon balloon, int suit) const {
+void StatusPanels::DrawBalloon(QPainter& painter, WindowScale scale, int seat, Balloon balloon,
+                               int suit) const {
     if (seat < 0 || seat >= static_cast<int>(AnnouncementAnchors.size()) || !IsSuit(suit)) return;
     // The suit goes into a copy, so the stored balloon stays empty.
     QImage filled = (balloon == Balloon::Trump ? trumpBalloon_ : requestBalloon_).copy();
@@ -380,7 +399,8 @@ void StatusPanels::DrawBalloon(QPainter& painter, WindowScale scale, int seat, B
 // --- Hover explanations ---------------------------------------------------
 
 HoverText StatusPanels::UpdateHoverText(QPointF canvasPoint, Host& host) {
-    const QPoint point(static_cast<int>(std::floor(canvasPoint.x())), static_cast<int>(std::floor(canvasPoint.y())));
+    const QPoint point(static_cast<int>(std::floor(canvasPoint.x())),
+                       static_cast<int>(std::floor(canvasPoint.y())));
     const bool playing = view_.phase >= 1;
     bool onTrumpIcon = false;
 

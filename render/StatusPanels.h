@@ -50,17 +50,18 @@ struct WindowScale {
 };
 
 // The canvas rectangles of the fixed panel elements.
-inline const QRect TrumpIconRect = RectFromEdges(10, 10, 57, 63);
-inline const QRect GameCounterRect = RectFromEdges(58, 10, 173, 36);
-inline const QRect BattleCounterRect = RectFromEdges(58, 37, 173, 63);
-inline const std::array<QRect, 5> ToolbarButtonRects = {
+inline constexpr QRect TrumpIconRect = RectFromEdges(10, 10, 57, 63);
+inline constexpr QRect GameCounterRect = RectFromEdges(58, 10, 173, 36);
+inline constexpr QRect BattleCounterRect = RectFromEdges(58, 37, 173, 63);
+inline constexpr std::array<QRect, 5> ToolbarButtonRects = {
     RectFromEdges(10, 64, 55, 96), RectFromEdges(55, 64, 87, 96), RectFromEdges(87, 64, 119, 96),
     RectFromEdges(119, 64, 146, 96), RectFromEdges(146, 64, 173, 96)};
-inline const QRect RemainingPanelRect = RectFromEdges(995, 4, 1170, 142);
+inline constexpr QRect RemainingPanelRect = RectFromEdges(995, 4, 1170, 142);
 // K, M, face cards, joker, then clubs, diamonds, hearts, spades.
-inline const std::array<QRect, 8> RemainingPanelItemRects = {
-    RectFromEdges(1002, 4, 1045, 44),   RectFromEdges(1045, 4, 1088, 44),   RectFromEdges(1088, 4, 1131, 44),
-    RectFromEdges(1131, 4, 1174, 44),   RectFromEdges(1002, 70, 1045, 110), RectFromEdges(1045, 70, 1088, 110),
+inline constexpr std::array<QRect, 8> RemainingPanelItemRects = {
+    RectFromEdges(1002, 4, 1045, 44),   RectFromEdges(1045, 4, 1088, 44),
+    RectFromEdges(1088, 4, 1131, 44),   RectFromEdges(1131, 4, 1174, 44),
+    RectFromEdges(1002, 70, 1045, 110), RectFromEdges(1045, 70, 1088, 110),
     RectFromEdges(1088, 70, 1131, 110), RectFromEdges(1131, 70, 1174, 110)};
 
 // Where announcements and markers appear at the computer seats 0, 1, 2.

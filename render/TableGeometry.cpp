@@ -79,7 +79,9 @@ QRect Projection::MapLayerRect(const QRect& layerRect) const {
     const float horizontalScale = static_cast<float>(nearness * 0.3 + widthScale);
     const int shift = static_cast<int>(nearness * 150.0f);
 
-    auto mapX = [&](int x) { return static_cast<int>(static_cast<float>(x) * horizontalScale) - shift + originX; };
+    auto mapX = [&](int x) {
+        return static_cast<int>(static_cast<float>(x) * horizontalScale) - shift + originX;
+    };
     auto mapY = [&](int y) { return static_cast<int>(static_cast<float>(y) * verticalScale) + originY; };
     return RectFromEdges(mapX(left), mapY(top), mapX(right), mapY(bottom));
 }

@@ -30,7 +30,7 @@ inline constexpr int BandStep = 5;
 inline constexpr int BandCount = (LayerHeight + BandStep - 1) / BandStep;
 
 // The rectangle with these edges (right and bottom exclusive).
-inline QRect RectFromEdges(int left, int top, int right, int bottom) {
+constexpr QRect RectFromEdges(int left, int top, int right, int bottom) {
     return QRect(QPoint(left, top), QSize(right - left, bottom - top));
 }
 
@@ -71,17 +71,17 @@ private:
 // The rectangles the window's mouse handlers and the hover explanations use,
 // in canvas coordinates, as the last repaint left them.
 struct TableGeometry {
-    QRect handRect;                    // the human's hand
+    QRect handRect;                       // the human's hand
     std::array<QRect, 10> handCardRects;  // one per position of the human's hand
-    QRect turnMarkerRect;              // the turn marker while it stands at the human's seat
+    QRect turnMarkerRect;                 // the turn marker while it stands at the human's seat
     std::array<QRect, 4> namePlateRects;  // by seat; empty while a seat shows no plate
-    QRect trickAreaScreenRect;         // the projected trick area
-    QRect discardScreenRect;           // the projected discard pile
-    QRect pileSideRect;                // the side of the discard pile, below its top card
-    QRect requestedSuitRect;           // empty while the requested-suit icon is not shown
-    QRect rightSignRect;               // empty while the right sign is not shown
-    int pileTopY = 0;                  // layer row where the pile's side begins
-    int pileBottomY = 0;               // layer row where it ends
+    QRect trickAreaScreenRect;            // the projected trick area
+    QRect discardScreenRect;              // the projected discard pile
+    QRect pileSideRect;                   // the side of the discard pile, below its top card
+    QRect requestedSuitRect;              // empty while the requested-suit icon is not shown
+    QRect rightSignRect;                  // empty while the right sign is not shown
+    int pileTopY = 0;                     // layer row where the pile's side begins
+    int pileBottomY = 0;                  // layer row where it ends
 
     // The front edge's travel: its y at the lowest and the highest angle.
     int angleMinY = 481;

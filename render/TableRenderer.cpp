@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 
 namespace tesseran {
@@ -45,10 +44,10 @@ constexpr std::array<QPoint, SeatCount> FaceAnchors = {QPoint(915, 235), QPoint(
 constexpr std::array<QPoint, SeatCount> TrickAnchors = {QPoint(690, 235), QPoint(409, 235), QPoint(235, 460),
                                                         QPoint(580, 396)};
 
-const QRect TrickAreaRect = RectFromEdges(234, 234, 906, 612);
+constexpr QRect TrickAreaRect = RectFromEdges(234, 234, 906, 612);
 // The part of the layer the trick area and the pile answer clicks on.
-const QRect TrickAreaHitRect = RectFromEdges(235, 235, 905, 611);
-const QRect DiscardHitRect = RectFromEdges(55, 653, 270, 804);
+constexpr QRect TrickAreaHitRect = RectFromEdges(235, 235, 905, 611);
+constexpr QRect DiscardHitRect = RectFromEdges(55, 653, 270, 804);
 constexpr QPoint PileAt(55, 644);
 
 constexpr int ShowCardsX = 399;
@@ -69,9 +68,12 @@ constexpr int SideFaceStep = 27;
 constexpr int PeekCardStep = 30;
 constexpr int SpreadStep = 20;
 
-bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
-bool IsDrawableCard(int code) { return IsCardCode(code); }
-int CardsIn(int count) { return std::clamp(count, 0, HandSize); }
+bool IsSeat(int seat) {
+    return seat >= 0 && seat < SeatCount;
+}
+int CardsHeld(int count) {
+    return std::clamp(count, 0, HandSize);
+}
 
 // The strip's see-through colour as transparency, so that the fans can be
 // scaled smoothly and laid over the table.
@@ -86,37 +88,10 @@ QImage WithSeeThroughBackground(const QImage& image) {
     return result;
 }
 
-// Two opaque pixels mixed, the second weighing `weight` / 256.
-inline QRgb Mix(QRgb first, QRgb second, std::uint32_t weight) {
-    const std::uint32_t keep = 256 - weight;
-    const std::uint32_t redBlue = (((first & 0xff00ffu) * keep + (second & 0xff00ffu) * weight) >> 8) & 0xff00ffu;
-    const std::uint32_t green = (((first & 0x00ff00u) * keep + (second & 0x00ff00u) * weight) >> 8) & 0x00ff00u;
-    return 0xff000000u | redBlue | green;
-}
-
-// One layer row squeezed to `width` pixels by linear filtering, the pixel
-// centres of both rows aligned (16.16 fixed point).
-void SqueezeRow(const QRgb* source, QRgb* target, int width) {
-    if (width >= LayerWidth) {
-        std::memcpy(target, source, sizeof(QRgb) * LayerWidth);
-        return;
-    }
-    // The step is more than one pixel, so the first centre lies inside the row.
-    const std::uint32_t step = (static_cast<std::uint32_t>(LayerWidth) << 16) / static_cast<std::uint32_t>(width);
-    std::uint32_t position = step / 2 - (1u << 15);
-    int x = 0;
-    for (; x < width; ++x, position += step) {
-        const std::uint32_t index = position >> 16;
-        if (index >= LayerWidth - 1) break;
-        target[x] = Mix(source[index], source[index + 1], (position >> 8) & 0xffu);
-    }
-    for (; x < width; ++x) target[x] = source[LayerWidth - 1];
-}
-
 }  // namespace
 
-TableRenderer::TableRenderer(CTorvelView& view, const QImage& sheet, const CardBacks& backs, SettingsStore& store,
-                             bool publishHands)
+TableRenderer::TableRenderer(CTorvelView& view, const QImage& sheet, const CardBacks& backs,
+                             SettingsStore& store, bool publishHands)
     : panels(view, *this),
       view_(view),
       cardSheet_(sheet.convertToFormat(QImage::Format_RGB32)),
@@ -134,8 +109,8 @@ bool TableRenderer::CreateSurfaces() {
     tableLayer = QImage(LayerWidth, LayerHeight, QImage::Format_RGB32);
     rotateScratch = QImage(TurnedWidth, TurnedHeight, QImage::Format_RGB32);
     faceStrip = QImage(TurnedWidth, FaceStripHeight, QImage::Format_RGB32);
-    const bool surfaces = !backBuffer.isNull() && !tableLayer.isNull() && !rotateScratch.isNull() &&
-                          !faceStrip.isNull();
+    const bool surfaces =
+        !backBuffer.isNull() && !tableLayer.isNull() && !rotateScratch.isNull() && !faceStrip.isNull();
     if (!surfaces || !panels.LoadImages()) {
         view_.host().ShowMessage(LoadString(MessageOutOfMemory), MessageIcon::Stop);
         return false;
@@ -149,13 +124,15 @@ bool TableRenderer::CreateSurfaces() {
 }
 
 void TableRenderer::RotateCard(int code) {
-    if (rotateScratch.isNull() || !IsDrawableCard(code)) return;
+    if (rotateScratch.isNull() || !IsCardCode(code)) return;
     const QRect cell = CardCell(code);
     if (!cardSheet_.rect().contains(cell)) return;
     std::array<QRgb*, TurnedHeight> rows{};
-    for (int i = 0; i < TurnedHeight; ++i) rows[static_cast<size_t>(i)] = reinterpret_cast<QRgb*>(rotateScratch.scanLine(i));
+    for (int i = 0; i < TurnedHeight; ++i)
+        rows[static_cast<size_t>(i)] = reinterpret_cast<QRgb*>(rotateScratch.scanLine(i));
     for (int j = 0; j < CardHeight; ++j) {
-        const auto* source = reinterpret_cast<const QRgb*>(cardSheet_.constScanLine(cell.top() + j)) + cell.left();
+        const auto* source =
+            reinterpret_cast<const QRgb*>(cardSheet_.constScanLine(cell.top() + j)) + cell.left();
         for (int i = 0; i < CardWidth; ++i) rows[static_cast<size_t>(i)][TurnedWidth - 1 - j] = source[i];
     }
 }
@@ -260,7 +237,7 @@ void TableRenderer::DrawTrickCards(QPainter& painter) {
     for (int seat = 0; seat < SeatCount; ++seat) {
         const auto index = static_cast<size_t>(seat);
         const int card = view_.showingPrevTrick == 1 ? view_.prevTrick[index] : view_.trick[index];
-        if (!IsDrawableCard(card)) continue;
+        if (!IsCardCode(card)) continue;
         if (seat == 1 || seat == 3) {
             painter.drawImage(TrickAnchors[index], cardSheet_, CardCell(card));
         } else {
@@ -274,14 +251,16 @@ void TableRenderer::DrawShowCards(QPainter& painter) {
     const int shown = std::clamp(view_.shownCount, 0, 2);
     for (int i = 0; i < shown; ++i) {
         const int card = view_.showCards[static_cast<size_t>(i)];
-        if (!IsDrawableCard(card)) continue;
+        if (!IsCardCode(card)) continue;
         painter.drawImage(QPoint(ShowCardsX + ShowCardsStep * i, ShowCardsY), cardSheet_, CardCell(card));
     }
 }
 
 // --- Projection --------------------------------------------------------------
 
-QRect TableRenderer::MapLayerRect(const QRect& layerRect) const { return Projection(viewAngle).MapLayerRect(layerRect); }
+QRect TableRenderer::MapLayerRect(const QRect& layerRect) const {
+    return Projection(viewAngle).MapLayerRect(layerRect);
+}
 
 void TableRenderer::ProjectTableLayer() {
     if (backBuffer.isNull() || tableLayer.isNull()) return;
@@ -325,7 +304,8 @@ void TableRenderer::ProjectTableLayer() {
             sideBottom = band.y;
         }
     }
-    pileSideRect = sideTopFound && sideBottomFound ? RectFromEdges(sideLeft, sideTop, sideRight, sideBottom) : QRect();
+    pileSideRect =
+        sideTopFound && sideBottomFound ? RectFromEdges(sideLeft, sideTop, sideRight, sideBottom) : QRect();
 
     for (int y = 0; y < CanvasHeight; ++y) {
         const int index = rowBand[static_cast<size_t>(y)];
@@ -334,7 +314,7 @@ void TableRenderer::ProjectTableLayer() {
         const int sourceRow = band.sourceRow + (y - band.y);
         const auto* source = reinterpret_cast<const QRgb*>(tableLayer.constScanLine(sourceRow));
         auto* target = reinterpret_cast<QRgb*>(backBuffer.scanLine(y)) + band.x;
-        SqueezeRow(source, target, band.width);
+        SqueezeRow(source, LayerWidth, target, band.width);
     }
 
     trickAreaScreenRect = projection.MapLayerRect(TrickAreaHitRect);
@@ -363,13 +343,15 @@ void TableRenderer::DrawFrontEdgeAndPileSide(QPainter& painter) {
 
 // --- Hands -------------------------------------------------------------------
 
-bool TableRenderer::ComputerHandsFaceUp() const { return view_.openMode == 1 && view_.gameNo < 4; }
+bool TableRenderer::ComputerHandsFaceUp() const {
+    return view_.openMode == 1 && view_.gameNo < 4;
+}
 
 void TableRenderer::PublishHand(int seat) {
     if (!publishHands_) return;
     const auto index = static_cast<size_t>(seat);
     std::string cards;
-    const int count = CardsIn(view_.handCount[index]);
+    const int count = CardsHeld(view_.handCount[index]);
     for (int i = 0; i < count; ++i) cards += std::to_string(view_.hand[index][static_cast<size_t>(i)]) + ",";
     // The peek window polls these values; rewriting an unchanged hand at
     // every repaint would only wear the settings file.
@@ -394,7 +376,8 @@ void TableRenderer::RefreshFans() {
         }
         const QImage segment = WithSeeThroughBackground(strip.copy(start, 0, width, BackFanStripHeight));
         const int topWidth = static_cast<int>(width * TopFanScale);
-        topFans_[index] = segment.scaled(topWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        topFans_[index] =
+            segment.scaled(topWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         sideFans_[index] = segment.scaled(SideFanSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 }
@@ -404,42 +387,44 @@ const QImage& TableRenderer::ScaledFace(int code, bool sideSeat) {
     QImage& face = cache[static_cast<size_t>(code)];
     if (face.isNull()) {
         face = cardSheet_.copy(CardCell(code))
-                   .scaled(sideSeat ? SideFaceSize : TopFaceSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                   .scaled(sideSeat ? SideFaceSize : TopFaceSize, Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
     }
     return face;
 }
 
 void TableRenderer::DrawTopHand(QPainter& painter) {
     PublishHand(1);
-    const int cards = CardsIn(view_.handCount[1]);
+    const int cards = CardsHeld(view_.handCount[1]);
     const int x = 498;
     const int y = 7 * (MaximumAngle - Projection(viewAngle).wholeAngle());
     if (ComputerHandsFaceUp()) {
         for (int i = 0; i < cards; ++i) {
             const int card = view_.hand[1][static_cast<size_t>(i)];
-            if (IsDrawableCard(card)) painter.drawImage(QPoint(x + TopFaceStep * i, y), ScaledFace(card, false));
+            if (IsCardCode(card)) painter.drawImage(QPoint(x + TopFaceStep * i, y), ScaledFace(card, false));
         }
     } else if (cards > 0) {
         painter.drawImage(QPoint(x, y), topFans_[static_cast<size_t>(cards - 1)]);
     }
-    namePlateRects[1] =
-        panels.DrawSeatMarks(painter, 1, QPoint(x - TurnMarkerSize, y), QPoint(x - NamePlateWidth, y + 34), nullptr);
+    namePlateRects[1] = panels.DrawSeatMarks(painter, 1, QPoint(x - TurnMarkerSize, y),
+                                             QPoint(x - NamePlateWidth, y + 34), nullptr);
 }
 
 void TableRenderer::DrawSideHand(QPainter& painter, int seat) {
     PublishHand(seat);
     const auto index = static_cast<size_t>(seat);
-    const int cards = CardsIn(view_.handCount[index]);
+    const int cards = CardsHeld(view_.handCount[index]);
     const int wholeAngle = Projection(viewAngle).wholeAngle();
     if (ComputerHandsFaceUp()) {
         const int x = seat == 2 ? 10 : 1080 - SideFaceStep * cards - 13;
         const int top = 220 - wholeAngle;
         for (int i = 0; i < cards; ++i) {
             const int card = view_.hand[index][static_cast<size_t>(i)];
-            if (IsDrawableCard(card)) painter.drawImage(QPoint(x + SideFaceStep * i, top + 26), ScaledFace(card, true));
+            if (IsCardCode(card))
+                painter.drawImage(QPoint(x + SideFaceStep * i, top + 26), ScaledFace(card, true));
         }
-        namePlateRects[index] =
-            panels.DrawSeatMarks(painter, seat, QPoint(x, top - 8), QPoint(x + TurnMarkerSize, top - 8), nullptr);
+        namePlateRects[index] = panels.DrawSeatMarks(painter, seat, QPoint(x, top - 8),
+                                                     QPoint(x + TurnMarkerSize, top - 8), nullptr);
         return;
     }
     const int x = seat == 0 ? 1020 : 10;
@@ -450,7 +435,7 @@ void TableRenderer::DrawSideHand(QPainter& painter, int seat) {
 }
 
 void TableRenderer::DrawHumanHand(QPainter& painter) {
-    const int cards = CardsIn(view_.handCount[HumanSeat]);
+    const int cards = CardsHeld(view_.handCount[HumanSeat]);
     // The hand is centred as if it held eight cards.
     const int left = HandLeft + (8 - cards) * HandStep / 2;
     const int y = 474 + 6 * Projection(viewAngle).wholeAngle();
@@ -458,7 +443,7 @@ void TableRenderer::DrawHumanHand(QPainter& painter) {
     for (int i = 0; i < cards; ++i) {
         const int x = left + HandStep * i;
         const int card = view_.hand[HumanSeat][static_cast<size_t>(i)];
-        if (IsDrawableCard(card)) painter.drawImage(QPoint(x, y), cardSheet_, CardCell(card));
+        if (IsCardCode(card)) painter.drawImage(QPoint(x, y), cardSheet_, CardCell(card));
         // Only the last card shows its whole width; the others show a strip.
         const int right = i == cards - 1 ? x + CardWidth : x + HandStep;
         handCardRects[static_cast<size_t>(i)] = RectFromEdges(x, y, right, y + CardHeight);
@@ -490,7 +475,8 @@ bool TableRenderer::AngleDown() {
 
 bool TableRenderer::SetAngleFromDrag(double angle) {
     if (!std::isfinite(angle)) return false;
-    const double clamped = std::clamp(angle, static_cast<double>(MinimumAngle), static_cast<double>(MaximumAngle));
+    const double clamped =
+        std::clamp(angle, static_cast<double>(MinimumAngle), static_cast<double>(MaximumAngle));
     if (clamped == viewAngle) return false;
     viewAngle = clamped;
     RedrawTable(false);
@@ -512,21 +498,32 @@ void TableRenderer::SetClientSize(QSize client) {
 
 // --- Window ----------------------------------------------------------------------
 
-const QImage& TableRenderer::StretchedBackBuffer(QSize size) {
-    if (size == backBuffer.size()) return backBuffer;
+void TableRenderer::DrawBackBuffer(QPainter& painter, QSize size) {
+    if (size == backBuffer.size()) {
+        painter.drawImage(QPoint(0, 0), backBuffer);
+        return;
+    }
     // The window repaints more often than the table changes (a dragged card,
     // a balloon), so the stretched picture is kept until the table changes.
-    if (windowPicture_.size() == size && windowPictureKey_ == backBuffer.cacheKey()) return windowPicture_;
-    if (size.width() >= CanvasWidth && size.height() >= CanvasHeight) {
-        if (windowPicture_.size() != size) windowPicture_ = QImage(size, QImage::Format_RGB32);
-        StretchLinearly(backBuffer, windowPicture_);
-    } else {
-        // Shrinking averages whole areas, which keeps thin lines and small
-        // glyphs readable in the smaller windows.
-        windowPicture_ = backBuffer.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (windowPicture_.size() != size || windowPictureKey_ != backBuffer.cacheKey()) {
+        windowPictureKey_ = backBuffer.cacheKey();
+        if (size.width() < CanvasWidth || size.height() < CanvasHeight) {
+            // Shrinking averages whole areas, which keeps thin lines and small
+            // glyphs readable in the smaller windows.
+            windowPicture_ = backBuffer.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        } else {
+            if (windowPicture_.size() != size) windowPicture_ = QImage(size, QImage::Format_RGB32);
+            if (windowStretch_.targetSize() != size) windowStretch_ = LinearStretch(backBuffer.size(), size);
+            // Each band goes to the window while it is still in the cache.
+            constexpr int BandRows = 16;
+            for (int y = 0; y < size.height(); y += BandRows) {
+                windowStretch_.Apply(backBuffer, windowPicture_, y, BandRows);
+                painter.drawImage(QPoint(0, y), windowPicture_, QRect(0, y, size.width(), BandRows));
+            }
+            return;
+        }
     }
-    windowPictureKey_ = backBuffer.cacheKey();
-    return windowPicture_;
+    painter.drawImage(QPoint(0, 0), windowPicture_);
 }
 
 void TableRenderer::PaintWindow(QPainter& painter, QSize client) {
@@ -535,19 +532,20 @@ void TableRenderer::PaintWindow(QPainter& painter, QSize client) {
     const int height = backBuffer.isNull() ? 0 : scale.MapY(CanvasHeight);
 
     if (width > 0 && height > 0) {
-        painter.drawImage(QPoint(0, 0), StretchedBackBuffer(QSize(width, height)));
+        DrawBackBuffer(painter, QSize(width, height));
         panels.DrawStatusBanner(painter, scale, initialising);
 
         // The keyboard's selection marker above the marked card; a mark left
         // beyond either end of a shrunken hand wraps around.
-        const int cards = CardsIn(view_.handCount[HumanSeat]);
+        const int cards = CardsHeld(view_.handCount[HumanSeat]);
         if (view_.scoreShown == 0 && cards > 0) {
             if (view_.markedCard < 0) view_.markedCard = cards - 1;
             if (view_.markedCard > cards - 1) view_.markedCard = 0;
             const QRect& card = handCardRects[static_cast<size_t>(view_.markedCard)];
             if (!card.isEmpty()) {
-                panels.DrawSelectionMarker(painter, QRect(scale.MapX(card.left() + 6), scale.MapY(card.top() - 20),
-                                                          scale.MapX(20), scale.MapY(18)));
+                panels.DrawSelectionMarker(
+                    painter, QRect(scale.MapX(card.left() + 6), scale.MapY(card.top() - 20), scale.MapX(20),
+                                   scale.MapY(18)));
             }
         }
         panels.DrawTurnHints(painter, scale, handRect, requestedSuitRect, rightSignRect);
@@ -576,15 +574,16 @@ void TableRenderer::PaintDiscardSpread(QPainter& painter) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (int i = 0; i < cards; ++i) {
         const int card = view_.discard[static_cast<size_t>(i)];
-        if (!IsDrawableCard(card)) continue;
-        painter.drawImage(QRect(scale.MapX(SpreadStep * i), top, scale.MapX(CardWidth), scale.MapY(CardHeight)),
-                          cardSheet_, CardCell(card));
+        if (!IsCardCode(card)) continue;
+        painter.drawImage(
+            QRect(scale.MapX(SpreadStep * i), top, scale.MapX(CardWidth), scale.MapY(CardHeight)), cardSheet_,
+            CardCell(card));
     }
     painter.restore();
 }
 
 void TableRenderer::PaintDraggedCard(QPainter& painter, QPoint canvasTopLeft, int card) {
-    if (!IsDrawableCard(card)) return;
+    if (!IsCardCode(card)) return;
     const WindowScale scale = Scale();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -599,7 +598,7 @@ void TableRenderer::PaintPeekHand(QPainter& painter, std::span<const int> cards)
     }
     const auto count = std::min<size_t>(cards.size(), HandSize);
     for (size_t i = 0; i < count; ++i) {
-        if (!IsDrawableCard(cards[i])) continue;
+        if (!IsCardCode(cards[i])) continue;
         painter.drawImage(QPoint(PeekCardStep * static_cast<int>(i), 0), cardSheet_, CardCell(cards[i]));
     }
 }

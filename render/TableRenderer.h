@@ -18,6 +18,7 @@
 #include "engine/CTorvelView.h"
 #include "engine/SettingsStore.h"
 #include "render/CardBacks.h"
+#include "render/ImageStretch.h"
 #include "render/StatusPanels.h"
 #include "render/TableGeometry.h"
 
@@ -119,8 +120,8 @@ private:
     const QImage& ScaledFace(int code, bool sideSeat);
     void SetAngle(double angle);
     WindowScale Scale() const { return WindowScale{scaleX, scaleY}; }
-    // The back buffer at the window's size.
-    const QImage& StretchedBackBuffer(QSize size);
+    // The back buffer stretched to the window's size.
+    void DrawBackBuffer(QPainter& painter, QSize size);
 
     CTorvelView& view_;
     QImage cardSheet_;
@@ -142,6 +143,7 @@ private:
 
     QImage windowPicture_;
     qint64 windowPictureKey_ = 0;
+    LinearStretch windowStretch_;
 
     // What was last written to "Cun" for seats 0, 1, 2.
     std::array<std::optional<std::string>, 3> publishedHands_;

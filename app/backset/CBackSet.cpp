@@ -24,6 +24,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -135,9 +136,10 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
         if (preview != CustomPreview) frame->setCursor(Qt::PointingHandCursor);
         frames[static_cast<size_t>(preview)] = frame;
 
-        auto* radio = new QRadioButton(
-            preview == CustomPreview ? QStringLiteral("自由設定イメージ(&5)") : PresetCaptions()[static_cast<size_t>(preview)],
-            this);
+        auto* radio =
+            new QRadioButton(preview == CustomPreview ? QStringLiteral("自由設定イメージ(&5)")
+                                                      : PresetCaptions()[static_cast<size_t>(preview)],
+                             this);
         radio->setObjectName(preview == CustomPreview ? QStringLiteral("customRadio")
                                                       : QStringLiteral("presetRadio%1").arg(preview + 1));
         connect(radio, &QRadioButton::clicked, this, [this] {
@@ -164,8 +166,9 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
     grid->addWidget(changeButton, 2, CustomPreview, Qt::AlignHCenter | Qt::AlignTop);
 
     auto* note = new QLabel(
-        QStringLiteral("※ 自由設定イメージを変更したい場合は、「変更」ボタンをクリックしてファイルを選択してく"
-                       "ださい。\n\n 黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることもできます。"),
+        QStringLiteral("※ 自由設定イメージを変更したい場合は、「変更」ボタンをクリックしてファイルを"
+                       "選択してください。\n\n 黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることも"
+                       "できます。"),
         this);
     note->setObjectName(QStringLiteral("noteLabel"));
     note->setTextFormat(Qt::PlainText);
@@ -230,8 +233,8 @@ QRect CBackSet::FitPicture(const QRect& frame) {
     const int width = frame.width();
     const int height = frame.height();
     if (width > CardWidth && height > CardHeight) {
-        return QRect(frame.left() + (width - CardWidth) / 2, frame.top() + (height - CardHeight) / 2, CardWidth,
-                     CardHeight);
+        return QRect(frame.left() + (width - CardWidth) / 2, frame.top() + (height - CardHeight) / 2,
+                     CardWidth, CardHeight);
     }
     const double widthScale = static_cast<double>(width) / CardWidth;
     const double heightScale = static_cast<double>(height) / CardHeight;
@@ -295,8 +298,9 @@ bool CBackSet::Save() {
             // Without a work folder the picture cannot be kept; the table then
             // shows the first preset, as for a lost "CardBack.jpg".
             if (!folder.isEmpty()) {
-                SaveBitmapAs(cardBacks.currentBack(), folder + QLatin1Char('/') + QLatin1String(CustomBackName),
-                             CardWidth, CardHeight, QStringLiteral("jpeg"), host);
+                SaveBitmapAs(cardBacks.currentBack(),
+                             folder + QLatin1Char('/') + QLatin1String(CustomBackName), CardWidth, CardHeight,
+                             QStringLiteral("jpeg"), host);
             }
         }
     }
@@ -379,7 +383,9 @@ void CBackSet::mouseDoubleClickEvent(QMouseEvent* event) {
     Save();
 }
 
-void CBackSet::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+void CBackSet::dragEnterEvent(QDragEnterEvent* event) {
+    dragMoveEvent(event);
+}
 
 void CBackSet::dragMoveEvent(QDragMoveEvent* event) {
     // Only the black frame takes files; elsewhere the pointer shows that a
