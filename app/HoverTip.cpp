@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
 #include <QScreen>
 
 namespace tesseran {
@@ -16,11 +17,23 @@ const QColor TextColour(0, 51, 102);
 constexpr int TailHeight = 10;
 constexpr int Margin = 8;
 
+// The balloon's outline: a rounded body with a small tail at its top left.
+QPainterPath BalloonPath(QRectF bounds) {
+    QRectF body = bounds.adjusted(0.5, TailHeight + 0.5, -0.5, -0.5);
+    QPainterPath path;
+    path.addRoundedRect(body, 7, 7);
+    QPainterPath tail;
+    tail.moveTo(18, TailHeight + 1);
+    tail.lineTo(24, 0.5);
+    tail.lineTo(34, TailHeight + 1);
+    tail.closeSubpath();
+    return path.united(tail);
+}
+
 }  // namespace
 
 HoverTip::HoverTip(QWidget* owner)
     : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus), owner_(owner) {
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     showTimer_.setSingleShot(true);
@@ -76,6 +89,9 @@ void HoverTip::ShowNow() {
         if (topLeft.y() + size.height() > area.bottom()) topLeft.setY(anchor_.y() - size.height() - 8);
     }
     setGeometry(QRect(topLeft, size));
+    // A mask rather than a translucent window: the balloon keeps its shape on
+    // desktops without a compositor too.
+    setMask(QRegion(BalloonPath(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1)).toFillPolygon().toPolygon()));
     show();
     raise();
     update();
@@ -85,15 +101,7 @@ void HoverTip::ShowNow() {
 void HoverTip::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QRectF body = QRectF(rect()).adjusted(0.5, TailHeight + 0.5, -0.5, -0.5);
-    QPainterPath path;
-    path.addRoundedRect(body, 7, 7);
-    QPainterPath tail;
-    tail.moveTo(18, TailHeight + 1);
-    tail.lineTo(24, 0.5);
-    tail.lineTo(34, TailHeight + 1);
-    tail.closeSubpath();
-    path = path.united(tail);
+    const QPainterPath path = BalloonPath(QRectF(rect()));
     painter.setPen(QPen(TextColour.lighter(160), 1));
     painter.setBrush(Background);
     painter.drawPath(path);
