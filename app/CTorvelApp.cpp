@@ -2,6 +2,7 @@
 #include "app/CTorvelApp.h"
 
 #include "app/CMainFrame.h"
+#include "app/PeekWindow.h"
 #include "app/QtSettingsStore.h"
 #include "app/TableView.h"
 #include "engine/StringTable.h"
@@ -18,6 +19,33 @@
 
 namespace tesseran {
 
+namespace {
+
+// The peek process only reads the card sheet; its one possible message (no
+// work folder) goes to a message box, and nothing else is ever asked of it.
+class PeekHost : public Host {
+public:
+    void ShowMessage(std::string_view text, MessageIcon) override {
+        QMessageBox::critical(nullptr, "Tesseran", QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    bool AskYesNo(std::string_view) override { return false; }
+    void Pause(int) override {}
+    void Repaint(bool) override {}
+    void PlaySound(int, SoundMode) override {}
+    void DrawMarker(int, Marker) override {}
+    void DrawBalloon(int, Balloon, int) override {}
+    int ChooseSuit(SuitDialogMode) override { return Clubs; }
+    int ChooseDeclaration(bool) override { return 0; }
+    int ChooseEntry() override { return -1; }
+    bool StartTurnTimer(int) override { return false; }
+    void StopTurnTimer() override {}
+    bool PrepareCardBacks() override { return false; }
+    std::optional<LocalTime> Now() override { return std::nullopt; }
+    void CloseMainWindow() override {}
+};
+
+}  // namespace
+
 CTorvelApp::CTorvelApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tesseran");
     setOrganizationName("Brindlewick");
@@ -25,6 +53,7 @@ CTorvelApp::CTorvelApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 CTorvelApp::~CTorvelApp() {
+    peek_.reset();
     frame_.reset();
     settings_.reset();
 }
@@ -62,6 +91,12 @@ bool CTorvelApp::InitInstance() {
     peekMode_ = HasPeekFlag(arguments());
 
     settings_ = std::make_unique<QtSettingsStore>();
+    if (peekMode_) {
+        PeekHost host;
+        peek_ = std::make_unique<PeekWindow>(*settings_, LoadCardSheet(host));
+        peek_->show();
+        return true;
+    }
     frame_ = std::make_unique<CMainFrame>(*settings_, taskbarFeature_);
     frame_->show();
     frame_->table()->Initialise();

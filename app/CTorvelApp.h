@@ -11,6 +11,7 @@
 namespace tesseran {
 
 class CMainFrame;
+class PeekWindow;
 class QtSettingsStore;
 
 class CTorvelApp : public QApplication {
@@ -35,6 +36,7 @@ private:
     bool taskbarFeature_ = false;
     std::unique_ptr<QtSettingsStore> settings_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<PeekWindow> peek_;
 };
 
 }  // namespace tesseran

@@ -13,7 +13,10 @@
 #include "render/CardSheet.h"
 #include "resources/ResourceStore.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QProcess>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMenu>
@@ -23,6 +26,8 @@
 #include <QPixmap>
 
 #include <cmath>
+
+#include <signal.h>
 
 namespace tesseran {
 
@@ -62,6 +67,54 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
 }
 
 TableView::~TableView() { turnTimer_.stop(); }
+
+namespace {
+
+// Whether the peek process this window started still runs.
+bool ProcessRunning(qint64 processId) {
+    return processId > 0 && ::kill(static_cast<pid_t>(processId), 0) == 0;
+}
+
+}  // namespace
+
+void TableView::Peek(int seat) {
+    if (!taskbarFeature_ || seat < 0 || seat > 2) return;
+    settings_.WriteInt("Cun", "Now", seat);
+    settings_.WriteString("Cun", "Name", game_.participantName[game_.participantAt[seat]]);
+    settings_.Sync();
+    // A value left at 1 by a peek process that ended without closing its
+    // window must not block peeking: trust it only while our process runs.
+    const bool running = settings_.ReadInt("Cun", "CunningView", 0) == 1 && ProcessRunning(peekProcessId_);
+    if (running || game_.handCount[seat] <= 0) return;
+    qint64 processId = 0;
+    const bool started = startPeek ? startPeek(&processId)
+                                   : QProcess::startDetached(QCoreApplication::applicationFilePath(), {"/W"},
+                                                             QString(), &processId);
+    if (!started) {
+        ShowMessage(LoadString(30055), MessageIcon::Information);
+        return;
+    }
+    peekProcessId_ = processId;
+    settings_.WriteInt("Cun", "CunningView", 1);
+    settings_.Sync();
+}
+
+void TableView::contextMenuEvent(QContextMenuEvent* event) {
+    if (!taskbarFeature_ || !ready_ || game_.phase < 1) return;
+    tip_->Deactivate();
+    QMenu menu(this);
+    const QImage images = LoadTransparentBitmap(177);
+    // Left neighbour (seat 2), opposite (seat 1), right neighbour (seat 0).
+    const std::pair<const char*, int> items[] = {
+        {"左隣りの手札のカンニング", 2}, {"向いの手札のカンニング", 1}, {"右隣りの手札のカンニング", 0}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* action =
+            menu.addAction(QIcon(QPixmap::fromImage(images.copy(16 * i, 0, 16, 16))), QString::fromUtf8(items[i].first));
+        const int seat = items[i].second;
+        connect(action, &QAction::triggered, this, [this, seat] { Peek(seat); });
+    }
+    menu.exec(event->globalPos());
+}
 
 bool TableView::Initialise() {
     sheet_ = LoadCardSheet(*this);

@@ -83,6 +83,11 @@ public:
     std::optional<LocalTime> Now() override;
     void CloseMainWindow() override;
 
+    // Shows a computer seat's hand in the peek window, starting the peek
+    // process when none runs. `startPeek` starts it (tests replace it).
+    void Peek(int seat);
+    std::function<bool(qint64* processId)> startPeek;
+
     // Whether closing the window must first ask about the match under way.
     bool AsksBeforeClosing() const;
 
@@ -98,6 +103,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     struct Overlay {
@@ -130,6 +136,7 @@ private:
     HoverTip* tip_ = nullptr;
     bool ready_ = false;
     bool closingAfterMatch_ = false;
+    qint64 peekProcessId_ = 0;
 
     std::vector<Overlay> overlays_;
     bool discardSpreadShown_ = false;

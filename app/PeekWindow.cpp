@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#include "app/PeekWindow.h"
+
+#include "app/QtSettingsStore.h"
+#include "engine/Cards.h"
+#include "render/CardSheet.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include <sstream>
+
+namespace tesseran {
+
+namespace {
+
+// The window shows the cards 30 pixels apart, the last one whole.
+constexpr int CardStep = 30;
+constexpr int ExtraWidth = 123;
+
+}  // namespace
+
+std::vector<int> ParseHandString(const std::string& text) {
+    std::vector<int> cards;
+    std::stringstream parts(text);
+    for (std::string part; cards.size() < HandSize && std::getline(parts, part, ',');) {
+        if (part.empty()) break;
+        char* end = nullptr;
+        long code = std::strtol(part.c_str(), &end, 10);
+        if (end == part.c_str() || *end != '\0' || !IsCardCode(static_cast<int>(code))) break;
+        cards.push_back(static_cast<int>(code));
+    }
+    return cards;
+}
+
+PeekWindow::PeekWindow(QtSettingsStore& settings, QImage sheet, QWidget* parent)
+    : QWidget(parent), settings_(settings), sheet_(std::move(sheet)) {
+    setWindowTitle("Tesseran");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(ExtraWidth, CardHeight);
+    // On this desktop there is no taskbar thumbnail to show a window kept off
+    // the screen, so the peek window stands at the top right of the desktop.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        move(area.right() - 480, area.top() + 40);
+    }
+    connect(&timer_, &QTimer::timeout, this, &PeekWindow::Poll);
+    timer_.start(PollMilliseconds);
+}
+
+void PeekWindow::Poll() {
+    settings_.Refresh();
+    const int now = settings_.ReadInt("Cun", "Now", 0);
+    if (now == 4) {
+        timer_.stop();
+        close();
+        return;
+    }
+    const std::string hand = settings_.ReadString("Cun", std::to_string(now), "");
+    if (hand != lastShown_ && !hand.empty()) {
+        setWindowTitle(QString::fromStdString(settings_.ReadString("Cun", "Name", "")));
+        cards_ = ParseHandString(hand);
+        resize(static_cast<int>(cards_.size()) * CardStep + ExtraWidth, CardHeight);
+        update();
+    }
+    lastShown_ = hand;
+}
+
+void PeekWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    for (size_t i = 0; i < cards_.size(); ++i) {
+        painter.drawImage(QPoint(CardStep * static_cast<int>(i), 0), sheet_, CardCell(cards_[i]));
+    }
+}
+
+void PeekWindow::closeEvent(QCloseEvent* event) {
+    settings_.WriteInt("Cun", "CunningView", 0);
+    settings_.WriteInt("Cun", "Now", 4);
+    settings_.Sync();
+    event->accept();
+}
+
+}  // namespace tesseran

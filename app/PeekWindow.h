@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// The peek window (カンニング): a second process of the program, started with
+// "/W", that shows one computer player's hand. It talks to the game only
+// through the settings section "Cun": twice a second it reads which seat to
+// show ("Now"), that seat's cards and the player's name, and it closes itself
+// when "Now" becomes 4.
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace tesseran {
+
+class QtSettingsStore;
+
+// The card codes of a published hand ("3,14,25,"): up to ten, ending at the
+// first empty part; anything that is not a card code ends the list too.
+std::vector<int> ParseHandString(const std::string& text);
+
+class PeekWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int PollMilliseconds = 500;
+
+    PeekWindow(QtSettingsStore& settings, QImage sheet, QWidget* parent = nullptr);
+
+    // One poll of the channel (the timer calls it; tests may too).
+    void Poll();
+    const std::vector<int>& cards() const { return cards_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QtSettingsStore& settings_;
+    QImage sheet_;
+    QTimer timer_;
+    std::string lastShown_;
+    std::vector<int> cards_;
+};
+
+}  // namespace tesseran
