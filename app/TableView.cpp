@@ -60,7 +60,17 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     tip_ = new HoverTip(this);
-    connect(&turnTimer_, &QTimer::timeout, this, [this] { game_.TurnTick(); });
+    connect(&turnTimer_, &QTimer::timeout, this, [this] {
+        // A pause, a sound played to its end or a dialog inside a tick runs a
+        // nested event loop. The game expects a tick to finish before the next
+        // one begins (a computer's lead marker pauses before the turn passes
+        // on); Qt does not deliver a timer inside its own slot, and this guard
+        // keeps that promise explicit.
+        if (tickRunning_) return;
+        tickRunning_ = true;
+        game_.TurnTick();
+        tickRunning_ = false;
+    });
     edgeCursor_ = CursorFromResource(131, Qt::SizeVerCursor);
     forbiddenCursor_ = CursorFromResource(133, Qt::ForbiddenCursor);
     angleCursor_ = CursorFromResource(134, Qt::SizeVerCursor);

@@ -137,6 +137,7 @@ private:
     bool ready_ = false;
     bool closingAfterMatch_ = false;
     qint64 peekProcessId_ = 0;
+    bool tickRunning_ = false;
 
     std::vector<Overlay> overlays_;
     bool discardSpreadShown_ = false;

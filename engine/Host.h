@@ -59,7 +59,9 @@ public:
     virtual void ShowMessage(std::string_view text, MessageIcon icon) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool AskYesNo(std::string_view text) = 0;
-    // Blocks for the given time while the window keeps repainting and takes no input.
+    // Blocks for the given time while the window keeps repainting and takes no
+    // input. A host whose pause (or synchronous sound, or dialog) runs a nested
+    // event loop must not start another TurnTick while one is still running.
     virtual void Pause(int milliseconds) = 0;
     // Recomposes the table; layerChanged when anything lying on the table changed.
     virtual void Repaint(bool layerChanged) = 0;

@@ -5,6 +5,7 @@
 // in the settings file.
 #include "AppFixture.h"
 
+#include "engine/Invariants.h"
 #include "engine/StringTable.h"
 #include "players/dialogs/CMonSel.h"
 
@@ -110,6 +111,9 @@ TEST_F(FullMatch, FromTheStartCommandToTheLastQuestionByMouseAndKeyboard) {
                 break;
         }
         EXPECT_EQ(g.handCount[HumanSeat], before - 1) << "play " << plays;
+        // Nested event loops (pauses, sounds, dialogs) never let a second tick
+        // run inside another: the cards stay where the rules put them.
+        EXPECT_EQ(CheckInvariants(g), std::nullopt) << "play " << plays;
     }
     ASSERT_FALSE(frame->isVisible()) << "the match did not end in time";
     EXPECT_GE(plays, 100);
