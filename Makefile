@@ -27,7 +27,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The game, its data file, its help and the simulator: no tests to wait for.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tesseran tesseran_data_file tesseran_help tesseran-sim
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ "$$QT_QPA_PLATFORM" != offscreen ]; then \
 	  echo "make run: no display to open the game window on (DISPLAY and WAYLAND_DISPLAY are empty)."; \
 	  echo "make run: playing one simulated match instead:"; \
