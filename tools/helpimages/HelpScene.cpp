@@ -2,6 +2,7 @@
 #include "HelpScene.h"
 
 #include "engine/Host.h"
+#include "engine/ScriptedHuman.h"
 #include "engine/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
@@ -52,26 +53,6 @@ public:
     bool closed = false;
     int clock = 20 * 3600 + 15 * 60 + 30;
 };
-
-// The scripted player: the lowest card that may be played, the joker only
-// when nothing else may.
-void PlayHumanTurn(CFudaDashi& view) {
-    int jokerPosition = -1;
-    for (int position = 0; position < view.handCount[HumanSeat]; ++position) {
-        const int card = view.hand[HumanSeat][position];
-        if (card == Joker) {
-            jokerPosition = position;
-            continue;
-        }
-        if (view.CheckPick(card, Remarks::Silent)) {
-            view.markedCard = position;
-            view.KeyPlay();
-            return;
-        }
-    }
-    view.markedCard = jokerPosition < 0 ? 0 : jokerPosition;
-    view.KeyPlay();
-}
 
 int CardsOnTable(const GameState& state) {
     int cards = 0;
@@ -158,7 +139,7 @@ QImage HelpTableScene(const QImage& sheet) {
                 view.markedCard = 0;
                 view.KeyPlay();
             } else {
-                PlayHumanTurn(view);
+                PlayScriptedHumanTurn(view);
             }
         } else if (host.timerRunning) {
             view.TurnTick();

@@ -13,6 +13,7 @@
 // The card sheet is the data file next to the executable when the art
 // generator has made it; otherwise a plain sheet of coloured cells stands in.
 #include "engine/Host.h"
+#include "engine/ScriptedHuman.h"
 #include "engine/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
@@ -97,31 +98,6 @@ QImage PlainSheet() {
         painter.drawText(cell, Qt::AlignCenter, QString::number(code));
     }
     return sheet;
-}
-
-// The scripted human: the lowest legal card, the joker only when nothing
-// else may be played; show cards from the left.
-void PlayHumanTurn(CFudaDashi& view) {
-    if (view.phase == 2) {
-        view.markedCard = 0;
-        view.KeyPlay();
-        return;
-    }
-    int jokerPosition = -1;
-    for (int position = 0; position < view.handCount[HumanSeat]; ++position) {
-        const int card = view.hand[HumanSeat][position];
-        if (card == Joker) {
-            jokerPosition = position;
-            continue;
-        }
-        if (view.CheckPick(card, Remarks::Silent)) {
-            view.markedCard = position;
-            view.KeyPlay();
-            return;
-        }
-    }
-    view.markedCard = jokerPosition < 0 ? 0 : jokerPosition;
-    view.KeyPlay();
 }
 
 int CardsOnTable(const GameState& state) {
@@ -256,7 +232,7 @@ int main(int argc, char** argv) {
                 scenes.Shoot("open-mode");
                 view.openMode = 0;
             }
-            PlayHumanTurn(view);
+            PlayScriptedHumanTurn(view);
             if (!scenes.Taken("battle2-show") && view.battleNo == 2 && view.phase == 2 &&
                 view.shownCount == 1) {
                 scenes.Shoot("battle2-show");

@@ -2,6 +2,7 @@
 #include "sim/Simulation.h"
 
 #include "engine/Invariants.h"
+#include "engine/ScriptedHuman.h"
 #include "engine/SettingsStore.h"
 #include "players/CFudaDashi.h"
 
@@ -13,31 +14,6 @@ namespace {
 
 // A match takes a few hundred steps; a run far beyond this is stuck.
 constexpr long StepsPerMatchLimit = 100000;
-
-// The scripted human's move: the two lowest cards as show cards, otherwise the
-// first legal card from the left, the joker only when nothing else is legal.
-void PlayHumanTurn(CFudaDashi& view) {
-    if (view.phase == 2) {
-        view.markedCard = 0;
-        view.KeyPlay();
-        return;
-    }
-    int jokerPosition = -1;
-    for (int position = 0; position < view.handCount[HumanSeat]; ++position) {
-        int card = view.hand[HumanSeat][position];
-        if (card == Joker) {
-            jokerPosition = position;
-            continue;
-        }
-        if (view.CheckPick(card, Remarks::Silent)) {
-            view.markedCard = position;
-            view.KeyPlay();
-            return;
-        }
-    }
-    view.markedCard = jokerPosition < 0 ? 0 : jokerPosition;
-    view.KeyPlay();
-}
 
 bool HumanIsWaited(const CFudaDashi& view) {
     return view.currentSeat == HumanSeat && view.busy == 1 && view.HumanMayPlay();
@@ -80,7 +56,7 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
             break;
         }
         if (HumanIsWaited(view)) {
-            PlayHumanTurn(view);
+            PlayScriptedHumanTurn(view);
         } else if (host.timerRunning()) {
             view.TurnTick();
         } else {

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: MIT
+// A scripted player for seat 3, for the simulator and the tools that play
+// games without a person: the two leftmost cards as show cards, otherwise the
+// leftmost card that may be played, the joker only when nothing else may.
+#pragma once
+
+#include "engine/CTorvelView.h"
+
+namespace tesseran {
+
+// Plays one card (or places one show card) for the human seat, through the
+// keyboard play, as the human's turn asks.
+void PlayScriptedHumanTurn(CTorvelView& view);
+
+}  // namespace tesseran
