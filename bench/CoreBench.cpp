@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the game core: whole simulated matches per second on one core,
 // and the cost of one follow decision in a mid-battle position.
+#include "bench/SilentHost.h"
 #include "engine/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "sim/Simulation.h"
@@ -27,25 +28,7 @@ void WholeMatches(benchmark::State& state) {
 }
 BENCHMARK(WholeMatches)->Unit(benchmark::kMillisecond);
 
-// A host that answers nothing: the follow decision never asks.
-class SilentHost : public Host {
-public:
-    void ShowMessage(std::string_view, MessageIcon) override {}
-    bool AskYesNo(std::string_view) override { return true; }
-    void Pause(int) override {}
-    void Repaint(bool) override {}
-    void PlaySound(int, SoundMode) override {}
-    void DrawMarker(int, Marker) override {}
-    void DrawBalloon(int, Balloon, int) override {}
-    int ChooseSuit(SuitDialogMode) override { return 0; }
-    int ChooseDeclaration(bool) override { return 0; }
-    int ChooseEntry() override { return 0; }
-    bool StartTurnTimer(int) override { return true; }
-    void StopTurnTimer() override {}
-    bool PrepareCardBacks() override { return true; }
-    std::optional<LocalTime> Now() override { return LocalTime{}; }
-    void CloseMainWindow() override {}
-};
+using bench::SilentHost;
 
 void OneFollowDecision(benchmark::State& state) {
     SilentHost host;

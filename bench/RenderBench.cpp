@@ -2,7 +2,7 @@
 // Benchmarks of the renderer: building the strip of fanned card backs, which
 // turns 54 cards pixel by pixel and runs at start-up and after every change
 // of the card back, and turning one back a quarter turn.
-#include "engine/Host.h"
+#include "bench/SilentHost.h"
 #include "engine/SettingsStore.h"
 #include "render/CardBacks.h"
 #include "render/CardSheet.h"
@@ -15,25 +15,7 @@ namespace {
 
 using namespace tesseran;
 
-// A host that shows nothing: the builders report only failures.
-class SilentHost : public Host {
-public:
-    void ShowMessage(std::string_view, MessageIcon) override {}
-    bool AskYesNo(std::string_view) override { return true; }
-    void Pause(int) override {}
-    void Repaint(bool) override {}
-    void PlaySound(int, SoundMode) override {}
-    void DrawMarker(int, Marker) override {}
-    void DrawBalloon(int, Balloon, int) override {}
-    int ChooseSuit(SuitDialogMode) override { return 0; }
-    int ChooseDeclaration(bool) override { return 0; }
-    int ChooseEntry() override { return 0; }
-    bool StartTurnTimer(int) override { return true; }
-    void StopTurnTimer() override {}
-    bool PrepareCardBacks() override { return true; }
-    std::optional<LocalTime> Now() override { return LocalTime{}; }
-    void CloseMainWindow() override {}
-};
+using bench::SilentHost;
 
 // A sheet whose pixels all differ, so that no shortcut over flat colour helps.
 QImage SyntheticSheet() {
