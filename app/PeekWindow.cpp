@@ -7,7 +7,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <sstream>
@@ -15,6 +17,8 @@
 namespace tesseran {
 
 namespace {
+
+Q_LOGGING_CATEGORY(peekLog, "tesseran.peek", QtWarningMsg)
 
 // The window shows the cards 30 pixels apart, the last one whole.
 constexpr int CardStep = 30;
@@ -81,6 +85,16 @@ void PeekWindow::closeEvent(QCloseEvent* event) {
     settings_.WriteInt("Cun", "Now", 4);
     settings_.Sync();
     event->accept();
+}
+
+void PeekWindow::resizeEvent(QResizeEvent* event) {
+    qCDebug(peekLog).noquote() << "size" << event->size().width() << event->size().height();
+    QWidget::resizeEvent(event);
+}
+
+void PeekWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange) qCDebug(peekLog).noquote() << "title" << windowTitle();
+    QWidget::changeEvent(event);
 }
 
 }  // namespace tesseran

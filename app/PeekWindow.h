@@ -4,6 +4,10 @@
 // through the settings section "Cun": twice a second it reads which seat to
 // show ("Now"), that seat's cards and the player's name, and it closes itself
 // when "Now" becomes 4.
+//
+// The window reports every title and size it takes in the logging category
+// "tesseran.peek" (debug level, off unless enabled by QT_LOGGING_RULES), so
+// the process can be watched from outside where no window system shows it.
 #pragma once
 
 #include <QImage>
@@ -36,6 +40,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QtSettingsStore& settings_;

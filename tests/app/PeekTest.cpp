@@ -78,23 +78,65 @@ TEST_F(PeekWindowTest, NowFourClosesTheWindowAndTellsTheGame) {
     EXPECT_EQ(reread.ReadInt("Cun", "CunningView", -1), 0);
 }
 
-TEST(PeekProcess, TheRealPeekProcessRunsUntilNowBecomesFour) {
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    environment.insert("TMPDIR", home.path());
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    QtSettingsStore channel(home.filePath("config/Brindlewick/Tesseran.conf"));
-    channel.WriteInt("Cun", "Now", 1);
-    channel.WriteString("Cun", "1", "7,8,9,");
-    channel.WriteString("Cun", "Name", "鳰海弾正");
-    channel.Sync();
+// Watches a real peek process through the title and size lines it logs.
+class PeekProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        environment.insert("TMPDIR", home.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("QT_LOGGING_RULES", "tesseran.peek.debug=true");
+        environment.remove("QT_MESSAGE_PATTERN");
+        peek.setProcessEnvironment(environment);
+    }
+    void TearDown() override {
+        if (peek.state() != QProcess::NotRunning) {
+            peek.kill();
+            peek.waitForFinished(3000);
+        }
+    }
 
+    void Show(int seat, const char* name, const char* hand) {
+        channel.WriteString("Cun", std::to_string(seat), hand);
+        channel.WriteString("Cun", "Name", name);
+        channel.WriteInt("Cun", "Now", seat);
+        channel.Sync();
+    }
+
+    // Whether the process logs `line` within the time allowed.
+    bool Logs(const QString& line, int milliseconds) {
+        return QTest::qWaitFor(
+            [&] {
+                log += QString::fromUtf8(peek.readAllStandardError());
+                return log.split('\n').contains(line);
+            },
+            milliseconds);
+    }
+
+    QTemporaryDir home;
+    QtSettingsStore channel{home.filePath("config/Brindlewick/Tesseran.conf")};
     QProcess peek;
-    peek.setProcessEnvironment(environment);
+    QString log;
+};
+
+TEST_F(PeekProcess, TitleAndSizeFollowNowWithinASecondAndFourClosesIt) {
+    Show(1, "鳰海弾正", "7,8,9,");
     peek.start(TESSERAN_EXECUTABLE, {"/W"});
     ASSERT_TRUE(peek.waitForStarted(5000));
-    EXPECT_FALSE(peek.waitForFinished(1500)) << "the peek process ended by itself";
+    ASSERT_TRUE(Logs("tesseran.peek: title 鳰海弾正", 5000)) << log.toStdString();
+    ASSERT_TRUE(Logs("tesseran.peek: size 213 215", 1000)) << log.toStdString();
+
+    log.clear();
+    Show(2, "松風刑部", "1,2,3,4,5,");
+    EXPECT_TRUE(Logs("tesseran.peek: title 松風刑部", 1000)) << log.toStdString();
+    EXPECT_TRUE(Logs("tesseran.peek: size 273 215", 1000)) << log.toStdString();
+
+    log.clear();
+    Show(0, "白根左京", "20,21,");
+    EXPECT_TRUE(Logs("tesseran.peek: title 白根左京", 1000)) << log.toStdString();
+    EXPECT_TRUE(Logs("tesseran.peek: size 183 215", 1000)) << log.toStdString();
+    EXPECT_EQ(peek.state(), QProcess::Running);
 
     channel.WriteInt("Cun", "Now", 4);
     channel.Sync();
