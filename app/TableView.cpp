@@ -301,6 +301,7 @@ void TableView::UpdateCursor(const QCursor& cursor) {
 
 void TableView::mousePressEvent(QMouseEvent* event) {
     if (!ready_ || event->button() != Qt::LeftButton) return;
+    tip_->Deactivate();
     if (!game_.IsHumanTurn()) return;
     const QPointF canvas = ToCanvas(event->position());
     auto& g = game_;
@@ -342,7 +343,10 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
     const QPointF canvas = ToCanvas(event->position());
     auto& g = game_;
 
-    if (g.displayRemarks == 1) {
+    // No explanation pops up over a card or the table edge being dragged.
+    if (event->buttons() != Qt::NoButton) {
+        tip_->Deactivate();
+    } else if (g.displayRemarks == 1) {
         HoverText hover = renderer_->panels.UpdateHoverText(canvas, *this);
         if (hover.active) {
             tip_->Activate(hover.text, event->globalPosition().toPoint());

@@ -5,6 +5,8 @@
 // score board closing on a click.
 #include "AppFixture.h"
 
+#include "app/CommandIds.h"
+#include "app/HoverTip.h"
 #include "engine/StringTable.h"
 
 namespace tesseran::testing {
@@ -82,6 +84,22 @@ TEST_F(TableInput, ADropJustOutsideTheTrickAreaStillCountsAndAFarDropPutsTheCard
     EXPECT_EQ(game().trick[HumanSeat], 2);
     EXPECT_EQ(game().handCount[HumanSeat], 8);
     EXPECT_EQ(game().currentSeat, 0);
+}
+
+TEST_F(TableInput, NoExplanationPopsUpWhileACardIsDragged) {
+    SetUpFollowingClubs();
+    table()->ExecuteCommand(command::DisplayRemarks);  // on
+    const QPointF field = renderer().trickAreaScreenRect.center();
+    QTest::mouseMove(table(), WindowPoint(field));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return table()->hoverTip()->showing(); }, 2000));
+
+    Press(CardCentre(1));
+    EXPECT_FALSE(table()->hoverTip()->showing());
+    DragTo(field);
+    QTest::qWait(HoverTip::InitialDelayMilliseconds * 3);
+    EXPECT_FALSE(table()->hoverTip()->showing());
+    Release(field);
+    EXPECT_EQ(game().trick[HumanSeat], 2);
 }
 
 TEST_F(TableInput, ThePreviousTrickAndTheDiscardPileShowOnlyWhileTheButtonIsHeld) {
