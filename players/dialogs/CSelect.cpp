@@ -115,7 +115,11 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
 
     auto* note = new QLabel(QStringLiteral("※ 自動スタートにするとこの画面は表示されません。"), this);
     note->setObjectName(QStringLiteral("autoStartNote"));
-    note->setContentsMargins(12, 8, 12, 10);
+    note->setContentsMargins(6, 6, 6, 8);
+    // The note never widens the dialog beyond the map: it wraps instead.
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignHCenter);
+    note->setFixedWidth(map->width());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
