@@ -5,6 +5,7 @@
 SANITIZE ?= 0
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+DEB_BUILD_DIR ?= build-deb
 
 ifeq ($(SANITIZE),1)
 BUILD_DIR ?= build-sanitize
@@ -14,7 +15,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all deps configure build run test bench format format-check core-only clean
+.PHONY: all deps configure build run test bench format format-check core-only install deb clean
 
 all: build
 
@@ -55,6 +56,20 @@ core-only: deps
 	@cmake --build build-core -j $(JOBS)
 	@cd build-core && ctest --output-on-failure -j $(JOBS)
 
+# The game as a desktop application under $(PREFIX) (default /usr/local):
+# bin/tesseran, share/tesseran/, the menu entry, the icons, the AppStream
+# metainfo. DESTDIR=... stages it elsewhere, as usual.
+install: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tesseran tesseran_data_file tesseran_help
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# The Debian package, from a Release build of its own:
+# $(DEB_BUILD_DIR)/tesseran_<version>_<arch>.deb, installing under /usr.
+deb: deps
+	@cmake -S . -B $(DEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DTESSERAN_TESTS=OFF -DTESSERAN_BENCH=OFF >/dev/null
+	@cmake --build $(DEB_BUILD_DIR) -j $(JOBS)
+	@cd $(DEB_BUILD_DIR) && cpack -G DEB
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -62,4 +77,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	@rm -rf build build-sanitize build-core
+	@rm -rf build build-sanitize build-core $(DEB_BUILD_DIR)

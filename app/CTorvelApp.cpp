@@ -50,6 +50,9 @@ CTorvelApp::CTorvelApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tesseran");
     setOrganizationName("Brindlewick");
     setApplicationDisplayName("Tesseran");
+    // The installed desktop entry (packaging/), so the desktop shows the
+    // window under the game's own name and icon.
+    setDesktopFileName("org.tesseran.Tesseran");
 }
 
 CTorvelApp::~CTorvelApp() {

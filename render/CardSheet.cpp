@@ -6,12 +6,10 @@
 #include "render/CardSheet.h"
 
 #include "render/ImageFiles.h"
+#include "resources/ProgramData.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <utility>
 
@@ -45,12 +43,7 @@ bool WriteSignature(const QString& path) {
 }  // namespace
 
 QString CardSheetDataFile() {
-    const QString besideProgram =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(DataFileName));
-    if (QFileInfo::exists(besideProgram)) return besideProgram;
-    const QString installed =
-        QStandardPaths::locate(QStandardPaths::AppDataLocation, QLatin1String(DataFileName));
-    return installed.isEmpty() ? besideProgram : installed;
+    return ProgramDataPath(QLatin1String(DataFileName));
 }
 
 QImage LoadCardSheet(Host& messages) {

@@ -81,7 +81,7 @@ inline constexpr auto CursorCatalogue = std::to_array<CursorDescription>({
 inline constexpr auto WaveCatalogue =
     std::to_array({143, 144, 145, 146, 148, 149, 150, 151, 171, 172, 173, 174, 184});
 
-inline constexpr auto ProgramIconSizes = std::to_array({16, 32, 48, 64, 128, 256});
+inline constexpr auto ProgramIconSizes = std::to_array({16, 24, 32, 48, 64, 128, 256});
 
 // The card sheet: 11 columns by 4 rows of card cells; card code c lies in
 // column c % 11 of row c / 11, and the four cells that hold no card carry

@@ -24,6 +24,8 @@ packages=(
   imagemagick
   desktop-file-utils
   appstream
+  dpkg-dev
+  file
 )
 
 missing=()

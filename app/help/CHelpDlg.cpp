@@ -2,8 +2,8 @@
 #include "app/help/CHelpDlg.h"
 
 #include "engine/StringTable.h"
+#include "resources/ProgramData.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -54,7 +54,7 @@ CHelpDlg::CHelpDlg(QWidget* parent, const QString& fileName, const QString& titl
 }
 
 QString CHelpDlg::DefaultHelpFolder() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/help");
+    return ProgramDataPath(QStringLiteral("help"));
 }
 
 QString CHelpDlg::PagePath() const {

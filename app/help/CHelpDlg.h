@@ -30,11 +30,12 @@ class CHelpDlg : public QDialog {
     Q_OBJECT
 
 public:
-    // `helpFolder` empty: the folder "help" next to the running executable.
+    // `helpFolder` empty: DefaultHelpFolder().
     CHelpDlg(QWidget* parent, const QString& fileName, const QString& title,
              const QString& helpFolder = QString());
 
-    // The folder "help" next to the running executable.
+    // The folder "help" next to the running executable, or the installed one
+    // (resources/ProgramData.h).
     static QString DefaultHelpFolder();
 
     // The full path of the page.
