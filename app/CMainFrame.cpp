@@ -4,12 +4,15 @@
 #include "app/CommandIds.h"
 #include "app/TableView.h"
 #include "app/help/CHelpDlg.h"
+#include "campaign/window/CKunitori.h"
 #include "engine/SettingsStore.h"
 #include "engine/StringTable.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <array>
 
 namespace tesseran {
 
@@ -38,6 +41,14 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
                         : command == command::HelpRules   ? HelpPage::Rules
                                                           : HelpPage::Tactics;
         CHelpDlg::Show(this, page);
+    };
+    table_->onConquest = [this] {
+        std::array<QString, EntryCount> names;
+        for (int entry = 0; entry < EntryCount; ++entry) names[entry] = QString::fromStdString(RosterName(entry));
+        auto playSound = [this](int waveId) {
+            if (table_->game().soundOn == 1) table_->PlaySound(waveId, SoundMode::Asynchronous);
+        };
+        CKunitori::Run(settings_, *table_, table_->game().entryNo, names, playSound, this);
     };
 
     // A stored width that is not one of the six (absent, or edited by hand) is
