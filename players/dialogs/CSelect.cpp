@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
+#include <QFont>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -120,6 +121,9 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignHCenter);
     note->setFixedWidth(map->width());
+    QFont noteFont = note->font();
+    noteFont.setPointSizeF(noteFont.pointSizeF() * 0.9);
+    note->setFont(noteFont);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
