@@ -49,7 +49,8 @@ public:
 CTorvelApp::CTorvelApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tesseran");
     setOrganizationName("Brindlewick");
-    setApplicationDisplayName("Tesseran");
+    // No application display name: Qt would append it to every window title,
+    // and the conquest and peek windows' titles are their own.
     // The installed desktop entry (packaging/), so the desktop shows the
     // window under the game's own name and icon.
     setDesktopFileName("org.tesseran.Tesseran");
