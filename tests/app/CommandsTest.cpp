@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The popup menus and their commands: check marks and greyed items, every
 // setting written to the store when it changes, the screen sizes, the auto
-// start message, and the question before leaving a match.
+// start message, the conquest window, and the question before leaving a match.
 #include "AppFixture.h"
 
-#include "engine/StringTable.h"
-
+#include "app/CommandIds.h"
 #include "campaign/Campaign.h"
 #include "campaign/ProvinceMap.h"
+#include "campaign/window/CKunitori.h"
+#include "engine/StringTable.h"
 
 #include <QMenu>
 
@@ -54,6 +55,33 @@ TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {
     auto settings = table()->BuildPopupMenu(1);
     for (int command : {32772, 32784, 32790}) EXPECT_TRUE(Item(*settings, command)->isEnabled()) << command;
     EXPECT_TRUE(Item(*settings, 32807)->isChecked());  // 自動スタート
+}
+
+TEST_F(Commands, TheConquestCommandOpensTheMapForThePlayersEntryOnlyOnceAMatchRuns) {
+    QString openedTitle;
+    QTimer watcher;
+    watcher.setInterval(5);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* window = qobject_cast<CKunitori*>(QApplication::activeModalWidget())) {
+            openedTitle = window->windowTitle();
+            window->reject();
+        }
+    });
+    watcher.start();
+
+    OpenWindow();
+    table()->ExecuteCommand(command::Conquest);
+    EXPECT_TRUE(openedTitle.isEmpty());
+
+    store->WriteInt("Settei", "AutoStart", 1);
+    store->WriteInt("Settei", "EntryNo", 3);
+    frame.reset();
+    OpenWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
+    table()->StopTurnTimer();
+    table()->ExecuteCommand(command::Conquest);
+    const QString name = QString::fromStdString(RosterName(3));
+    EXPECT_TRUE(openedTitle.startsWith("[ ｢" + name + "｣ の国盗りモード ] ... ")) << openedTitle.toStdString();
 }
 
 struct ToggleCase {
