@@ -5,6 +5,7 @@
 #include "app/PeekWindow.h"
 #include "app/QtSettingsStore.h"
 #include "app/TableView.h"
+#include "engine/SilentHost.h"
 #include "engine/StringTable.h"
 #include "render/CardSheet.h"
 #include "resources/ResourceStore.h"
@@ -23,25 +24,11 @@ namespace {
 
 // The peek process only reads the card sheet; its one possible message (no
 // work folder) goes to a message box, and nothing else is ever asked of it.
-class PeekHost : public Host {
+class PeekHost : public SilentHost {
 public:
     void ShowMessage(std::string_view text, MessageIcon) override {
         QMessageBox::critical(nullptr, "Tesseran", QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
-    bool AskYesNo(std::string_view) override { return false; }
-    void Pause(int) override {}
-    void Repaint(bool) override {}
-    void PlaySound(int, SoundMode) override {}
-    void DrawMarker(int, Marker) override {}
-    void DrawBalloon(int, Balloon, int) override {}
-    int ChooseSuit(SuitDialogMode) override { return Clubs; }
-    int ChooseDeclaration(bool) override { return 0; }
-    int ChooseEntry() override { return -1; }
-    bool StartTurnTimer(int) override { return false; }
-    void StopTurnTimer() override {}
-    bool PrepareCardBacks() override { return false; }
-    std::optional<LocalTime> Now() override { return std::nullopt; }
-    void CloseMainWindow() override {}
 };
 
 }  // namespace
@@ -49,10 +36,10 @@ public:
 CTorvelApp::CTorvelApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tesseran");
     setOrganizationName("Brindlewick");
-    // No application display name: Qt would append it to every window title,
-    // and the conquest and peek windows' titles are their own.
     // The installed desktop entry (packaging/), so the desktop shows the
-    // window under the game's own name and icon.
+    // window under the game's own name and icon. No application display name:
+    // Qt would append it to every window title, and the conquest and peek
+    // windows' titles are their own.
     setDesktopFileName("org.tesseran.Tesseran");
 }
 

@@ -375,15 +375,32 @@ QImage PaintRemainingPanel() {
     return ComposeOnKey(figure, PanelBlue);
 }
 
-QImage PaintGameCaption() {
+namespace {
+
+struct CaptionWord {
+    QString text;
+    QRectF box;
+    int size;
+};
+
+// A caption plate of the game and battle counters: 第 before the number's
+// place and the counter's word after it, in gold on indigo.
+QImage PaintCounterCaption(const CaptionWord& before, const CaptionWord& after) {
     QImage caption(115, PlateHeight, QImage::Format_RGB32);
     QPainter painter(&caption);
     const QRectF row(0, 0, 115, PlateHeight);
     PaintPlateRow(painter, row, PlateTone::Indigo);
     PaintPlateEnds(painter, row);
-    PaintGoldLettering(painter, QStringLiteral("第"), QRectF(6, 4, 24, 18), 17);
-    PaintGoldLettering(painter, QStringLiteral("ゲーム"), QRectF(56, 4, 53, 18), 16);
+    PaintGoldLettering(painter, before.text, before.box, before.size);
+    PaintGoldLettering(painter, after.text, after.box, after.size);
     return caption;
+}
+
+}  // namespace
+
+QImage PaintGameCaption() {
+    return PaintCounterCaption({QStringLiteral("第"), QRectF(6, 4, 24, 18), 17},
+                               {QStringLiteral("ゲーム"), QRectF(56, 4, 53, 18), 16});
 }
 
 QImage PaintGameNumbers() {
@@ -398,14 +415,8 @@ QImage PaintGameNumbers() {
 }
 
 QImage PaintBattleCaption() {
-    QImage caption(115, PlateHeight, QImage::Format_RGB32);
-    QPainter painter(&caption);
-    const QRectF row(0, 0, 115, PlateHeight);
-    PaintPlateRow(painter, row, PlateTone::Indigo);
-    PaintPlateEnds(painter, row);
-    PaintGoldLettering(painter, QStringLiteral("第"), QRectF(3, 4, 16, 18), 16);
-    PaintGoldLettering(painter, QStringLiteral("戦目"), QRectF(48, 4, 46, 18), 17);
-    return caption;
+    return PaintCounterCaption({QStringLiteral("第"), QRectF(3, 4, 16, 18), 16},
+                               {QStringLiteral("戦目"), QRectF(48, 4, 46, 18), 17});
 }
 
 QImage PaintBattleNumbers() {

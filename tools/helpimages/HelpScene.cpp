@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "HelpScene.h"
 
-#include "engine/Host.h"
+#include "engine/SilentHost.h"
 #include "engine/ScriptedHuman.h"
 #include "engine/SettingsStore.h"
 #include "players/CFudaDashi.h"
@@ -24,24 +24,15 @@ namespace {
 
 // A host on a virtual clock that answers everything at once, so the game
 // and with it the picture are the same on every run.
-class SceneHost : public Host {
+class SceneHost : public SilentHost {
 public:
-    void ShowMessage(std::string_view, MessageIcon) override {}
-    bool AskYesNo(std::string_view) override { return false; }
-    void Pause(int) override {}
-    void Repaint(bool) override {}
-    void PlaySound(int, SoundMode) override {}
-    void DrawMarker(int, Marker) override {}
-    void DrawBalloon(int, Balloon, int) override {}
     int ChooseSuit(SuitDialogMode) override { return 2; }
-    int ChooseDeclaration(bool) override { return 0; }
     int ChooseEntry() override { return 3; }
     bool StartTurnTimer(int) override {
         timerRunning = true;
         return true;
     }
     void StopTurnTimer() override { timerRunning = false; }
-    bool PrepareCardBacks() override { return true; }
     std::optional<LocalTime> Now() override {
         LocalTime now{2026, 12, 8, clock / 3600 % 24, clock / 60 % 60, clock % 60};
         clock += 7;

@@ -12,7 +12,7 @@
 //
 // The card sheet is the data file next to the executable when the art
 // generator has made it; otherwise a plain sheet of coloured cells stands in.
-#include "engine/Host.h"
+#include "engine/SilentHost.h"
 #include "engine/ScriptedHuman.h"
 #include "engine/SettingsStore.h"
 #include "players/CFudaDashi.h"
@@ -42,29 +42,22 @@ using namespace tesseran;
 
 // A Host on a virtual clock that answers every dialog at once and lets the
 // tool look at the table whenever the engine repaints, pauses or asks.
-class SceneHost : public Host {
+class SceneHost : public SilentHost {
 public:
-    void ShowMessage(std::string_view, MessageIcon) override {}
     bool AskYesNo(std::string_view) override {
         if (onQuestion) onQuestion();
         return playOn;
     }
-    void Pause(int) override {}
     void Repaint(bool) override {
         if (onRepaint) onRepaint();
     }
-    void PlaySound(int, SoundMode) override {}
-    void DrawMarker(int, Marker) override {}
-    void DrawBalloon(int, Balloon, int) override {}
     int ChooseSuit(SuitDialogMode) override { return Hearts; }
-    int ChooseDeclaration(bool) override { return 0; }
     int ChooseEntry() override { return 3; }
     bool StartTurnTimer(int) override {
         timerRunning = true;
         return true;
     }
     void StopTurnTimer() override { timerRunning = false; }
-    bool PrepareCardBacks() override { return true; }
     std::optional<LocalTime> Now() override {
         LocalTime now{2026, 12, 8, clock / 3600 % 24, clock / 60 % 60, clock % 60};
         clock += 7;
