@@ -3,10 +3,10 @@
 
 #include "app/CommandIds.h"
 #include "app/TableView.h"
-#include "app/help/CHelpDlg.h"
-#include "campaign/window/CKunitori.h"
-#include "engine/SettingsStore.h"
-#include "engine/StringTable.h"
+#include "dialogs/CHelpDlg.h"
+#include "conquest/CKunitori.h"
+#include "base/SettingsStore.h"
+#include "base/StringTable.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -48,7 +48,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
         auto playSound = [this](int waveId) {
             if (table_->game().soundOn == 1) table_->PlaySound(waveId, SoundMode::Asynchronous);
         };
-        CKunitori::Run(settings_, *table_, table_->game().entryNo, names, playSound, this);
+        CKunitori::Run(settings_, *table_, *table_, table_->game().entryNo, names, playSound, this);
     };
 
     // A stored width that is not one of the six (absent, or edited by hand) is

@@ -2,11 +2,11 @@
 #include "app/CTorvelApp.h"
 
 #include "app/CMainFrame.h"
+#include "app/MessageBoxes.h"
 #include "app/PeekWindow.h"
 #include "app/QtSettingsStore.h"
 #include "app/TableView.h"
-#include "engine/SilentHost.h"
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "render/CardSheet.h"
 #include "resources/ResourceStore.h"
 
@@ -19,19 +19,6 @@
 #include <QScreen>
 
 namespace tesseran {
-
-namespace {
-
-// The peek process only reads the card sheet; its one possible message (no
-// work folder) goes to a message box, and nothing else is ever asked of it.
-class PeekHost : public SilentHost {
-public:
-    void ShowMessage(std::string_view text, MessageIcon) override {
-        QMessageBox::critical(nullptr, "Tesseran", QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
-};
-
-}  // namespace
 
 CTorvelApp::CTorvelApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName("Tesseran");
@@ -83,8 +70,10 @@ bool CTorvelApp::InitInstance() {
 
     settings_ = std::make_unique<QtSettingsStore>();
     if (peekMode_) {
-        PeekHost host;
-        peek_ = std::make_unique<PeekWindow>(*settings_, LoadCardSheet(host));
+        // The peek process only reads the card sheet; its one possible
+        // message (no work folder) goes to a free message box.
+        MessageBoxes messages;
+        peek_ = std::make_unique<PeekWindow>(*settings_, LoadCardSheet(messages));
         peek_->show();
         return true;
     }

@@ -2,7 +2,7 @@
 #include "app/PeekWindow.h"
 
 #include "app/QtSettingsStore.h"
-#include "engine/Cards.h"
+#include "base/Cards.h"
 #include "render/CardSheet.h"
 
 #include <QCloseEvent>

@@ -8,7 +8,7 @@
 // between land in the file together.
 #pragma once
 
-#include "engine/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 #include <QSettings>
 

@@ -3,13 +3,14 @@
 
 #include "app/CommandIds.h"
 #include "app/HoverTip.h"
-#include "app/backset/CBackSet.h"
+#include "app/MessageBoxes.h"
+#include "dialogs/CBackSet.h"
 #include "campaign/Campaign.h"
-#include "engine/StringTable.h"
-#include "players/dialogs/CMonSel.h"
-#include "players/dialogs/CSelect.h"
-#include "players/dialogs/CSengen.h"
-#include "players/dialogs/VersionDialog.h"
+#include "base/StringTable.h"
+#include "dialogs/CMonSel.h"
+#include "dialogs/CSelect.h"
+#include "dialogs/CSengen.h"
+#include "dialogs/VersionDialog.h"
 #include "render/CardSheet.h"
 #include "resources/ResourceStore.h"
 
@@ -36,7 +37,6 @@ namespace {
 // Canvas points are whole pixels, cut toward zero like every canvas position.
 QPoint Whole(QPointF canvas) { return QPoint(static_cast<int>(canvas.x()), static_cast<int>(canvas.y())); }
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QCursor CursorFromResource(int id, Qt::CursorShape fallback) {
     CursorPicture picture = LoadCursorPicture(id);
@@ -141,7 +141,8 @@ bool TableView::Initialise() {
 
 void TableView::OnStartUpTimer() {
     renderer_->FinishInitialising();
-    game_.OnStartUpTimer();
+    const bool backsLoaded = backs_ && backs_->LoadBackStrip(false);
+    game_.OnStartUpTimer(backsLoaded ? CardBacksLoaded::Yes : CardBacksLoaded::No);
     update();
 }
 
@@ -156,17 +157,9 @@ QPointF TableView::ToCanvas(QPointF windowPoint) const {
 
 // --- Host -------------------------------------------------------------------
 
-void TableView::ShowMessage(std::string_view text, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information, "Tesseran",
-                    Text(text), QMessageBox::Ok, this);
-    box.exec();
-}
+void TableView::ShowMessage(std::string_view text, MessageIcon icon) { MessageBoxes(this).ShowMessage(text, icon); }
 
-bool TableView::AskYesNo(std::string_view text) {
-    QMessageBox box(QMessageBox::Question, "Tesseran", Text(text), QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
-}
+bool TableView::AskYesNo(std::string_view text) { return MessageBoxes(this).AskYesNo(text); }
 
 void TableView::Pause(int milliseconds) {
     QEventLoop loop;
@@ -219,7 +212,6 @@ bool TableView::StartTurnTimer(int intervalMilliseconds) {
 
 void TableView::StopTurnTimer() { turnTimer_.stop(); }
 
-bool TableView::PrepareCardBacks() { return backs_ && backs_->LoadBackStrip(false); }
 
 std::optional<LocalTime> TableView::Now() {
     QDateTime now = QDateTime::currentDateTime();

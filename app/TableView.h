@@ -10,8 +10,8 @@
 #pragma once
 
 #include "app/SoundPlayer.h"
-#include "engine/Host.h"
-#include "engine/SettingsStore.h"
+#include "base/Host.h"
+#include "base/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/TableRenderer.h"
@@ -79,7 +79,6 @@ public:
     int ChooseEntry() override;
     bool StartTurnTimer(int intervalMilliseconds) override;
     void StopTurnTimer() override;
-    bool PrepareCardBacks() override;
     std::optional<LocalTime> Now() override;
     void CloseMainWindow() override;
 

@@ -2,7 +2,7 @@
 // Benchmarks of the game core: whole simulated matches per second on one core,
 // and the cost of one follow decision in a mid-battle position.
 #include "bench/SilentHost.h"
-#include "engine/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "sim/Simulation.h"
 

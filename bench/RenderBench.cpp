@@ -3,7 +3,7 @@
 // turns 54 cards pixel by pixel and runs at start-up and after every change
 // of the card back, and turning one back a quarter turn.
 #include "bench/SilentHost.h"
-#include "engine/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "render/CardBacks.h"
 #include "render/CardSheet.h"
 

@@ -3,7 +3,7 @@
 // and a clock that stands at midnight, so every run measures the same games.
 #pragma once
 
-#include "engine/SilentHost.h"
+#include "common/SilentHost.h"
 
 namespace tesseran::bench {
 

@@ -3,7 +3,7 @@
 // all read from and written to the settings store value by value.
 #include "campaign/Campaign.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -87,8 +87,8 @@ void SetBalance(SettingsStore& store, int entry, int balance) {
     store.Sync();
 }
 
-bool ResetCampaign(SettingsStore& store, Host* host) {
-    if (host != nullptr && !host->AskYesNo(LoadString(ResetQuestionTextId))) return false;
+bool ResetCampaign(SettingsStore& store, Messages* messages) {
+    if (messages != nullptr && !messages->AskYesNo(LoadString(ResetQuestionTextId))) return false;
     WriteInitialCampaign(store);
     store.Sync();
     return true;

@@ -12,8 +12,8 @@
 #pragma once
 
 #include "campaign/ProvinceMap.h"
-#include "engine/Host.h"
-#include "engine/SettingsStore.h"
+#include "base/Host.h"
+#include "base/SettingsStore.h"
 
 #include <array>
 
@@ -35,10 +35,10 @@ int BalanceOf(SettingsStore& store, int entry);
 void SetBalance(SettingsStore& store, int entry, int balance);
 
 // Gives every province back to its initial owner and every entry a balance of
-// 0. With a host it first asks whether the player wants to lose the campaign
+// 0. With message boxes it first asks whether the player wants to lose the campaign
 // and changes nothing on No; without one it resets at once. Returns whether
 // it reset. The start-up marker ("Kunitori"/"INIT") is left alone.
-bool ResetCampaign(SettingsStore& store, Host* host);
+bool ResetCampaign(SettingsStore& store, Messages* messages);
 
 // At the view's start-up: resets the campaign once per store ("Kunitori"/"INIT").
 void InitialiseCampaignAtStartUp(SettingsStore& store);

@@ -2,7 +2,7 @@
 // The campaign's fixed map data and the lookups over it.
 #include "campaign/ProvinceMap.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <initializer_list>
 

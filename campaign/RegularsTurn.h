@@ -16,7 +16,7 @@
 // reported: the window shows its message and then calls OnUnification itself.
 #pragma once
 
-#include "engine/SettingsStore.h"
+#include "base/SettingsStore.h"
 
 #include <cstddef>
 #include <optional>

@@ -3,7 +3,7 @@
 // operations every rule uses, the announcements and the speed command.
 #include "engine/CTorvelView.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <algorithm>
 

@@ -9,8 +9,8 @@
 #pragma once
 
 #include "engine/GameState.h"
-#include "engine/Host.h"
-#include "engine/SettingsStore.h"
+#include "base/Host.h"
+#include "base/SettingsStore.h"
 
 #include <cstdint>
 #include <string_view>
@@ -30,6 +30,9 @@ inline constexpr int NextBattleFollows = 2;
 // Whether a refused pick explains itself with a message.
 enum class Remarks { Shown, Silent };
 
+// Whether the window could make the card-back pictures at start-up.
+enum class CardBacksLoaded { Yes, No };
+
 class CTorvelView : public GameState {
 public:
     CTorvelView(Host& host, SettingsStore& settings);
@@ -40,8 +43,9 @@ public:
     // --- Match flow -------------------------------------------------------
     // The view's initial update: settings, campaign initialisation, fields.
     void StartUp();
-    // The one-shot start-up timer: card backs, then auto start or instructions.
-    void OnStartUpTimer();
+    // The one-shot start-up timer, after the window has made the card backs:
+    // without them nothing can start; otherwise auto start or instructions.
+    void OnStartUpTimer(CardBacksLoaded backs = CardBacksLoaded::Yes);
     // The start command, the auto start and the end of every game.
     bool StartGame();
     void StartGameState();

@@ -5,7 +5,7 @@
 // their own names; a copy of the record (slicing the view) is a snapshot.
 #pragma once
 
-#include "engine/Cards.h"
+#include "base/Cards.h"
 
 #include <array>
 #include <string>

@@ -6,7 +6,7 @@
 
 #include "campaign/Campaign.h"
 #include "engine/Random.h"
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <algorithm>
 #include <memory>
@@ -109,8 +109,8 @@ void CTorvelView::StartUp() {
     dragging = 0;
 }
 
-void CTorvelView::OnStartUpTimer() {
-    if (!host_.PrepareCardBacks()) {
+void CTorvelView::OnStartUpTimer(CardBacksLoaded backs) {
+    if (backs == CardBacksLoaded::No) {
         Message(30061, MessageIcon::Stop);
         return;
     }

@@ -10,7 +10,7 @@
 // first and copying it over with that colour transparent.
 #include "render/CardBacks.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "render/CardSheet.h"
 #include "render/ImageFiles.h"
 
@@ -160,7 +160,7 @@ void DrawTurnedOutline(QPainter& painter, const TurnedCard& card, QPoint pivot) 
 
 }  // namespace
 
-CardBacks::CardBacks(const QImage& sheet, SettingsStore& settings, Host& messages)
+CardBacks::CardBacks(const QImage& sheet, SettingsStore& settings, Messages& messages)
     : sheet_(sheet), settings_(settings), messages_(messages) {}
 
 int CardBacks::FanSegmentStart(int cards) {

@@ -6,8 +6,8 @@
 // the work folder.
 #pragma once
 
-#include "engine/Host.h"
-#include "engine/SettingsStore.h"
+#include "base/Host.h"
+#include "base/SettingsStore.h"
 
 #include <QImage>
 
@@ -26,7 +26,7 @@ class CardBacks {
 public:
     // sheet: the card sheet (outlives this object); settings: "Last"/"BackSet"
     // and "Last"/"CardWaku"; messages: where failures are reported.
-    CardBacks(const QImage& sheet, SettingsStore& settings, Host& messages);
+    CardBacks(const QImage& sheet, SettingsStore& settings, Messages& messages);
 
     // Makes the fan strip and the rotated back current: from the cache file
     // when rebuild is false and the cache can be read, otherwise built anew
@@ -51,7 +51,7 @@ public:
 private:
     const QImage& sheet_;
     SettingsStore& settings_;
-    Host& messages_;
+    Messages& messages_;
     QImage currentBack_;
     QImage rotatedBack_;
     QImage backFanStrip_;

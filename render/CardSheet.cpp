@@ -46,11 +46,11 @@ QString CardSheetDataFile() {
     return ProgramDataPath(QLatin1String(DataFileName));
 }
 
-QImage LoadCardSheet(Host& messages) {
+QImage LoadCardSheet(Messages& messages) {
     return LoadCardSheet(messages, CardSheetDataFile());
 }
 
-QImage LoadCardSheet(Host& messages, const QString& dataFile) {
+QImage LoadCardSheet(Messages& messages, const QString& dataFile) {
     if (!QFileInfo(dataFile).isFile()) return {};
     const QString folder = GetWorkFolder(messages);
     if (folder.isEmpty()) return {};

@@ -3,7 +3,7 @@
 // read once at start-up from the data file next to the executable.
 #pragma once
 
-#include "engine/Host.h"
+#include "base/Host.h"
 #include "resources/ResourceCatalogue.h"
 
 #include <QImage>
@@ -22,9 +22,9 @@ QString CardSheetDataFile();
 // Reads the data file into a sheet of at least 1661 x 860 pixels, through a
 // copy "card.jpeg" in the work folder that is deleted again afterwards.
 // A null image on any failure (no message except the work folder's 30054).
-QImage LoadCardSheet(Host& messages);
+QImage LoadCardSheet(Messages& messages);
 // The same from a data file elsewhere (tests, tools).
-QImage LoadCardSheet(Host& messages, const QString& dataFile);
+QImage LoadCardSheet(Messages& messages, const QString& dataFile);
 
 // The sheet cell of a card code (or of the four cells that are no card).
 inline QRect CardCell(int code) {

@@ -4,7 +4,7 @@
 // program's message boxes; nothing here throws.
 #include "render/ImageFiles.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <QBuffer>
 #include <QDesktopServices>
@@ -42,7 +42,7 @@ constexpr qint64 AllocationLimitBytes = static_cast<qint64>(PictureAllocationLim
 // The largest side a GIF can describe (its sizes are 16-bit fields).
 constexpr int GifMaximumSide = 65535;
 
-void Show(Host& messages, int id, MessageIcon icon) {
+void Show(Messages& messages, int id, MessageIcon icon) {
     messages.ShowMessage(LoadString(id), icon);
 }
 
@@ -238,7 +238,7 @@ bool WriteGif(const QImage& image, QIODevice& device) {
 
 }  // namespace
 
-QString GetWorkFolder(Host& messages, const QString& subfolder) {
+QString GetWorkFolder(Messages& messages, const QString& subfolder) {
     const QString temporary = QDir::tempPath();
     QString folder;
     bool available = !temporary.isEmpty();
@@ -281,7 +281,7 @@ QImage LoadPictureFile(const QString& path, const QByteArray& format) {
 }
 
 bool SaveBitmapAs(const QImage& image, const QString& path, int width, int height, const QString& formatWord,
-                  Host& messages) {
+                  Messages& messages) {
     static const std::array<QString, 5> formats = {QStringLiteral("jpeg"), QStringLiteral("gif"),
                                                    QStringLiteral("bmp"), QStringLiteral("png"),
                                                    QStringLiteral("tiff")};
@@ -334,7 +334,7 @@ bool SaveBitmapAs(const QImage& image, const QString& path, int width, int heigh
     return true;
 }
 
-QString ImageFormatFromName(const QString& path, Host& messages) {
+QString ImageFormatFromName(const QString& path, Messages& messages) {
     const qsizetype stop = path.lastIndexOf(QLatin1Char('.'));
     const QString extension = stop < 0 ? QString() : path.mid(stop + 1).toLower();
     if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
@@ -349,7 +349,7 @@ QString ImageFormatFromName(const QString& path, Host& messages) {
     return {};
 }
 
-QImage LoadImageViaGdiplus(const QString& path, Host& messages) {
+QImage LoadImageViaGdiplus(const QString& path, Messages& messages) {
     const QImage picture = LoadPictureFile(path);
     if (picture.isNull()) return {};
 
@@ -373,7 +373,7 @@ QImage LoadImageViaGdiplus(const QString& path, Host& messages) {
     return LoadPictureFile(temporary);
 }
 
-QImage OpenPictureChosenByUser(const QString& path, Host& messages) {
+QImage OpenPictureChosenByUser(const QString& path, Messages& messages) {
     const QString format = ImageFormatFromName(path, messages);
     if (format.isEmpty()) return {};
     if (format == QLatin1String("jpeg")) {
@@ -383,7 +383,7 @@ QImage OpenPictureChosenByUser(const QString& path, Host& messages) {
     return LoadImageViaGdiplus(path, messages);
 }
 
-bool DeleteCustomBackCopy(Host& messages) {
+bool DeleteCustomBackCopy(Messages& messages) {
     const QString folder = GetWorkFolder(messages);
     if (folder.isEmpty()) return false;
     const QString copy = folder + QLatin1Char('/') + QLatin1String(CustomBackName);
@@ -393,7 +393,7 @@ bool DeleteCustomBackCopy(Host& messages) {
     return true;
 }
 
-bool OpenFolderOf(const QString& path, Host& messages) {
+bool OpenFolderOf(const QString& path, Messages& messages) {
     const QString folder = QFileInfo(path).absolutePath();
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) return true;
     Show(messages, MessageCannotOpenFolder, MessageIcon::Stop);

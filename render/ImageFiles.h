@@ -7,7 +7,7 @@
 // dialog and the map export all go through these.
 #pragma once
 
-#include "engine/Host.h"
+#include "base/Host.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -33,7 +33,7 @@ inline constexpr int PictureAllocationLimitMegabytes = 256;
 // The work folder (temporary folder + "/Tesseran", and + "/" + subfolder when
 // one is given), created when missing. The empty text after message 30054
 // when it cannot be had.
-QString GetWorkFolder(Host& messages, const QString& subfolder = {});
+QString GetWorkFolder(Messages& messages, const QString& subfolder = {});
 
 // Reads the whole file and decodes it. The format is taken from the content
 // unless one is named ("jpeg", "bmp", ...). A null image on any failure: a
@@ -46,29 +46,29 @@ QImage LoadPictureFile(const QString& path, const QByteArray& format = {});
 // message 30058 when the file cannot be written; true only when the whole
 // file was written.
 bool SaveBitmapAs(const QImage& image, const QString& path, int width, int height, const QString& formatWord,
-                  Host& messages);
+                  Messages& messages);
 
 // "jpeg", "gif", "bmp", "png" or "tiff" from the text after the last full
 // stop (any case; "jpg" and "tif" included); otherwise the empty text after
 // message 30056.
-QString ImageFormatFromName(const QString& path, Host& messages);
+QString ImageFormatFromName(const QString& path, Messages& messages);
 
 // Reads a picture of any readable format with its see-through areas filled in
 // the colour of its top-left pixel, by way of a JPEG "temp.jpeg" in the work
 // folder (which stays there). Null on any failure.
-QImage LoadImageViaGdiplus(const QString& path, Host& messages);
+QImage LoadImageViaGdiplus(const QString& path, Messages& messages);
 
 // A picture the player picked by file name: JPEG files are read directly
 // (falling back to the flattening reader), every other format is flattened.
 // Null for an unsupported extension (after message 30056) or an unreadable file.
-QImage OpenPictureChosenByUser(const QString& path, Host& messages);
+QImage OpenPictureChosenByUser(const QString& path, Messages& messages);
 
 // Deletes "CardBack.jpg" from the work folder; whether it was there.
-bool DeleteCustomBackCopy(Host& messages);
+bool DeleteCustomBackCopy(Messages& messages);
 
 // Shows the folder that holds the file at path in the desktop's file
 // manager; false after message 30163 when that cannot be started.
-bool OpenFolderOf(const QString& path, Host& messages);
+bool OpenFolderOf(const QString& path, Messages& messages);
 
 // The bold 20-point font of saved pictures ("Meiryo UI" when no face is
 // named; faces that are not installed fall back to the Japanese fonts that are).

@@ -3,7 +3,7 @@
 // explanation for a point of the canvas.
 #include "render/StatusPanels.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "render/FramedRect.h"
 #include "resources/ResourceStore.h"
 

@@ -13,7 +13,7 @@
 #pragma once
 
 #include "engine/CTorvelView.h"
-#include "engine/Host.h"
+#include "base/Host.h"
 #include "render/TableGeometry.h"
 
 #include <QImage>

@@ -3,7 +3,7 @@
 // hands around it, and the window-side drawings of the moment.
 #include "render/TableRenderer.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "render/CardSheet.h"
 #include "render/FramedRect.h"
 #include "render/ImageStretch.h"

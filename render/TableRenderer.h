@@ -16,7 +16,7 @@
 #pragma once
 
 #include "engine/CTorvelView.h"
-#include "engine/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "render/CardBacks.h"
 #include "render/ImageStretch.h"
 #include "render/StatusPanels.h"

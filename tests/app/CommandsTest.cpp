@@ -7,8 +7,8 @@
 #include "app/CommandIds.h"
 #include "campaign/Campaign.h"
 #include "campaign/ProvinceMap.h"
-#include "campaign/window/CKunitori.h"
-#include "engine/StringTable.h"
+#include "conquest/CKunitori.h"
+#include "base/StringTable.h"
 
 #include <QMenu>
 

@@ -6,8 +6,8 @@
 #include "AppFixture.h"
 
 #include "engine/Invariants.h"
-#include "engine/StringTable.h"
-#include "players/dialogs/CMonSel.h"
+#include "base/StringTable.h"
+#include "dialogs/CMonSel.h"
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>

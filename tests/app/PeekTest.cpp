@@ -5,7 +5,7 @@
 #include "AppFixture.h"
 
 #include "app/PeekWindow.h"
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <QProcess>
 

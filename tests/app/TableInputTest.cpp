@@ -7,7 +7,7 @@
 
 #include "app/CommandIds.h"
 #include "app/HoverTip.h"
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 namespace tesseran::testing {
 namespace {

@@ -3,7 +3,7 @@
 // pictures with their click sound, and that the selection survives however
 // the dialog is closed.
 #include "ModalAnswer.h"
-#include "players/dialogs/CMonSel.h"
+#include "dialogs/CMonSel.h"
 
 #include <QLabel>
 #include <QPushButton>

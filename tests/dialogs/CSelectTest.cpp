@@ -2,8 +2,8 @@
 // The entry dialog: six named buttons on the map, each choosing its entry,
 // and no entry when the dialog is closed otherwise.
 #include "ModalAnswer.h"
-#include "engine/StringTable.h"
-#include "players/dialogs/CSelect.h"
+#include "base/StringTable.h"
+#include "dialogs/CSelect.h"
 #include "resources/ResourceCatalogue.h"
 
 #include <QLabel>

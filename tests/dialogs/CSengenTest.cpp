@@ -2,7 +2,7 @@
 // The declaration dialog: which pair each group is offered, what each button
 // declares, and that every way of cancelling withdraws the joker play.
 #include "ModalAnswer.h"
-#include "players/dialogs/CSengen.h"
+#include "dialogs/CSengen.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,10 +2,10 @@
 // What the dialogs look like: each paints at a steady size with its pictures
 // in place. When TESSERAN_DIALOG_PICTURES names a folder, the pictures taken
 // here are also written there for a person to look at.
-#include "players/dialogs/CMonSel.h"
-#include "players/dialogs/CSelect.h"
-#include "players/dialogs/CSengen.h"
-#include "players/dialogs/VersionDialog.h"
+#include "dialogs/CMonSel.h"
+#include "dialogs/CSelect.h"
+#include "dialogs/CSengen.h"
+#include "dialogs/VersionDialog.h"
 
 #include <QAbstractScrollArea>
 #include <QDir>

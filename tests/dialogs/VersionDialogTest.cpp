@@ -2,8 +2,8 @@
 // The version information box: its history lines in order, newest first, and
 // its one button.
 #include "ModalAnswer.h"
-#include "engine/StringTable.h"
-#include "players/dialogs/VersionDialog.h"
+#include "base/StringTable.h"
+#include "dialogs/VersionDialog.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Judging a battle after each trick: every row of the result tables, the
 // questions to the human, and the face cards still to go.
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "EngineFixture.h"
 
 #include <gtest/gtest.h>

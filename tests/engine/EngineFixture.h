@@ -3,7 +3,7 @@
 // in-memory store, with the go-on-for-16 answers under the test's control.
 #pragma once
 
-#include "engine/SettingsStore.h"
+#include "base/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "support/TestHost.h"
 

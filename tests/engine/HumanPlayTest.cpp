@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The human's play: legal cards, keyboard and mouse plays, declarations,
 // the requested suit of a joker lead, and show cards.
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "EngineFixture.h"
 
 #include <gtest/gtest.h>

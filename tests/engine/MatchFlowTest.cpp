@@ -2,7 +2,7 @@
 // The match flow: start-up, starting a match, the deal, the groups, the turn
 // timer's ticks, the seat swap before battle 2 and the end of a match.
 #include "engine/Invariants.h"
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "EngineFixture.h"
 
 #include <gtest/gtest.h>
@@ -64,9 +64,8 @@ TEST(StartUpTimer, SaysNothingWithoutRuleRemarks) {
 TEST(StartUpTimer, FailedCardBacksStopEverything) {
     Table table;
     table.store.WriteInt("Settei", "AutoStart", 1);
-    table.host.cardBacksReady = false;
     table.view.StartUp();
-    table.view.OnStartUpTimer();
+    table.view.OnStartUpTimer(CardBacksLoaded::No);
     ASSERT_EQ(table.host.messages.size(), 1u);
     EXPECT_EQ(table.host.messages[0].text, LoadString(30061));
     EXPECT_EQ(table.host.messages[0].icon, MessageIcon::Stop);

@@ -2,8 +2,8 @@
 // The help window: each page of the help menu opens maximised with its title,
 // a missing page or folder gives the help-folder message and leaves the other
 // pages working, and a link to another page opens it in the same window.
-#include "app/help/CHelpDlg.h"
-#include "engine/StringTable.h"
+#include "dialogs/CHelpDlg.h"
+#include "base/StringTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>

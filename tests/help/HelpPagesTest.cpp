@@ -4,8 +4,8 @@
 // executable, and the content the player needs (every menu item, every
 // result the game announces, the three opponents).
 #include "HtmlCheck.h"
-#include "app/help/CHelpDlg.h"
-#include "engine/StringTable.h"
+#include "dialogs/CHelpDlg.h"
+#include "base/StringTable.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 // cell and which place in it it came from.
 #include "render/CardBacks.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "render/CardSheet.h"
 #include "render/ImageFiles.h"
 #include "support/TestHost.h"

@@ -5,7 +5,7 @@
 // for the system's.
 #include "render/CardSheet.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "support/TestHost.h"
 
 #include <QBuffer>

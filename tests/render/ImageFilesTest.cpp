@@ -5,7 +5,7 @@
 // fresh each time.
 #include "render/ImageFiles.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "support/TestHost.h"
 
 #include <QDesktopServices>

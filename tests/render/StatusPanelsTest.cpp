@@ -2,7 +2,7 @@
 // The panels around the table: the digits they show, which picture parts
 // they choose, the score board's numbers, the window-side hints and
 // announcements, and the hover explanations with their order of precedence.
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "resources/ResourceStore.h"
 #include "tests/render/TableFixture.h"
 

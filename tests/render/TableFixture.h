@@ -4,8 +4,8 @@
 // built from it and the renderer over all of them.
 #pragma once
 
-#include "engine/SettingsStore.h"
-#include "engine/StringTable.h"
+#include "base/SettingsStore.h"
+#include "base/StringTable.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/TableRenderer.h"

@@ -48,7 +48,6 @@ bool TestHost::StartTurnTimer(int intervalMilliseconds) {
 }
 
 void TestHost::StopTurnTimer() { timerRunning = false; }
-bool TestHost::PrepareCardBacks() { return cardBacksReady; }
 std::optional<LocalTime> TestHost::Now() { return clock; }
 void TestHost::CloseMainWindow() { closed = true; }
 void TestHost::OnEvent(const EngineEvent& event) { events.push_back(event); }

@@ -2,7 +2,7 @@
 // A Host for tests: it records what the core shows and answers with scripted values.
 #pragma once
 
-#include "engine/Host.h"
+#include "base/Host.h"
 
 #include <deque>
 #include <optional>
@@ -30,7 +30,6 @@ public:
     int ChooseEntry() override;
     bool StartTurnTimer(int intervalMilliseconds) override;
     void StopTurnTimer() override;
-    bool PrepareCardBacks() override;
     std::optional<LocalTime> Now() override;
     void CloseMainWindow() override;
     void OnEvent(const EngineEvent& event) override;
@@ -43,7 +42,6 @@ public:
     int defaultDeclaration = 0;  // 0 withdraws the joker
     int entryChoice = 0;         // -1 cancels the entry dialog
     bool timerStarts = true;
-    bool cardBacksReady = true;
     // The clock; nullopt = the local time cannot be read.
     std::optional<LocalTime> clock = LocalTime{2026, 12, 8, 0, 0, 0};
 

@@ -6,7 +6,7 @@
 #include "Palette.h"
 #include "Patterns.h"
 #include "SuitShapes.h"
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 #include "resources/ResourceCatalogue.h"
 
 #include <QLinearGradient>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "HelpScene.h"
 
-#include "engine/SilentHost.h"
-#include "engine/ScriptedHuman.h"
-#include "engine/SettingsStore.h"
+#include "common/VirtualClockHost.h"
+#include "common/ScriptedHuman.h"
+#include "base/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/StatusPanels.h"
@@ -21,29 +21,6 @@
 namespace tesseran {
 
 namespace {
-
-// A host on a virtual clock that answers everything at once, so the game
-// and with it the picture are the same on every run.
-class SceneHost : public SilentHost {
-public:
-    int ChooseSuit(SuitDialogMode) override { return 2; }
-    int ChooseEntry() override { return 3; }
-    bool StartTurnTimer(int) override {
-        timerRunning = true;
-        return true;
-    }
-    void StopTurnTimer() override { timerRunning = false; }
-    std::optional<LocalTime> Now() override {
-        LocalTime now{2026, 12, 8, clock / 3600 % 24, clock / 60 % 60, clock % 60};
-        clock += 7;
-        return now;
-    }
-    void CloseMainWindow() override { closed = true; }
-
-    bool timerRunning = false;
-    bool closed = false;
-    int clock = 20 * 3600 + 15 * 60 + 30;
-};
 
 int CardsOnTable(const GameState& state) {
     int cards = 0;
@@ -105,7 +82,7 @@ void DrawMark(QPainter& painter, const Mark& mark) {
 QImage HelpTableScene(const QImage& sheet) {
     if (sheet.isNull()) return {};
     MemorySettingsStore store;
-    SceneHost host;
+    VirtualClockHost host(20 * 3600 + 15 * 60 + 30);
     CFudaDashi view(host, store);
     CardBacks backs(sheet, store, host);
     if (!backs.BuildBackFan()) return {};

@@ -6,7 +6,7 @@
 #include "MapLayout.h"
 #include "MapPalette.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <QFont>
 #include <QPainter>

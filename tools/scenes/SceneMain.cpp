@@ -12,9 +12,9 @@
 //
 // The card sheet is the data file next to the executable when the art
 // generator has made it; otherwise a plain sheet of coloured cells stands in.
-#include "engine/SilentHost.h"
-#include "engine/ScriptedHuman.h"
-#include "engine/SettingsStore.h"
+#include "common/VirtualClockHost.h"
+#include "common/ScriptedHuman.h"
+#include "base/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/TableRenderer.h"
@@ -39,39 +39,6 @@
 namespace {
 
 using namespace tesseran;
-
-// A Host on a virtual clock that answers every dialog at once and lets the
-// tool look at the table whenever the engine repaints, pauses or asks.
-class SceneHost : public SilentHost {
-public:
-    bool AskYesNo(std::string_view) override {
-        if (onQuestion) onQuestion();
-        return playOn;
-    }
-    void Repaint(bool) override {
-        if (onRepaint) onRepaint();
-    }
-    int ChooseSuit(SuitDialogMode) override { return Hearts; }
-    int ChooseEntry() override { return 3; }
-    bool StartTurnTimer(int) override {
-        timerRunning = true;
-        return true;
-    }
-    void StopTurnTimer() override { timerRunning = false; }
-    std::optional<LocalTime> Now() override {
-        LocalTime now{2026, 12, 8, clock / 3600 % 24, clock / 60 % 60, clock % 60};
-        clock += 7;
-        return now;
-    }
-    void CloseMainWindow() override { closed = true; }
-
-    std::function<void()> onRepaint;
-    std::function<void()> onQuestion;
-    bool playOn = true;
-    bool timerRunning = false;
-    bool closed = false;
-    int clock = 20 * 3600 + 15 * 60;
-};
 
 // A stand-in sheet: every cell its suit's colour with the card's code on it.
 QImage PlainSheet() {
@@ -164,7 +131,8 @@ int main(int argc, char** argv) {
     }
 
     MemorySettingsStore store;
-    SceneHost host;
+    VirtualClockHost host(20 * 3600 + 15 * 60);
+    host.answerYes = true;
     CFudaDashi view(host, store);
     CardBacks backs(sheet, store, host);
     if (!backs.BuildBackFan()) {
@@ -201,7 +169,7 @@ int main(int argc, char** argv) {
     host.onQuestion = [&]() {
         if (view.scoreShown == 0) return;
         // The end of a match: play on until every scene is found, for a while.
-        host.playOn = ++matches < MatchLimit;
+        host.answerYes = ++matches < MatchLimit;
         if (scenes.Taken("score-board")) return;
         bool negative = false;
         for (const auto& row : view.score) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "sim/ScriptedHost.h"
 
-#include "engine/StringTable.h"
+#include "base/StringTable.h"
 
 #include <map>
 

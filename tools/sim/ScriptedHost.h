@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/GameState.h"
-#include "engine/Host.h"
+#include "base/Host.h"
 
 #include <array>
 #include <ostream>
@@ -59,7 +59,6 @@ public:
         return true;
     }
     void StopTurnTimer() override { timerRunning_ = false; }
-    bool PrepareCardBacks() override { return true; }
     std::optional<LocalTime> Now() override;
     void CloseMainWindow() override { closed_ = true; }
     void OnEvent(const EngineEvent& event) override;

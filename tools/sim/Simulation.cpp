@@ -2,8 +2,8 @@
 #include "sim/Simulation.h"
 
 #include "engine/Invariants.h"
-#include "engine/ScriptedHuman.h"
-#include "engine/SettingsStore.h"
+#include "common/ScriptedHuman.h"
+#include "base/SettingsStore.h"
 #include "players/CFudaDashi.h"
 
 #include <cstdio>

@@ -1,0 +1,471 @@
+// SPDX-License-Identifier: MIT
+#include "conquest/CKunitori.h"
+
+#include "campaign/Campaign.h"
+#include "campaign/RegularsTurn.h"
+#include "campaign/map/MapBitmaps.h"
+#include "campaign/map/ProvincePositions.h"
+#include "engine/Random.h"
+#include "base/StringTable.h"
+#include "render/ImageFiles.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFont>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cstdint>
+#include <ctime>
+#include <utility>
+
+namespace tesseran {
+
+namespace {
+
+constexpr int LineStep = 10;
+constexpr int PageStep = 50;
+// The scroll ranges run to the map's size plus the band of the scroll bars.
+constexpr int ScrollWidth = LargeMapWidth + CKunitori::BarBand;
+constexpr int ScrollHeight = LargeMapHeight + CKunitori::BarBand;
+constexpr int RandomFills = 500;
+
+QString NameOf(int province) { return QString::fromStdString(ProvinceName(province)); }
+
+QString DefaultSaveFileChooser(QWidget* parent, const QString& title, const QString& initialName,
+                               const QString& filter) {
+    QFileDialog dialog(parent, title, initialName, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("gif"));
+    // An existing file is asked about by the window itself, in its own words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectNameFilter(filter.split(QStringLiteral(";;")).value(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+const QString CKunitori::SaveFileTitle = QStringLiteral("保存するファイルを指定");
+const QString CKunitori::SaveFileInitialName = QStringLiteral("無題");
+const QString CKunitori::SaveFileFilter = QStringLiteral(
+    "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル(*.tiff)");
+
+CKunitori::CKunitori(SettingsStore& settings, Messages& messages, Clock& clock, int humanEntry,
+                     const std::array<QString, EntryCount>& displayNames, std::function<void(int)> playSound,
+                     QWidget* parent)
+    : QDialog(parent),
+      loadBitmap(LoadMapBitmap),
+      chooseSaveFile(DefaultSaveFileChooser),
+      settings_(settings),
+      messages_(messages),
+      clock_(clock),
+      humanEntry_(humanEntry),
+      displayNames_(displayNames),
+      playSound_(std::move(playSound)),
+      maps_([this](int bitmap) { return loadBitmap ? loadBitmap(bitmap) : QImage(); }) {
+    setWindowTitle(QStringLiteral("[閲覧]モード"));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+    setSizeGripEnabled(false);
+
+    verticalBar_ = new QScrollBar(Qt::Vertical, this);
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar* bar : {verticalBar_, horizontalBar_}) {
+        bar->setSingleStep(LineStep);
+        bar->setPageStep(PageStep);
+        bar->setRange(0, 0);
+        bar->setEnabled(false);
+    }
+    connect(verticalBar_, &QScrollBar::valueChanged, this,
+            [this](int position) { SetScrollPosition(Qt::Vertical, position); });
+    connect(horizontalBar_, &QScrollBar::valueChanged, this,
+            [this](int position) { SetScrollPosition(Qt::Horizontal, position); });
+
+    zoomButton_ = new QPushButton(QStringLiteral("Zoom"), this);
+    zoomButton_->setAutoDefault(false);
+    zoomButton_->setFocusPolicy(Qt::NoFocus);
+    QFont small = zoomButton_->font();
+    small.setPixelSize(10);
+    zoomButton_->setFont(small);
+    connect(zoomButton_, &QPushButton::clicked, this, &CKunitori::ToggleZoom);
+}
+
+CKunitori::~CKunitori() = default;
+
+void CKunitori::Run(SettingsStore& settings, Messages& messages, Clock& clock, int humanEntry,
+                    const std::array<QString, EntryCount>& displayNames, std::function<void(int)> playSound,
+                    QWidget* parent) {
+    CKunitori window(settings, messages, clock, humanEntry, displayNames, std::move(playSound), parent);
+    if (!window.Open()) return;
+    window.exec();
+}
+
+bool CKunitori::Open() {
+    scroll_ = QPoint(0, 0);
+    int left = settings_.ReadInt("Last", "PX", 0);
+    int top = settings_.ReadInt("Last", "PY", 0);
+    const int width = settings_.ReadInt("Last", "SX", 640);
+    const int height = settings_.ReadInt("Last", "SY", 480);
+    QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect desktop = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
+    left = std::max(0, std::min(left, desktop.width() - width));
+    top = std::max(0, std::min(top, desktop.height() - height));
+
+    // The stored size is the outer size of the window; its frame is not known
+    // before it is shown, so the main window's frame stands in for it.
+    QSize frame(0, 0);
+    if (parentWidget() != nullptr && parentWidget()->window()->isVisible()) {
+        QWidget* main = parentWidget()->window();
+        frame = main->frameGeometry().size() - main->size();
+    }
+    client_ = QSize(std::max(1, width - frame.width()), std::max(1, height - frame.height()));
+    setMinimumSize(MinimumWidth - frame.width(), MinimumHeight - frame.height());
+    UpdateScrollRanges();
+
+    if (!maps_.Load()) {
+        messages_.ShowMessage(LoadString(30001), MessageIcon::Stop);
+        return false;
+    }
+
+    overviewShown_ = true;
+    maps_.ColourFromStore(settings_);
+    horizontalBar_->setEnabled(false);
+    verticalBar_->setEnabled(false);
+    move(left, top);
+    resize(client_);
+    PlaceControls();
+
+    conquering_ = true;
+    const QString humanName = humanEntry_ >= 0 && humanEntry_ < EntryCount ? displayNames_[humanEntry_] : QString();
+    modeTitle_ = QStringLiteral("[ ｢") + humanName + QStringLiteral("｣ の国盗りモード ]");
+    setWindowTitle(modeTitle_);
+    ShowOpeningStatus();
+
+    if (settings_.ReadInt("Last", "Zoomed", 0) == 1) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else if (parentWidget() != nullptr) {
+        const QPoint centre = parentWidget()->window()->frameGeometry().center();
+        move(centre.x() - width / 2, centre.y() - height / 2);
+    }
+    paintBackground_ = true;
+    opened_ = true;
+    return true;
+}
+
+void CKunitori::ToggleZoom() {
+    if (!opened_) return;
+    if (overviewShown_) {
+        horizontalBar_->setEnabled(true);
+        verticalBar_->setEnabled(true);
+        overviewShown_ = false;
+        RepaintAtOnce();
+        if (conquering_) RunRegularsTurn();
+    } else {
+        horizontalBar_->setEnabled(false);
+        verticalBar_->setEnabled(false);
+        overviewShown_ = true;
+        RepaintAtOnce();
+    }
+}
+
+QPoint CKunitori::MapPointAt(QPoint clientPoint) const {
+    return clientPoint + scroll_ - QPoint(PictureMargin, PictureMargin);
+}
+
+int CKunitori::ProvinceAtMapPoint(QPoint mapPoint) {
+    for (int province = 0; province < ProvinceCount; ++province) {
+        if (LabelContains(ProvincePositions[province], mapPoint.x(), mapPoint.y())) return province;
+    }
+    return -1;
+}
+
+void CKunitori::Click(QPoint clientPoint) {
+    if (!conquering_ || !opened_) return;
+    if (overviewShown_) {
+        messages_.ShowMessage(LoadString(30032), MessageIcon::Information);
+        return;
+    }
+    const int province = ProvinceAtMapPoint(MapPointAt(clientPoint));
+    if (province < 0) return;
+    if (OwnerOf(settings_, province) == humanEntry_ || !HumanMayTake(settings_, humanEntry_, province)) return;
+    if (BalanceOf(settings_, humanEntry_) < ProvincePrice(province)) {
+        messages_.ShowMessage(LoadString(30033), MessageIcon::Information);
+        return;
+    }
+    maps_.FillProvince(province, KunitoriMaps::ColourOf(humanEntry_));
+    RepaintAtOnce();
+    if (playSound_) playSound_(TakeSound);
+    Take(settings_, humanEntry_, province);
+
+    const int target = NextTarget(settings_, humanEntry_);
+    if (target == NoTargetLeft) {
+        RunHumanUnification();
+        return;
+    }
+    const int balance = BalanceOf(settings_, humanEntry_);
+    if (IsProvince(target) && balance < ProvincePrice(target)) conquering_ = false;
+    ShowBalanceStatus(target, balance);
+    RepaintAtOnce();
+}
+
+void CKunitori::RunRegularsTurn() {
+    RegularsTurn turn(settings_);
+    for (;;) {
+        const RegularsTurnEvent event = turn.Next();
+        if (event.kind == RegularsTurnEvent::Kind::Finished) return;
+        const QString name = IsEntry(event.regular) ? displayNames_[event.regular] : QString();
+        if (event.kind == RegularsTurnEvent::Kind::Unified) {
+            messages_.ShowMessage((name + QStringLiteral("が\n")).toStdString() + LoadString(30014),
+                                  MessageIcon::Information);
+            OnUnification(settings_);
+            AfterUnification();
+            return;
+        }
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("レギュラー ｢") + name + QStringLiteral("｣ の国盗り"),
+                        QStringLiteral(" ｢") + NameOf(event.province) + QStringLiteral("｣ を盗ります。\n    (残り : ") +
+                            QString::number(event.balanceLeft) + QStringLiteral(")"),
+                        QMessageBox::Ok, this);
+        box.exec();
+        maps_.FillProvince(event.province, KunitoriMaps::ColourOf(event.regular));
+        update();
+        turn.CommitTake();
+    }
+}
+
+void CKunitori::RunHumanUnification() {
+    setWindowState(windowState() | Qt::WindowMaximized);
+    if (playSound_) playSound_(UnificationSound);
+
+    // Fireworks: random provinces in random colours.
+    paintBackground_ = false;
+    Lcg random(static_cast<std::uint32_t>(std::time(nullptr)));
+    for (int fill = 0; fill < RandomFills; ++fill) {
+        const int province = random.Draw() % ProvinceCount;
+        const int red = random.Draw() % 255;
+        const int green = random.Draw() % 255;
+        const int blue = random.Draw() % 255;
+        maps_.FillLargeMapProvince(province, qRgb(red, green, blue));
+        RepaintAtOnce();
+    }
+    const QRgb own = KunitoriMaps::ColourOf(humanEntry_);
+    for (int province = 0; province < ProvinceCount; ++province) {
+        maps_.FillLargeMapProvince(province, own);
+        RepaintAtOnce();
+    }
+    paintBackground_ = true;
+
+    const QImage banner = maps_.LoadBanner();
+    if (banner.isNull()) {
+        conquering_ = false;
+        return;
+    }
+    paintBackground_ = false;
+    for (int step = 1; step <= KunitoriMaps::BannerSteps; ++step) {
+        maps_.DrawBanner(banner, step);
+        RepaintAtOnce();
+    }
+    paintBackground_ = true;
+
+    const std::optional<LocalTime> now = clock_.Now();
+    QString stamp;
+    if (now) {
+        stamp = QString::asprintf("%04d.%02d.%02d %02d:%02d:%02d", now->year, now->month, now->day, now->hour,
+                                  now->minute, now->second);
+    } else {
+        stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy.MM.dd HH:mm:ss"));
+    }
+    maps_.DrawDateLine(stamp);
+    RepaintAtOnce();
+    clock_.Pause(1000);
+
+    if (messages_.AskYesNo(LoadString(30034)) || !messages_.AskYesNo(LoadString(30052))) SaveImage();
+
+    OnUnification(settings_);
+    maps_.ReloadLargeMap();
+    AfterUnification();
+}
+
+void CKunitori::AfterUnification() {
+    SetStatus(QStringLiteral("初期設定に戻りました。"));
+    maps_.BlankProvinces();
+    maps_.ColourFromStore(settings_);
+    RepaintAtOnce();
+    conquering_ = false;
+}
+
+void CKunitori::SaveImage() {
+    if (!chooseSaveFile) return;
+    QString path = chooseSaveFile(this, SaveFileTitle, SaveFileInitialName, SaveFileFilter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".gif");
+    if (QFileInfo::exists(path) && !messages_.AskYesNo(LoadString(30057))) return;
+    bool saved = false;
+    {
+        WaitCursor wait;
+        saved = SaveBitmapAs(maps_.largeMap(), path, LargeMapWidth, LargeMapHeight, QFileInfo(path).suffix().toLower(),
+                             messages_);
+    }
+    if (saved && messages_.AskYesNo(LoadString(30069))) OpenFolderOf(path, messages_);
+}
+
+void CKunitori::ShowOpeningStatus() {
+    const int target = NextTarget(settings_, humanEntry_);
+    if (target == NoTargetLeft) {
+        SetStatus(QStringLiteral("盗れる国がありません！！"));
+    } else if (target == OwnsNoProvince) {
+        SetStatus(QStringLiteral("この打ち手は自国がないので国盗りできません！！"));
+    } else {
+        ShowBalanceStatus(target, BalanceOf(settings_, humanEntry_));
+    }
+}
+
+void CKunitori::ShowBalanceStatus(int target, int balance) {
+    QString status = QString::asprintf("現在の石数: %d ", balance);
+    if (balance < ProvincePrice(target)) {
+        status += QStringLiteral(" 石数不足で、盗れる国がありません！！");
+    } else {
+        status += QStringLiteral(" ｢") + NameOf(target) + QStringLiteral("｣ が盗れます。");
+    }
+    SetStatus(status);
+}
+
+void CKunitori::SetStatus(const QString& status) { setWindowTitle(modeTitle_ + QStringLiteral(" ... ") + status); }
+
+void CKunitori::UpdateScrollRanges() {
+    const QSignalBlocker blockHorizontal(horizontalBar_);
+    const QSignalBlocker blockVertical(verticalBar_);
+    horizontalBar_->setRange(0, std::max(0, ScrollWidth - client_.width()));
+    verticalBar_->setRange(0, std::max(0, ScrollHeight - client_.height()));
+    scroll_ = QPoint(std::clamp(scroll_.x(), 0, horizontalBar_->maximum()),
+                     std::clamp(scroll_.y(), 0, verticalBar_->maximum()));
+    horizontalBar_->setValue(scroll_.x());
+    verticalBar_->setValue(scroll_.y());
+}
+
+void CKunitori::PlaceControls() {
+    const int width = client_.width();
+    const int height = client_.height();
+    horizontalBar_->setGeometry(PictureMargin, height - 17, std::max(0, width - 46), 15);
+    verticalBar_->setGeometry(width - 17, PictureMargin, 15, std::max(0, height - BarBand));
+    zoomButton_->setGeometry(width - 42, height - 17, 40, 15);
+}
+
+void CKunitori::SetScrollPosition(Qt::Orientation orientation, int position) {
+    QScrollBar* bar = orientation == Qt::Horizontal ? horizontalBar_ : verticalBar_;
+    const int limit = orientation == Qt::Horizontal ? std::max(0, ScrollWidth - client_.width())
+                                                    : std::max(0, ScrollHeight - client_.height());
+    position = std::clamp(position, 0, limit);
+    if (orientation == Qt::Horizontal) {
+        scroll_.setX(position);
+    } else {
+        scroll_.setY(position);
+    }
+    {
+        const QSignalBlocker block(bar);
+        bar->setValue(position);
+    }
+    paintBackground_ = false;
+    RepaintAtOnce();
+    paintBackground_ = true;
+}
+
+void CKunitori::RepaintAtOnce() {
+    if (isVisible()) repaint();
+}
+
+void CKunitori::paintEvent(QPaintEvent*) {
+    if (!opened_) return;
+    QPainter painter(this);
+    const int width = client_.width();
+    const int height = client_.height();
+    const QSize area(std::max(0, width - BarBand), std::max(0, height - BarBand));
+    if (overviewShown_) {
+        painter.fillRect(QRect(QPoint(PictureMargin, PictureMargin), area), QColor::fromRgb(BackgroundGrey));
+        // The whole overview centred when it fits, else its centre part.
+        QRect source(0, 0, OverviewWidth, OverviewHeight);
+        QPoint target(PictureMargin, PictureMargin);
+        if (area.width() >= OverviewWidth + 1) {
+            target.setX((width - (OverviewWidth + BarBand)) / 2 + PictureMargin);
+        } else {
+            source.setLeft((OverviewWidth + BarBand - width) / 2);
+            source.setWidth(area.width());
+        }
+        if (area.height() > OverviewHeight) {
+            target.setY((height - (OverviewHeight + BarBand)) / 2 + PictureMargin);
+        } else {
+            source.setTop((OverviewHeight + BarBand - height) / 2);
+            source.setHeight(area.height());
+        }
+        painter.drawImage(target, maps_.overview(), source);
+    } else {
+        if (paintBackground_) painter.fillRect(rect(), Qt::white);
+        painter.drawImage(QPoint(PictureMargin, PictureMargin), maps_.largeMap(), QRect(scroll_, area));
+    }
+}
+
+void CKunitori::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // Every paint draws the whole client area afresh, so a shrinking window
+    // leaves no stale picture behind that would have to be greyed out first.
+    client_ = event->size();
+    if (LargeMapWidth - scroll_.x() < client_.width() - BarBand) {
+        scroll_.setX(std::max(0, ScrollWidth - client_.width()));
+    }
+    if (LargeMapHeight - scroll_.y() < client_.height() - BarBand) {
+        scroll_.setY(std::max(0, ScrollHeight - client_.height()));
+    }
+    PlaceControls();
+    UpdateScrollRanges();
+    RepaintAtOnce();
+}
+
+void CKunitori::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        Click(event->position().toPoint());
+        return;
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CKunitori::done(int result) {
+    if (opened_) SavePlacement();
+    QDialog::done(result);
+}
+
+void CKunitori::SavePlacement() {
+    const bool zoomed = isMaximized();
+    settings_.WriteInt("Last", "Zoomed", zoomed ? 1 : 0);
+    // The outer rectangle; when maximised, the one the window returns to.
+    const QRect inner = geometry();
+    const QRect outer = frameGeometry();
+    QRect placement = outer;
+    if (zoomed) {
+        placement = normalGeometry().adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
+                                              outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    settings_.WriteInt("Last", "PX", std::max(0, placement.left()));
+    settings_.WriteInt("Last", "PY", std::max(0, placement.top()));
+    settings_.WriteInt("Last", "SX", placement.width());
+    settings_.WriteInt("Last", "SY", placement.height());
+    settings_.Sync();
+}
+
+}  // namespace tesseran

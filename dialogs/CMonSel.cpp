@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "dialogs/CMonSel.h"
+
+#include "dialogs/DialogLook.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <utility>
+
+namespace tesseran {
+
+namespace {
+
+constexpr int ClickSoundWave = 150;
+constexpr int FirstSuitPicture = 146;  // clubs, diamonds, hearts, spades follow in order
+constexpr QSize SuitPictureSize(47, 53);
+
+const QString RequestCaptionText = QStringLiteral("請求");
+const QString PromptTail = QStringLiteral("する紋を指定してください。");
+
+struct SuitControl {
+    const char* name;
+    QString tooltip;
+};
+
+const std::array<SuitControl, 4>& SuitControls() {
+    static const std::array<SuitControl, 4> controls{{
+        {"clubs", QStringLiteral("クラブを指定します")},
+        {"diamonds", QStringLiteral("ダイヤを指定します")},
+        {"hearts", QStringLiteral("ハートを指定します")},
+        {"spades", QStringLiteral("スッペを指定します")},
+    }};
+    return controls;
+}
+
+}  // namespace
+
+const QString CMonSel::TrumpCaptionText = QStringLiteral("役に");
+
+CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
+    // A suit must always be named, so there is no system menu and no close
+    // box; Escape still ends the dialog, and the caller takes the selection
+    // all the same.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setWindowTitle(QStringLiteral("紋の指定"));
+    ApplyDialogFont(*this);
+
+    promptLabel = new QLabel(RequestCaptionText + PromptTail, this);
+    promptLabel->setObjectName(QStringLiteral("promptLabel"));
+    promptLabel->setAlignment(Qt::AlignCenter);
+
+    auto* suitGrid = new QGridLayout;
+    suitGrid->setHorizontalSpacing(10);
+    suitGrid->setVerticalSpacing(4);
+    auto* radioGroup = new QButtonGroup(this);
+    for (int suit = 0; suit < 4; ++suit) {
+        const SuitControl& control = SuitControls()[suit];
+
+        auto* radio = new QRadioButton(this);
+        radio->setObjectName(QStringLiteral("%1Radio").arg(QLatin1String(control.name)));
+        radio->setAccessibleName(control.tooltip);
+        radioGroup->addButton(radio, suit);
+        connect(radio, &QRadioButton::clicked, this, [this, suit] { SelectSuit(suit, false); });
+        suitRadios[suit] = radio;
+        suitGrid->addWidget(radio, 0, suit, Qt::AlignHCenter);
+
+        auto* picture = new QPushButton(this);
+        picture->setObjectName(QStringLiteral("%1Picture").arg(QLatin1String(control.name)));
+        picture->setIcon(ButtonIcon(FirstSuitPicture + suit));
+        picture->setIconSize(SuitPictureSize);
+        picture->setFixedSize(SuitPictureSize + QSize(10, 10));
+        picture->setToolTip(control.tooltip);
+        picture->setAccessibleName(control.tooltip);
+        picture->setCursor(Qt::PointingHandCursor);
+        // Only the confirm button answers Enter; a picture merely selects.
+        picture->setAutoDefault(false);
+        connect(picture, &QPushButton::clicked, this, [this, suit] { SelectSuit(suit, true); });
+        suitPictures[suit] = picture;
+        suitGrid->addWidget(picture, 1, suit, Qt::AlignHCenter);
+    }
+    suitRadios[0]->setChecked(true);
+
+    confirmButton = new QPushButton(QStringLiteral("決 定(&Y)"), this);
+    confirmButton->setObjectName(QStringLiteral("confirmButton"));
+    confirmButton->setDefault(true);
+    confirmButton->setMinimumWidth(96);
+    connect(confirmButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(confirmButton);
+    buttonRow->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->setSpacing(10);
+    layout->addWidget(promptLabel);
+    layout->addLayout(suitGrid);
+    layout->addLayout(buttonRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    confirmButton->setFocus();
+}
+
+void CMonSel::SetCaptionText(const QString& text) {
+    captionText = text;
+    promptLabel->setText((captionText.isEmpty() ? RequestCaptionText : captionText) + PromptTail);
+}
+
+void CMonSel::SetSoundPlayer(std::function<void(int waveId)> player) {
+    playSound = std::move(player);
+}
+
+void CMonSel::SelectSuit(int suit, bool fromPicture) {
+    selectedSuit = suit;
+    // The radios form one exclusive group, so checking one clears the others.
+    if (fromPicture) suitRadios[suit]->setChecked(true);
+    if (playSound) playSound(ClickSoundWave);
+}
+
+int CMonSel::Ask(QWidget* parent, const QString& captionText, std::function<void(int waveId)> player) {
+    CMonSel dialog(parent);
+    dialog.SetCaptionText(captionText);
+    dialog.SetSoundPlayer(std::move(player));
+    dialog.exec();
+    return dialog.SelectedSuit();
+}
+
+}  // namespace tesseran

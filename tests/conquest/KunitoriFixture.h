@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+// What the conquest window's tests share: a fresh campaign in memory, a
+// recording host, the window shown offscreen, clicks on the large map by map
+// point, and a recorder that answers the regulars' captioned message boxes.
+#pragma once
+
+#include "campaign/Campaign.h"
+#include "campaign/map/MapBitmaps.h"
+#include "campaign/map/ProvincePositions.h"
+#include "conquest/CKunitori.h"
+#include "base/StringTable.h"
+#include "support/TestHost.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tesseran::testing {
+
+// A province's label corner on the large map.
+inline QPoint LabelCorner(int province) {
+    return {ProvincePositions[province].labelX, ProvincePositions[province].labelY};
+}
+
+inline QPoint LargeSeed(int province) {
+    const MapPoint seed = LargeMapSeed(ProvincePositions[province]);
+    return {seed.x, seed.y};
+}
+
+inline QPoint OverviewPoint(int province) {
+    const MapPoint seed = OverviewSeed(ProvincePositions[province]);
+    return {seed.x, seed.y};
+}
+
+inline std::array<QString, EntryCount> RosterNames() {
+    std::array<QString, EntryCount> names;
+    for (int entry = 0; entry < EntryCount; ++entry) names[entry] = QString::fromStdString(RosterName(entry));
+    return names;
+}
+
+// Records every integer write and commit in order.
+class RecordingStore : public MemorySettingsStore {
+public:
+    void WriteInt(std::string_view section, std::string_view key, int value) override {
+        MemorySettingsStore::WriteInt(section, key, value);
+        log.push_back(std::string(section) + "/" + std::string(key) + "=" + std::to_string(value));
+    }
+    void Sync() override { log.push_back("sync"); }
+    std::vector<std::string> log;
+};
+
+class KunitoriTest : public ::testing::Test {
+protected:
+    struct Box {
+        QString caption;
+        QString text;
+    };
+
+    void SetUp() override { ResetCampaign(store, nullptr); }
+
+    void TearDown() override {
+        if (window) window->close();
+        window.reset();
+        if (recorder) recorder->stop();
+    }
+
+    CKunitori& OpenWindow(int humanEntry = 0) {
+        window = std::make_unique<CKunitori>(store, host, host, humanEntry, RosterNames(),
+                                             [this](int waveId) { sounds.push_back(waveId); });
+        EXPECT_TRUE(window->Open());
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
+
+    // Answers every QMessageBox the window opens itself, recording caption and text.
+    void RecordMessageBoxes() {
+        recorder = std::make_unique<QTimer>();
+        recorder->setInterval(2);
+        QObject::connect(recorder.get(), &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || !box->isVisible()) return;
+            boxes.push_back({box->windowTitle(), box->text()});
+            box->done(QMessageBox::Ok);
+        });
+        recorder->start();
+    }
+
+    // Scrolls the large map so that the map point is in view and clicks it.
+    void ClickMapPoint(QPoint mapPoint) {
+        ASSERT_FALSE(window->overviewShown());
+        window->horizontalBar()->setValue(std::max(0, mapPoint.x() - 200));
+        window->verticalBar()->setValue(std::max(0, mapPoint.y() - 200));
+        const QPoint client = mapPoint - window->scrollPosition() + QPoint(2, 2);
+        QTest::mouseClick(window.get(), Qt::LeftButton, {}, client);
+    }
+
+    QRgb LargeMapAt(QPoint point) const { return window->maps().largeMap().pixel(point) & 0xffffffu; }
+    QRgb OverviewAt(QPoint point) const { return window->maps().overview().pixel(point) & 0xffffffu; }
+    // The colour at a point of the plain pictures, before any province was coloured.
+    static QRgb PlainLargeMapAt(QPoint point) { return LoadMapBitmap(LargeMapBitmap).pixel(point) & 0xffffffu; }
+    static QRgb PlainOverviewAt(QPoint point) { return LoadMapBitmap(OverviewBitmap).pixel(point) & 0xffffffu; }
+    static QRgb Colour(int entry) { return KunitoriMaps::ColourOf(entry) & 0xffffffu; }
+
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& shown : host.messages) texts.push_back(shown.text);
+        return texts;
+    }
+
+    RecordingStore store;
+    TestHost host;
+    std::vector<int> sounds;
+    std::unique_ptr<CKunitori> window;
+    std::unique_ptr<QTimer> recorder;
+    std::vector<Box> boxes;
+};
+
+}  // namespace tesseran::testing
