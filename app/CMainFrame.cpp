@@ -3,10 +3,12 @@
 
 #include "app/CommandIds.h"
 #include "app/TableView.h"
-#include "dialogs/CHelpDlg.h"
-#include "conquest/CKunitori.h"
+#include "base/ResourceIds.h"
 #include "base/SettingsStore.h"
 #include "base/StringTable.h"
+#include "conquest/CKunitori.h"
+#include "dialogs/CHelpDlg.h"
+#include "resources/QtText.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -44,21 +46,21 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
     };
     table_->onConquest = [this] {
         std::array<QString, EntryCount> names;
-        for (int entry = 0; entry < EntryCount; ++entry) names[entry] = QString::fromStdString(RosterName(entry));
+        for (int entry = 0; entry < EntryCount; ++entry) names[entry] = ToQString(RosterName(entry));
         auto playSound = [this](int waveId) {
-            if (table_->game().soundOn == 1) table_->PlaySound(waveId, SoundMode::Asynchronous);
+            table_->PlaySoundEffect(waveId);
         };
         CKunitori::Run(settings_, *table_, *table_, table_->game().entryNo, names, playSound, this);
     };
 
     // A stored width that is not one of the six (absent, or edited by hand) is
     // chosen again from the desktop, so the window never takes an absurd size.
-    int width = settings.ReadInt("Settei", "Gamen", 1000);
+    int width = settings.Read(setting::ScreenWidth);
     if (!IsScreenWidth(width)) {
         QScreen* screen = QGuiApplication::primaryScreen();
         int desktopHeight = screen != nullptr ? screen->geometry().height() : 768;
         width = ScreenWidthForDesktop(desktopHeight);
-        settings.WriteInt("Settei", "Gamen", width);
+        settings.Write(setting::ScreenWidth, width);
     }
     ApplyScreenWidth(width, false);
 }
@@ -77,14 +79,11 @@ void CMainFrame::ApplyScreenWidth(int width, bool centre) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (table_->AsksBeforeClosing() && !table_->AskYesNo(LoadString(30006))) {
+    if (table_->AsksBeforeClosing() && !table_->AskYesNo(LoadString(text::LeaveMatch))) {
         event->ignore();
         return;
     }
-    // A running peek window closes itself when it reads these.
-    settings_.WriteInt("Cun", "CunningView", 0);
-    settings_.WriteInt("Cun", "Now", 4);
-    settings_.Sync();
+    table_->peekChannel().Close();
     event->accept();
 }
 

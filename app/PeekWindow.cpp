@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/PeekWindow.h"
 
-#include "app/QtSettingsStore.h"
 #include "base/Cards.h"
 #include "render/CardSheet.h"
+#include "resources/QtText.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -12,7 +12,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-#include <sstream>
 
 namespace tesseran {
 
@@ -26,21 +25,8 @@ constexpr int ExtraWidth = 123;
 
 }  // namespace
 
-std::vector<int> ParseHandString(const std::string& text) {
-    std::vector<int> cards;
-    std::stringstream parts(text);
-    for (std::string part; cards.size() < HandSize && std::getline(parts, part, ',');) {
-        if (part.empty()) break;
-        char* end = nullptr;
-        long code = std::strtol(part.c_str(), &end, 10);
-        if (end == part.c_str() || *end != '\0' || !IsCardCode(static_cast<int>(code))) break;
-        cards.push_back(static_cast<int>(code));
-    }
-    return cards;
-}
-
-PeekWindow::PeekWindow(QtSettingsStore& settings, QImage sheet, QWidget* parent)
-    : QWidget(parent), settings_(settings), sheet_(std::move(sheet)) {
+PeekWindow::PeekWindow(SettingsStore& settings, QImage sheet, QWidget* parent)
+    : QWidget(parent), channel_(settings), sheet_(std::move(sheet)) {
     setWindowTitle("Tesseran");
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(ExtraWidth, CardHeight);
@@ -55,16 +41,15 @@ PeekWindow::PeekWindow(QtSettingsStore& settings, QImage sheet, QWidget* parent)
 }
 
 void PeekWindow::Poll() {
-    settings_.Refresh();
-    const int now = settings_.ReadInt("Cun", "Now", 0);
-    if (now == 4) {
+    const PeekChannel::Reading reading = channel_.Read();
+    if (reading.closed) {
         timer_.stop();
         close();
         return;
     }
-    const std::string hand = settings_.ReadString("Cun", std::to_string(now), "");
+    const std::string& hand = reading.hand;
     if (hand != lastShown_ && !hand.empty()) {
-        setWindowTitle(QString::fromStdString(settings_.ReadString("Cun", "Name", "")));
+        setWindowTitle(ToQString(channel_.Name()));
         cards_ = ParseHandString(hand);
         resize(static_cast<int>(cards_.size()) * CardStep + ExtraWidth, CardHeight);
         update();
@@ -81,9 +66,7 @@ void PeekWindow::paintEvent(QPaintEvent*) {
 }
 
 void PeekWindow::closeEvent(QCloseEvent* event) {
-    settings_.WriteInt("Cun", "CunningView", 0);
-    settings_.WriteInt("Cun", "Now", 4);
-    settings_.Sync();
+    channel_.Close();
     event->accept();
 }
 

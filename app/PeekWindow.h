@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The peek window (カンニング): a second process of the program, started with
 // "/W", that shows one computer player's hand. It talks to the game only
-// through the settings section "Cun": twice a second it reads which seat to
-// show ("Now"), that seat's cards and the player's name, and it closes itself
-// when "Now" becomes 4.
+// through the peek channel: twice a second it reads which hand to show and
+// whose it is, and it closes itself when the game says so.
 //
 // The window reports every title and size it takes in the logging category
 // "tesseran.peek" (debug level, off unless enabled by QT_LOGGING_RULES), so
 // the process can be watched from outside where no window system shows it.
 #pragma once
+
+#include "app/PeekChannel.h"
 
 #include <QImage>
 #include <QTimer>
@@ -19,19 +20,13 @@
 
 namespace tesseran {
 
-class QtSettingsStore;
-
-// The card codes of a published hand ("3,14,25,"): up to ten, ending at the
-// first empty part; anything that is not a card code ends the list too.
-std::vector<int> ParseHandString(const std::string& text);
-
 class PeekWindow : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int PollMilliseconds = 500;
 
-    PeekWindow(QtSettingsStore& settings, QImage sheet, QWidget* parent = nullptr);
+    PeekWindow(SettingsStore& settings, QImage sheet, QWidget* parent = nullptr);
 
     // One poll of the channel (the timer calls it; tests may too).
     void Poll();
@@ -44,7 +39,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QtSettingsStore& settings_;
+    PeekChannel channel_;
     QImage sheet_;
     QTimer timer_;
     std::string lastShown_;

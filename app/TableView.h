@@ -1,23 +1,26 @@
 // SPDX-License-Identifier: MIT
 // The game table on screen: the widget that owns the game (a CFudaDashi), is
-// its Host, paints the renderer's back buffer, and turns the player's mouse
-// and keys into plays.
+// its Host, paints the renderer's back buffer, and forwards the player's
+// mouse and keys to the engine's input rules.
 //
-// The game itself decides nothing here: this class asks, draws and waits. A
-// pause or a modal dialog inside a turn runs a nested event loop that keeps
-// the window painting, and the engine's busy flag makes timer ticks that
-// arrive meanwhile do nothing.
+// The game itself decides nothing here: this class finds out what lies under
+// the pointer, asks the engine what that means, and draws what the engine
+// says changed. A pause or a modal dialog inside a turn runs a nested event
+// loop that keeps the window painting, and the engine's busy flag makes timer
+// ticks that arrive meanwhile do nothing. The menus and commands are
+// TableCommands'; the peek window's channel is PeekChannel's.
 #pragma once
 
+#include "app/PeekChannel.h"
 #include "app/SoundPlayer.h"
 #include "base/Host.h"
 #include "base/SettingsStore.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
+#include "render/HoverExplanations.h"
 #include "render/TableRenderer.h"
 
 #include <QCursor>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -26,11 +29,10 @@
 #include <optional>
 #include <vector>
 
-class QMenu;
-
 namespace tesseran {
 
 class HoverTip;
+class TableCommands;
 
 class TableView : public QWidget, public Host {
     Q_OBJECT
@@ -44,21 +46,24 @@ public:
     // then the one-shot start-up timer. False when the table cannot be shown
     // (no game can start; the window stays).
     bool Initialise();
+    bool ready() const { return ready_; }
 
     CFudaDashi& game() { return game_; }
     TableRenderer* renderer() { return renderer_.get(); }
     HoverTip* hoverTip() { return tip_; }
-
-    // Runs a menu command by its number.
-    void ExecuteCommand(int command);
-    // Builds popup menu 0, 1 or 2 as it is about to be shown: captions,
-    // check marks and greyed items from the current state.
-    std::unique_ptr<QMenu> BuildPopupMenu(int index);
-    // Opens popup menu 0, 1 or 2 at the flag icon's corner.
-    void OpenPopupMenu(int index);
+    TableCommands& commands() { return *commands_; }
+    PeekChannel& peekChannel() { return peek_; }
+    SettingsStore& settings() { return settings_; }
+    const QImage& cardSheet() const { return sheet_; }
+    CardBacks* cardBacks() { return backs_.get(); }
 
     // Called by the frame once its size is set: the scale factors.
     void UpdateScale();
+    // Plays a sound effect when sound effects are on.
+    void PlaySoundEffect(int waveId);
+    // Recomposes the table after the angle changed, keeping the markers and
+    // balloons of the moment.
+    void RedrawAfterAngleChange();
 
     // Where the window's others hook in: the frame resizes itself for a
     // screen-size command; dialogs that later parts of the program provide.
@@ -83,9 +88,8 @@ public:
     void CloseMainWindow() override;
 
     // Shows a computer seat's hand in the peek window, starting the peek
-    // process when none runs. `startPeek` starts it (tests replace it).
+    // process when none runs.
     void Peek(int seat);
-    std::function<bool(qint64* processId)> startPeek;
 
     // Whether closing the window must first ask about the match under way.
     bool AsksBeforeClosing() const;
@@ -114,15 +118,10 @@ private:
     };
 
     void OnStartUpTimer();
-    void ToggleSetting(int& field, const char* key, bool redrawWhilePlaying);
-    void ToggleAutoStart();
-    void SetScreenWidth(int width);
-    int ToolbarButtonAt(QPointF canvas) const;
-    bool OnFrontEdge(QPointF canvas) const;
-    int HandPositionAt(QPointF canvas) const;
-    bool InDropArea(QPointF canvas) const;
+    // What lies under a canvas point, for the engine's input rules.
+    TablePoint PointAt(QPointF canvas) const;
+    int ToolbarButtonAt(QPoint canvas) const;
     void UpdateCursor(const QCursor& cursor);
-    void ShowVersionBox();
 
     SettingsStore& settings_;
     bool taskbarFeature_;
@@ -130,19 +129,19 @@ private:
     QImage sheet_;
     std::unique_ptr<CardBacks> backs_;
     std::unique_ptr<TableRenderer> renderer_;
+    std::unique_ptr<HoverExplanations> hover_;
+    std::unique_ptr<TableCommands> commands_;
+    PeekChannel peek_;
     SoundPlayer sound_;
     QTimer turnTimer_;
     HoverTip* tip_ = nullptr;
     bool ready_ = false;
     bool closingAfterMatch_ = false;
-    qint64 peekProcessId_ = 0;
     bool tickRunning_ = false;
 
     std::vector<Overlay> overlays_;
-    bool discardSpreadShown_ = false;
-    QPointF dragPoint_;   // canvas point of the mouse while a card is dragged
-    QPointF grabOffset_;  // mouse point minus the dragged card's top-left corner
-    bool mouseCaptured_ = false;
+    QPointF dragPoint_;   // canvas point of the pointer while a card is dragged
+    QPointF grabOffset_;  // pointer point minus the dragged card's top-left corner
 
     QCursor edgeCursor_;
     QCursor forbiddenCursor_;

@@ -4,6 +4,8 @@
 // keep them in memory.
 #pragma once
 
+#include "base/SettingsKeys.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -22,6 +24,14 @@ public:
     // Commits what was written so far in one step (values that belong together
     // are written one after the other, then committed).
     virtual void Sync() {}
+
+    // The values of SettingsKeys.h, each with its own default.
+    int Read(const IntSetting& setting) { return ReadInt(setting.section, setting.key, setting.defaultValue); }
+    void Write(const IntSetting& setting, int value) { WriteInt(setting.section, setting.key, value); }
+    std::string Read(const TextSetting& setting) {
+        return ReadString(setting.section, setting.key, setting.defaultValue);
+    }
+    void Write(const TextSetting& setting, std::string_view value) { WriteString(setting.section, setting.key, value); }
 };
 
 class MemorySettingsStore : public SettingsStore {

@@ -45,7 +45,7 @@ struct Table {
         }
         backs = std::make_unique<CardBacks>(sheet, store, host);
         backs->BuildBackFan();
-        renderer = std::make_unique<TableRenderer>(view, sheet, *backs, store, true);
+        renderer = std::make_unique<TableRenderer>(view, sheet, *backs);
         renderer->CreateSurfaces();
         renderer->BuildFaceStrip();
 

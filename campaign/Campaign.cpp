@@ -3,6 +3,7 @@
 // all read from and written to the settings store value by value.
 #include "campaign/Campaign.h"
 
+#include "base/ResourceIds.h"
 #include "base/StringTable.h"
 
 #include <algorithm>
@@ -14,23 +15,10 @@ namespace tesseran {
 
 namespace {
 
-constexpr std::string_view OwnerSection = "Owner";
-constexpr std::string_view BalanceSection = "Entry";
-constexpr std::string_view CampaignSection = "Kunitori";
-constexpr std::string_view InitialisedKey = "INIT";
-
-// "現在の獲得数がなくなりますがよろしいですか"
-constexpr int ResetQuestionTextId = 30012;
-
-// The entries of participants 0, 1 and 2; participant 3 is the human's entry.
-constexpr std::array<int, 3> SeatedComputerEntries = {5, 6, 2};
-
-std::string OwnerKey(int province) {
-    return "Kuni" + std::to_string(province);
-}
-std::string BalanceKey(int entry) {
-    return "Entry" + std::to_string(entry);
-}
+using setting::BalanceKey;
+using setting::BalanceSection;
+using setting::OwnerKey;
+using setting::OwnerSection;
 
 // Balances are kept as 32-bit values; sums and differences are worked out in
 // 64 bits and brought back into range instead of overflowing.
@@ -78,7 +66,7 @@ void SetOwner(SettingsStore& store, int province, int owner) {
 }
 
 int BalanceOf(SettingsStore& store, int entry) {
-    return IsEntry(entry) ? store.ReadInt(BalanceSection, BalanceKey(entry), 0) : 0;
+    return IsEntry(entry) ? store.ReadInt(BalanceSection, BalanceKey(entry), setting::BalanceDefault) : 0;
 }
 
 void SetBalance(SettingsStore& store, int entry, int balance) {
@@ -88,16 +76,16 @@ void SetBalance(SettingsStore& store, int entry, int balance) {
 }
 
 bool ResetCampaign(SettingsStore& store, Messages* messages) {
-    if (messages != nullptr && !messages->AskYesNo(LoadString(ResetQuestionTextId))) return false;
+    if (messages != nullptr && !messages->AskYesNo(LoadString(text::ResetCampaignQuestion))) return false;
     WriteInitialCampaign(store);
     store.Sync();
     return true;
 }
 
 void InitialiseCampaignAtStartUp(SettingsStore& store) {
-    if (store.ReadInt(CampaignSection, InitialisedKey, 0) != 0) return;
+    if (store.Read(setting::CampaignInitialised) != 0) return;
     WriteInitialCampaign(store);
-    store.WriteInt(CampaignSection, InitialisedKey, 1);
+    store.Write(setting::CampaignInitialised, 1);
     store.Sync();
 }
 
@@ -105,8 +93,8 @@ std::array<int, 4> CreditMatch(SettingsStore& store, const std::array<int, 4>& t
     // Participants are credited one after the other, each reading the balance
     // afresh, so an entry seated twice would be credited twice.
     std::array<int, 4> balances{};
-    for (std::size_t participant = 0; participant < SeatedComputerEntries.size(); ++participant) {
-        balances[participant] = Credit(store, SeatedComputerEntries[participant], totals[participant]);
+    for (std::size_t participant = 0; participant < ComputerEntries.size(); ++participant) {
+        balances[participant] = Credit(store, ComputerEntries[participant], totals[participant]);
     }
     if (IsEntry(humanEntry)) balances[3] = Credit(store, humanEntry, totals[3]);
     store.Sync();
@@ -158,7 +146,7 @@ bool Take(SettingsStore& store, int entry, int province) {
 
 void OnUnification(SettingsStore& store) {
     WriteInitialCampaign(store);
-    store.WriteInt(CampaignSection, InitialisedKey, 0);
+    store.Write(setting::CampaignInitialised, 0);
     store.Sync();
 }
 

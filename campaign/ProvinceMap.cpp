@@ -2,6 +2,7 @@
 // The campaign's fixed map data and the lookups over it.
 #include "campaign/ProvinceMap.h"
 
+#include "base/ResourceIds.h"
 #include "base/StringTable.h"
 
 #include <initializer_list>
@@ -9,9 +10,6 @@
 namespace tesseran {
 
 namespace {
-
-// The program's text that holds all province names, two characters each.
-constexpr int ProvinceNamesTextId = 30013;
 
 struct ProvinceRecord {
     int price = 0;
@@ -177,7 +175,7 @@ EntryColour ColourOfEntry(int entry) {
 }
 
 std::string ProvinceName(int province) {
-    return ProvinceNameIn(LoadString(ProvinceNamesTextId), province);
+    return ProvinceNameIn(LoadString(text::ProvinceNames), province);
 }
 
 std::string ProvinceNameIn(std::string_view names, int province) {

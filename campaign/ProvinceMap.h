@@ -9,6 +9,8 @@
 // store or a click never reads past a table.
 #pragma once
 
+#include "base/Roster.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -18,7 +20,6 @@
 namespace tesseran {
 
 inline constexpr int ProvinceCount = 75;
-inline constexpr int EntryCount = 10;
 // The owner value of a province that nobody owns.
 inline constexpr int Unowned = 10;
 // The longest neighbour list of the map.
@@ -36,9 +37,6 @@ struct EntryColour {
 
 constexpr bool IsProvince(int province) {
     return province >= 0 && province < ProvinceCount;
-}
-constexpr bool IsEntry(int entry) {
-    return entry >= 0 && entry < EntryCount;
 }
 
 // The price of a province in koku; 0 for an index that is no province.

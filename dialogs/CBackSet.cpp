@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CBackSet.h"
 
+#include "base/ResourceIds.h"
 #include "base/StringTable.h"
+#include "dialogs/DialogLook.h"
 #include "render/CardSheet.h"
-#include "render/ImageFiles.h"
 #include "resources/ResourceCatalogue.h"
-#include "resources/ResourceStore.h"
 
 #include <QCheckBox>
 #include <QDragEnterEvent>
@@ -34,14 +34,7 @@ namespace tesseran {
 
 namespace {
 
-constexpr int MessageCannotRender = 30004;
-constexpr int MessageNoOwnPicture = 30050;
-constexpr int MessageBacksNotSet = 30061;
-
-constexpr int StopPicture = 179;
-constexpr int SavePicture = 180;
-
-constexpr int OwnPictureChoice = 4;
+constexpr int OwnPictureChoice = CardBacks::CustomBackChoice;
 
 // A little smaller than a card, so that all five fit side by side.
 constexpr QSize PreviewFrameSize(112, 160);
@@ -75,11 +68,6 @@ private:
 
 QString DefaultFileChooser(QWidget* parent, const QString& title, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, title, QString(), filter);
-}
-
-QIcon ButtonIcon(int id) {
-    const QImage picture = LoadTransparentBitmap(id);
-    return picture.isNull() ? QIcon() : QIcon(QPixmap::fromImage(picture));
 }
 
 // The local file a drop carries first, or the empty text.
@@ -174,14 +162,14 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
 
-    okButton = new QPushButton(ButtonIcon(SavePicture), QStringLiteral("保存終了(&S)"), this);
+    okButton = new QPushButton(ButtonIcon(bitmap::SavePicture), QStringLiteral("保存終了(&S)"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setIconSize(QSize(32, 32));
     okButton->setMinimumSize(132, 44);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, [this] { Save(); });
 
-    cancelButton = new QPushButton(ButtonIcon(StopPicture), QStringLiteral("中止(&C)"), this);
+    cancelButton = new QPushButton(ButtonIcon(bitmap::CancelPicture), QStringLiteral("中止(&C)"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setIconSize(QSize(32, 32));
     cancelButton->setMinimumSize(132, 44);
@@ -206,10 +194,10 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
 
     // The stored choice: "BackSet" 1..4 check the second to fifth button,
     // anything else the first.
-    const int stored = store.ReadInt("Last", "BackSet", 0);
+    const int stored = store.Read(setting::CardBack);
     radios[static_cast<size_t>(stored >= 1 && stored <= OwnPictureChoice ? stored : 0)]->setChecked(true);
     picturePresent = cardBacks.LoadCustomBack();
-    frameOption = store.ReadInt("Last", "CardWaku", 1);
+    frameOption = store.Read(setting::CardFrame);
     {
         // Setting the box from the store is no change of the player's.
         const QSignalBlocker blocker(frameCheckBox);
@@ -247,25 +235,7 @@ QRect CBackSet::FitPicture(const QRect& frame) {
 }
 
 bool CBackSet::LoadPictureFromFile(const QString& path) {
-    if (path.isEmpty() || !QFileInfo::exists(path)) return false;
-    // JPEG files are read directly, other formats with their see-through
-    // areas filled in the colour of the top-left pixel; oversized and damaged
-    // files come back null.
-    const QImage picture = OpenPictureChosenByUser(path, messageBoxes);
-    if (picture.isNull()) return false;
-    const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
-    if (opaque.isNull()) {
-        messageBoxes.ShowMessage(LoadString(MessageCannotRender), MessageIcon::Stop);
-        return false;
-    }
-    // Any size and shape is stretched to the whole card: nothing is cut off
-    // and no bands are added. Smooth scaling averages the pixels of large
-    // photographs instead of picking some of them.
-    QImage back = opaque.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (!back.isNull()) back = back.convertToFormat(QImage::Format_RGB32);
-    if (back.isNull()) return false;
-
-    cardBacks.mutableCurrentBack() = back;
+    if (!cardBacks.ImportPicture(path)) return false;
     picturePresent = true;
     changed = true;
     radios[CustomPreview]->setChecked(true);
@@ -290,48 +260,17 @@ bool CBackSet::Save() {
     const int selection = Selection();
     if (selection == OwnPictureChoice) {
         if (!picturePresent) {
-            messageBoxes.ShowMessage(LoadString(MessageNoOwnPicture), MessageIcon::Stop);
+            messageBoxes.ShowMessage(LoadString(text::NoOwnPicture), MessageIcon::Stop);
             return false;
         }
-        if (changed) {
-            const QString folder = GetWorkFolder(messageBoxes);
-            // Without a work folder the picture cannot be kept; the table then
-            // shows the first preset, as for a lost "CardBack.jpg".
-            if (!folder.isEmpty()) {
-                SaveBitmapAs(cardBacks.currentBack(),
-                             folder + QLatin1Char('/') + QLatin1String(CustomBackName), CardWidth, CardHeight,
-                             QStringLiteral("jpeg"), messageBoxes);
-            }
-        }
+        if (changed) cardBacks.KeepCustomBack();
     }
-    bool written = false;
-    if (selection != store.ReadInt("Last", "BackSet", 0)) {
-        store.WriteInt("Last", "BackSet", selection);
-        changed = true;
-        written = true;
-    }
-    if (frameOption != store.ReadInt("Last", "CardWaku", 1)) {
-        store.WriteInt("Last", "CardWaku", frameOption);
-        changed = true;
-        written = true;
-    }
-    // The choice and the frame option belong together: both are committed at once.
-    if (written) store.Sync();
+    if (cardBacks.StoreChoice(selection, frameOption)) changed = true;
     accept();
     return true;
 }
 
-bool CBackSet::ApplyAfterClose() {
-    // The copy of the player's picture is kept only while it is the choice;
-    // after a preset it must be chosen again from its file.
-    if (store.ReadInt("Last", "BackSet", 0) != OwnPictureChoice) DeleteCustomBackCopy(messageBoxes);
-    if (result() != QDialog::Accepted || !changed) return false;
-    if (!cardBacks.LoadBackStrip(true)) {
-        messageBoxes.ShowMessage(LoadString(MessageBacksNotSet), MessageIcon::Stop);
-        return false;
-    }
-    return true;
-}
+bool CBackSet::ApplyAfterClose() { return cardBacks.ApplyChoice(result() == QDialog::Accepted && changed); }
 
 void CBackSet::SetFileChooser(FileChooser chooser) {
     fileChooser = chooser ? std::move(chooser) : FileChooser(DefaultFileChooser);

@@ -4,24 +4,20 @@
 // cards, the seat swap) lives here too.
 #include "engine/CTorvelView.h"
 
+#include "base/ResourceIds.h"
+
 #include <algorithm>
 
 namespace tesseran {
 
-namespace {
-
-constexpr int TrumpSounds[4] = {144, 143, 145, 151};
-
-}  // namespace
-
 // Adds amount to every related seat's cell and subtracts it from every
-// unrelated one, or (replace) sets them to -amount and +amount, overwriting
-// what this game had earned so far. Points belong to participants, not seats.
-void CTorvelView::WriteScore(int amount, bool replace) {
+// unrelated one, or (Set) sets them to -amount and +amount, overwriting what
+// this game had earned so far. Points belong to participants, not seats.
+void CTorvelView::WriteScore(int amount, ScoreChange change) {
     auto& row = score[gameNo - 1];
     for (int seat = 0; seat < SeatCount; ++seat) {
         int& cell = row[participantAt[seat]];
-        if (replace) {
+        if (change == ScoreChange::Set) {
             cell = IsRelated(seat) ? -amount : amount;
         } else {
             cell += IsRelated(seat) ? amount : -amount;
@@ -32,13 +28,13 @@ void CTorvelView::WriteScore(int amount, bool replace) {
 int CTorvelView::JudgeBattle(int winner, int relatedTally, int unrelatedTally) {
     const int r = relatedTally;
     const int u = unrelatedTally;
-    constexpr bool Add = false;
-    constexpr bool Set = true;
+    constexpr ScoreChange Add = ScoreChange::Add;
+    constexpr ScoreChange Set = ScoreChange::Set;
 
     // Failure first, then success; any result ends the declaration.
-    auto result = [this](int messageId, int amount, bool replace, int answer) {
+    auto result = [this](int messageId, int amount, ScoreChange change, int answer) {
         Message(messageId);
-        WriteScore(amount, replace);
+        WriteScore(amount, change);
         declaration = 0;
         return answer;
     };
@@ -47,28 +43,28 @@ int CTorvelView::JudgeBattle(int winner, int relatedTally, int unrelatedTally) {
         case 0:
             break;
         case 1:
-            if (u > 0) return result(30023, 32, Set, GameOver);
-            if (r == 16) return result(30024, 16, Add, NextOrGameOver());
+            if (u > 0) return result(text::SixteenFailed, 32, Set, GameOver);
+            if (r == 16) return result(text::Sixteen, 16, Add, NextOrGameOver());
             return BattleGoesOn;
         case 2:
-            if (r > 0) return result(30025, 64, Add, NextOrGameOver());
-            if (u == 16) return result(30026, 32, Set, GameOver);
+            if (r > 0) return result(text::ReverseSixteenFailed, 64, Add, NextOrGameOver());
+            if (u == 16) return result(text::ReverseSixteen, 32, Set, GameOver);
             return BattleGoesOn;
         case 3:
-            if (u > 0) return result(30043, 16, Set, GameOver);
-            if (r >= relatedNeeded) return result(30044, 8, Add, NextOrGameOver());
+            if (u > 0) return result(text::DeclaredSkunkFailed, 16, Set, GameOver);
+            if (r >= relatedNeeded) return result(text::DeclaredSkunk, 8, Add, NextOrGameOver());
             return BattleGoesOn;
         case 4:
-            if (u > 0) return result(30045, 64, Set, GameOver);
-            if (r == 16) return result(30046, 32, Add, NextOrGameOver());
+            if (u > 0) return result(text::DeclaredSixteenFailed, 64, Set, GameOver);
+            if (r == 16) return result(text::DeclaredSixteen, 32, Add, NextOrGameOver());
             return BattleGoesOn;
         case 5:
-            if (r > 0) return result(30047, 32, Add, NextOrGameOver());
-            if (u >= unrelatedNeeded) return result(30048, 16, Set, GameOver);
+            if (r > 0) return result(text::DeclaredReverseSkunkFailed, 32, Add, NextOrGameOver());
+            if (u >= unrelatedNeeded) return result(text::DeclaredReverseSkunk, 16, Set, GameOver);
             return BattleGoesOn;
         case 6:
-            if (r > 0) return result(30049, 128, Add, NextOrGameOver());
-            if (u == 16) return result(30007, 64, Set, GameOver);
+            if (r > 0) return result(text::DeclaredReverseSixteenFailed, 128, Add, NextOrGameOver());
+            if (u == 16) return result(text::DeclaredReverseSixteen, 64, Set, GameOver);
             return BattleGoesOn;
         default:
             declaration = 0;
@@ -78,44 +74,44 @@ int CTorvelView::JudgeBattle(int winner, int relatedTally, int unrelatedTally) {
     const bool humanWonTrick = winner == HumanSeat;
     if (r >= relatedNeeded) {
         if (u > 0) {
-            Message(30019);
+            Message(text::RelatedWin);
             if (battleNo == 3) {
-                WriteScore(8, Add);
+                WriteScore(8, ScoreChange::Add);
                 return GameOver;
             }
             return NextBattleFollows;
         }
         bool humanAsked = humanWonTrick && IsRelated(HumanSeat);
-        bool goOn = humanAsked ? Ask(30016) : ContinueForSixteen() != 0;
+        bool goOn = humanAsked ? Ask(text::GoForSixteen) : ContinueForSixteen() != 0;
         if (goOn) {
-            if (!humanAsked) Message(30037);
+            if (!humanAsked) Message(text::RelatedDeclaresSixteen);
             declaration = 1;
             return BattleGoesOn;
         }
-        if (!humanAsked) Message(30020);
+        if (!humanAsked) Message(text::RelatedSkunk);
         if (battleNo == 3) {
-            WriteScore(10, Add);
+            WriteScore(10, ScoreChange::Add);
             return GameOver;
         }
-        WriteScore(2, Add);
+        WriteScore(2, ScoreChange::Add);
         return NextBattleFollows;
     }
     if (u < unrelatedNeeded) return BattleGoesOn;
     if (r > 0) {
-        Message(30021);
-        if (battleNo == 1) WriteScore(2, Set);
-        if (battleNo == 3) WriteScore(2, Add);
+        Message(text::UnrelatedWin);
+        if (battleNo == 1) WriteScore(2, ScoreChange::Set);
+        if (battleNo == 3) WriteScore(2, ScoreChange::Add);
         return GameOver;
     }
     bool humanAsked = humanWonTrick && !IsRelated(HumanSeat);
-    bool goOn = humanAsked ? Ask(30017) : ContinueForReverseSixteen() != 0;
+    bool goOn = humanAsked ? Ask(text::GoForReverseSixteen) : ContinueForReverseSixteen() != 0;
     if (goOn) {
-        if (!humanAsked) Message(30036);
+        if (!humanAsked) Message(text::UnrelatedDeclaresReverseSixteen);
         declaration = 2;
         return BattleGoesOn;
     }
-    if (!humanAsked) Message(30022);
-    WriteScore(8, Set);
+    if (!humanAsked) Message(text::UnrelatedReverseSkunk);
+    WriteScore(8, ScoreChange::Set);
     return GameOver;
 }
 
@@ -167,14 +163,14 @@ void CTorvelView::NextBattle() {
         host_.Repaint(true);
         int suit = std::clamp(host_.ChooseSuit(SuitDialogMode::Trump), 0, 3);
         SetTrump(suit);
-        Sound(TrumpSounds[suit], SoundMode::Synchronous);
+        Sound(wave::Trump[suit], SoundMode::Synchronous);
         phase = 1;
     } else if (showSeat == HumanSeat) {
         busy = 1;
         currentSeat = HumanSeat;
         phase = 2;
         host_.Repaint(true);
-        Message(30015);
+        Message(text::PlaceShowCards);
     } else {
         SetTrump(ChooseTrumpTogether());
         AnnounceTrump(chooserSeat, trump);

@@ -3,6 +3,8 @@
 // operations every rule uses, the announcements and the speed command.
 #include "engine/CTorvelView.h"
 
+#include "base/ResourceIds.h"
+
 #include "base/StringTable.h"
 
 #include <algorithm>
@@ -10,10 +12,6 @@
 namespace tesseran {
 
 namespace {
-
-// Wave resources announcing a trump suit, and a suit requested by a joker lead.
-constexpr int TrumpSounds[4] = {144, 143, 145, 151};
-constexpr int RequestedSuitSounds[4] = {171, 172, 173, 174};
 
 bool IsSuit(int suit) { return suit >= 0 && suit < 4; }
 
@@ -44,6 +42,7 @@ void CTorvelView::RemoveFromHand(int seat, int position) {
     for (int i = position; i + 1 < handCount[seat]; ++i) cards[i] = cards[i + 1];
     --handCount[seat];
     cards[handCount[seat]] = 0;
+    if (seat == HumanSeat) KeepMarkInHand();
 }
 
 void CTorvelView::SortHands() {
@@ -62,14 +61,14 @@ int CTorvelView::FirstLeadPinHolder() const {
 void CTorvelView::AnnounceTrump(int seat, int suit) {
     if (!IsSuit(suit)) return;
     host_.DrawBalloon(seat, Balloon::Trump, suit);
-    Sound(TrumpSounds[suit], SoundMode::Synchronous);
+    Sound(wave::Trump[suit], SoundMode::Synchronous);
     PauseTurn();
 }
 
 void CTorvelView::AnnounceRequestedSuit(int seat, int suit) {
     if (!IsSuit(suit)) return;
     host_.DrawBalloon(seat, Balloon::RequestedSuit, suit);
-    Sound(RequestedSuitSounds[suit], SoundMode::Synchronous);
+    Sound(wave::RequestedSuit[suit], SoundMode::Synchronous);
     PauseTurn();
     requestedSuit = suit;
 }
@@ -77,10 +76,10 @@ void CTorvelView::AnnounceRequestedSuit(int seat, int suit) {
 void CTorvelView::ChangeSpeed(int newSpeed) {
     if (phase > 0) {
         host_.StopTurnTimer();
-        if (!host_.StartTurnTimer(newSpeed * MillisecondsPerSpeedStep)) Message(30011, MessageIcon::Stop);
+        if (!host_.StartTurnTimer(newSpeed * MillisecondsPerSpeedStep)) Message(text::TimerFailed, MessageIcon::Stop);
     }
     speed = newSpeed;
-    settings_.WriteInt("Settei", "Speed", newSpeed);
+    settings_.Write(setting::Speed, newSpeed);
 }
 
 }  // namespace tesseran

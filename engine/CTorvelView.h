@@ -33,6 +33,36 @@ enum class Remarks { Shown, Silent };
 // Whether the window could make the card-back pictures at start-up.
 enum class CardBacksLoaded { Yes, No };
 
+// The toolbar's two angle buttons.
+enum class AngleButton { None, Up, Down };
+
+// What lies under the pointer on the table, as the window's hit tests found
+// it. Where things are drawn is the window's business; the input rules only
+// need to know what was hit.
+struct TablePoint {
+    bool onTrickArea = false;    // the trick area, which shows the previous trick
+    bool inDropArea = false;     // the trick area widened by a quarter each way: a card dropped here counts
+    bool onDiscardPile = false;  // the discard pile, which spreads out while pressed
+    bool onFrontEdge = false;    // the table's front edge, dragged to change the angle
+    AngleButton angleButton = AngleButton::None;
+    int handPosition = -1;  // the human's card under the pointer, or -1
+};
+
+// What a press or release on the table brought about, for the window to show.
+enum class TableResponse {
+    None,          // nothing changed
+    Redraw,        // what the table shows changed: the window paints itself again
+    AngleChanged,  // the bird's-eye angle changed: the table is to be recomposed
+    CardPickedUp,  // a card of the hand now follows the pointer
+    CardDropped,   // the dragged card was played or went back into the hand
+};
+
+// The keys of the table.
+enum class TableKey { Play, MarkLeft, MarkRight };
+
+// The play settings the menu switches on and off.
+enum class PlayOption { OpenMode, Sound, RuleRemarks, DisplayRemarks, RemainingCards, StatusDisplay };
+
 class CTorvelView : public GameState {
 public:
     CTorvelView(Host& host, SettingsStore& settings);
@@ -82,8 +112,44 @@ public:
     // Returns the picked-up card to its old place in the hand.
     void PutBack();
 
+    // --- The table's input ------------------------------------------------
+    // The window turns its mouse and keys into these calls; the rules of
+    // what a click means (the previous trick and the discard pile shown
+    // while pressed, the score board closed by a click, a card picked up,
+    // the angle dragged) are all here.
+    TableResponse PressOnTable(const TablePoint& point);
+    TableResponse ReleaseOnTable(const TablePoint& point);
+    // A double click on a card of the hand plays it.
+    void DoubleClickOnHand(int position);
+    // False when the key means nothing to the table now (the window passes it on).
+    bool PressKey(TableKey key);
+    // The pointer rests on the trump icon, or no longer does. Resting there
+    // picks the seat that gets a prearranged hand at the next deal, from the
+    // clock's second, with a sound when that seat changes.
+    void PointerOnTrumpIcon(bool resting);
+
+    // --- The bird's-eye angle ---------------------------------------------
+    // One degree up or down while a game runs (F4, F5 and the toolbar); true
+    // when the angle changed.
+    bool RaiseAngle();
+    bool LowerAngle();
+    // While the front edge is dragged: the angle, fractional, kept in range;
+    // true when it changed. The whole degrees are stored when the drag ends.
+    bool DragAngleTo(double angle);
+
     // --- Settings commands ------------------------------------------------
     void ChangeSpeed(int newSpeed);
+    // Switches a play setting and stores it; true when the table was repainted.
+    bool ToggleOption(PlayOption option);
+    // Switches the automatic start, telling the player what it now does.
+    void ToggleAutoStart();
+    // Shows or hides the score board while a game runs.
+    void ToggleScoreBoard();
+
+    // The strength of the card that holds the trick against the seat to play:
+    // 0 when the seat's own side holds it or nothing lies on the table, -1
+    // while the groups of battle 1 are still hidden. Writes nothing.
+    int TrickHolderStrength() const;
 
     // --- Announcements ----------------------------------------------------
     void AnnounceTrump(int seat, int suit);
@@ -132,15 +198,24 @@ private:
     void FinishMatch();
     void SwapSeatsForBattleTwo();
     void ExchangeSeats(int from, int to);
-    void WriteScore(int amount, bool replace);
+    // Whether a result's points add to the game's cells or replace them.
+    enum class ScoreChange { Add, Set };
+    void WriteScore(int amount, ScoreChange change);
     int NextOrGameOver() const { return battleNo == 3 ? GameOver : NextBattleFollows; }
     bool DeclarationStep(int card, bool firstCardOfBattle);
     void RequestedSuitStep(int card);
     void PlaceShowCard(int card);
     void FinishHumanPlay(int card);
+    // A mark left beyond either end of a shrunken hand wraps around.
+    void KeepMarkInHand();
+    // Stores the angle's whole degrees as "Last"/"Kakudo" when they changed.
+    void StoreAngle();
 
     Host& host_;
     SettingsStore& settings_;
+    // Whole degrees last read from or written to "Last"/"Kakudo".
+    int storedAngle_ = DefaultAngle;
+    bool pointerOnTrumpIcon_ = false;
 };
 
 }  // namespace tesseran

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The game-state record: one block of plain integer fields and fixed arrays that
-// the engine, the computer players and the drawing code all read and write
-// directly. CTorvelView derives from it, so every rule sees the fields under
+// The game-state record: one block of plain fields and fixed arrays that the
+// engine and the computer players read and write directly and the drawing
+// code reads. CTorvelView derives from it, so every rule sees the fields under
 // their own names; a copy of the record (slicing the view) is a snapshot.
 #pragma once
 
@@ -11,6 +11,11 @@
 #include <string>
 
 namespace tesseran {
+
+// The bird's-eye angle of the table, in degrees.
+inline constexpr int MinimumAngle = 9;
+inline constexpr int MaximumAngle = 26;
+inline constexpr int DefaultAngle = 21;
 
 struct GameState {
     // Settings mirrored from the "Settei" section.
@@ -22,6 +27,9 @@ struct GameState {
     int remainingDisplay = 1;  // remaining-cards panel
     int statusDisplay = 1;     // requested suit and right sign beside the human's hand
 
+    // The table's bird's-eye angle: whole degrees MinimumAngle..MaximumAngle,
+    // with a fraction only while the front edge is dragged.
+    double viewAngle = DefaultAngle;
     int angleDragging = 0;
     int showingPrevTrick = 0;
     int showingDiscards = 0;

@@ -6,15 +6,9 @@
 // counts or not); the window turns mouse positions into these calls.
 #include "engine/CTorvelView.h"
 
+#include "base/ResourceIds.h"
+
 namespace tesseran {
-
-namespace {
-
-constexpr int CardSound = 149;
-constexpr int MarkSound = 150;
-constexpr int RequestedSuitSounds[4] = {171, 172, 173, 174};
-
-}  // namespace
 
 // Seat 3 is to play, and has not played to this trick yet: right after the
 // fourth card of a trick the turn already points at seat 3 while the finished
@@ -33,7 +27,7 @@ bool CTorvelView::CheckPick(int card, Remarks remarks) {
     // The first lead of battle 1 must be the first-lead pin (or the joker).
     if (battleNo == 1 && handCount[HumanSeat] == HandSize && card != Joker &&
         FindInHand(HumanSeat, FirstLeadPin()) >= 0 && card != FirstLeadPin()) {
-        if (explain) Message(gameNo == 10 ? 30009 : 30008);
+        if (explain) Message(gameNo == 10 ? text::LeadClubPin : text::LeadSpadePin);
         return false;
     }
 
@@ -46,7 +40,7 @@ bool CTorvelView::CheckPick(int card, Remarks remarks) {
             if (held != Joker && SuitOf(held) == requestedSuit) holdsRequested = true;
         }
         if (holdsRequested) {
-            if (explain) Message(30029);
+            if (explain) Message(text::RequestedSuitHeld);
             return false;
         }
     }
@@ -69,11 +63,11 @@ void CTorvelView::RequestedSuitStep(int card) {
         requestedSuit = SuitOf(card);
         return;
     }
-    if (ruleRemarks == 1) Message(30030);
+    if (ruleRemarks == 1) Message(text::NameRequestedSuit);
     int suit = host_.ChooseSuit(SuitDialogMode::RequestedSuit);
     if (suit < 0 || suit > 3) suit = Clubs;
     requestedSuit = suit;
-    Sound(RequestedSuitSounds[suit], SoundMode::Synchronous);
+    Sound(wave::RequestedSuit[suit], SoundMode::Synchronous);
 }
 
 void CTorvelView::FinishHumanPlay(int card) {
@@ -83,7 +77,7 @@ void CTorvelView::FinishHumanPlay(int card) {
     currentSeat = 0;
     busy = 0;
     host_.Repaint(true);
-    Sound(CardSound, SoundMode::Asynchronous);
+    Sound(wave::Card, SoundMode::Asynchronous);
 }
 
 void CTorvelView::PlaceShowCard(int card) {
@@ -92,7 +86,7 @@ void CTorvelView::PlaceShowCard(int card) {
     lastPlayed = NoCard;
     chosenIndex = -1;
     host_.Repaint(true);
-    Sound(CardSound, SoundMode::Asynchronous);
+    Sound(wave::Card, SoundMode::Asynchronous);
     if (shownCount == 2) ShowComplete();
 }
 
@@ -123,7 +117,7 @@ void CTorvelView::MoveMark(int delta) {
         if (markedCard < 0) markedCard = count - 1;
         if (markedCard > count - 1) markedCard = 0;
     }
-    Sound(MarkSound, SoundMode::Asynchronous);
+    Sound(wave::Click, SoundMode::Asynchronous);
 }
 
 bool CTorvelView::PickUp(int position) {

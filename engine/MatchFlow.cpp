@@ -6,6 +6,8 @@
 
 #include "campaign/Campaign.h"
 #include "engine/Random.h"
+#include "base/ResourceIds.h"
+#include "base/Roster.h"
 #include "base/StringTable.h"
 
 #include <algorithm>
@@ -16,17 +18,6 @@ namespace tesseran {
 
 namespace {
 
-// The entries the human may play as; anything else read from the store is stale.
-bool IsSelectableEntry(int entry) {
-    return entry == 0 || entry == 1 || entry == 3 || entry == 4 || entry == 7 || entry == 9;
-}
-
-// The roster entries of the three computer participants 0, 1 and 2.
-constexpr int ComputerEntries[3] = {5, 6, 2};
-
-constexpr int CardSound = 149;
-constexpr int LeadSound = 146;
-constexpr int PartnerSound = 148;
 
 // The deck after the 200 swaps of a seed: for each swap, seat a = a draw mod
 // 10, drawn again until it is at most 3; position i = draw mod 10; seat b and
@@ -85,14 +76,18 @@ const ShuffledDeck& ShuffledDeckOf(int seed) {
 }  // namespace
 
 void CTorvelView::StartUp() {
-    speed = settings_.ReadInt("Settei", "Speed", 9);
-    openMode = settings_.ReadInt("Settei", "OpenMode", 0);
-    soundOn = settings_.ReadInt("Settei", "Koukaon", 1);
-    ruleRemarks = settings_.ReadInt("Settei", "RuleRem", 1);
-    displayRemarks = settings_.ReadInt("Settei", "DspRem", 1);
-    remainingDisplay = settings_.ReadInt("Settei", "NokoriDsp", 1);
-    statusDisplay = settings_.ReadInt("Settei", "DspInfo", 1);
+    speed = settings_.Read(setting::Speed);
+    openMode = settings_.Read(setting::OpenMode);
+    soundOn = settings_.Read(setting::Sound);
+    ruleRemarks = settings_.Read(setting::RuleRemarks);
+    displayRemarks = settings_.Read(setting::DisplayRemarks);
+    remainingDisplay = settings_.Read(setting::RemainingCards);
+    statusDisplay = settings_.Read(setting::StatusDisplay);
     InitialiseCampaignAtStartUp(settings_);
+    storedAngle_ = settings_.Read(setting::Angle);
+    // A value from elsewhere or from an older version may lie outside the
+    // angles the table can be drawn at.
+    viewAngle = std::clamp(storedAngle_, MinimumAngle, MaximumAngle);
 
     phase = 0;
     gameNo = 1;
@@ -111,28 +106,28 @@ void CTorvelView::StartUp() {
 
 void CTorvelView::OnStartUpTimer(CardBacksLoaded backs) {
     if (backs == CardBacksLoaded::No) {
-        Message(30061, MessageIcon::Stop);
+        Message(text::BacksNotSet, MessageIcon::Stop);
         return;
     }
-    if (settings_.ReadInt("Settei", "AutoStart", 0) == 1) {
+    if (settings_.Read(setting::AutoStart) == 1) {
         StartGame();
         host_.Repaint(true);
         return;
     }
     host_.Repaint(true);
-    if (ruleRemarks == 1) Message(30031);
+    if (ruleRemarks == 1) Message(text::HowToStart);
 }
 
 bool CTorvelView::StartGame() {
     if (gameNo == 1 && battleNo == 0) {
-        if (settings_.ReadInt("Settei", "AutoStart", 0) == 1) {
-            entryNo = settings_.ReadInt("Settei", "EntryNo", 0);
+        if (settings_.Read(setting::AutoStart) == 1) {
+            entryNo = settings_.Read(setting::EntryNo);
             if (!IsSelectableEntry(entryNo)) entryNo = 0;
         } else {
             int choice = host_.ChooseEntry();
             if (!IsSelectableEntry(choice)) return false;
             entryNo = choice;
-            settings_.WriteInt("Settei", "EntryNo", entryNo);
+            settings_.Write(setting::EntryNo, entryNo);
         }
         for (int participant = 0; participant < 3; ++participant) {
             participantName[participant] = RosterName(ComputerEntries[participant]);
@@ -153,7 +148,7 @@ bool CTorvelView::StartGame() {
     currentSeat = leader;
 
     if (!host_.StartTurnTimer(PauseMilliseconds())) {
-        Message(30011, MessageIcon::Stop);
+        Message(text::TimerFailed, MessageIcon::Stop);
         return false;
     }
     busy = 0;
@@ -270,14 +265,14 @@ void CTorvelView::PlayComputerCard() {
                 for (int partner = 0; partner < 3; ++partner) {
                     if (partner != seat && IsRelated(partner)) {
                         host_.DrawMarker(partner, Marker::Partner);
-                        Sound(PartnerSound, SoundMode::Synchronous);
+                        Sound(wave::Partner, SoundMode::Synchronous);
                         PauseTurn();
                         break;
                     }
                 }
             }
             host_.DrawMarker(seat, Marker::Lead);
-            Sound(LeadSound, SoundMode::Synchronous);
+            Sound(wave::Lead, SoundMode::Synchronous);
             PauseTurn();
         }
         position = ChooseLeadCard();
@@ -296,7 +291,7 @@ void CTorvelView::PlayComputerCard() {
     PutCardOnTable(seat, card);
     currentSeat += 1;
     host_.Repaint(true);
-    Sound(CardSound, SoundMode::Asynchronous);
+    Sound(wave::Card, SoundMode::Asynchronous);
 }
 
 void CTorvelView::PutCardOnTable(int seat, int card) {
@@ -375,7 +370,7 @@ void CTorvelView::FinishMatch() {
         host_.OnEvent({EngineEvent::Kind::Credited, entry, balances[participant]});
     }
 
-    if (!Ask(30018)) {
+    if (!Ask(text::PlayOn)) {
         host_.CloseMainWindow();
         return;
     }

@@ -7,6 +7,7 @@
 // hand so the engine never takes a card that is not there.
 #include "players/CFudaDashi.h"
 
+#include "base/ResourceIds.h"
 #include "players/FollowRules.h"
 #include "players/HandSearch.h"
 #include "players/LeadRules.h"
@@ -20,12 +21,6 @@ namespace tesseran {
 namespace {
 
 using computer::IsSeat;
-
-// Messages announcing a computer's declaration.
-constexpr int RelatedDeclaredSkunkMessage = 30038;
-constexpr int UnrelatedDeclaredSkunkMessage = 30039;
-constexpr int RelatedDeclaredSixteenMessage = 30040;
-constexpr int UnrelatedDeclaredSixteenMessage = 30041;
 
 // The values of `declaration` for the four declared battles.
 constexpr int RelatedDeclaredSkunk = 3;
@@ -58,21 +53,14 @@ int GoOnForSixteen(const GameState& state) {
 }  // namespace
 
 int CFudaDashi::RightStrength() {
-    if (battleNo == 1 && relationKnown == 0) return -1;
-    const int seat = currentSeat;
-    if (!IsSeat(seat)) return 0;
-
-    int holder = seat;
-    int best = 0;
-    for (int other = 0; other < SeatCount; ++other) {
-        if (trick[other] == NoCard) continue;
-        trickStrength[other] = CardStrength(other, trick[other]);
-        if (trickStrength[other] > best) {
-            holder = other;
-            best = trickStrength[other];
+    const int strength = TrickHolderStrength();
+    // The rules keep the strength of each card on the table as they judge it.
+    if (strength >= 0 && IsSeat(currentSeat)) {
+        for (int other = 0; other < SeatCount; ++other) {
+            if (trick[other] != NoCard) trickStrength[other] = CardStrength(other, trick[other]);
         }
     }
-    return SameSide(holder, seat) ? 0 : best;
+    return strength;
 }
 
 int CFudaDashi::ChooseLeadCard() {
@@ -102,11 +90,11 @@ int CFudaDashi::ChooseLeadCard() {
             busy = 1;
             if (IsRelated(seat)) {
                 declaration = skunk ? RelatedDeclaredSkunk : RelatedDeclaredSixteen;
-                Message(skunk ? RelatedDeclaredSkunkMessage : RelatedDeclaredSixteenMessage,
+                Message(skunk ? text::RelatedDeclaresSkunk : text::RelatedDeclaresDeclaredSixteen,
                         MessageIcon::Information);
             } else {
                 declaration = skunk ? UnrelatedDeclaredSkunk : UnrelatedDeclaredSixteen;
-                Message(skunk ? UnrelatedDeclaredSkunkMessage : UnrelatedDeclaredSixteenMessage,
+                Message(skunk ? text::UnrelatedDeclaresReverseSkunk : text::UnrelatedDeclaresDeclaredReverseSixteen,
                         MessageIcon::Information);
             }
             PauseTurn();

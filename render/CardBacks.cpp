@@ -10,6 +10,7 @@
 // first and copying it over with that colour transparent.
 #include "render/CardBacks.h"
 
+#include "base/ResourceIds.h"
 #include "base/StringTable.h"
 #include "render/CardSheet.h"
 #include "render/ImageFiles.h"
@@ -27,9 +28,6 @@ namespace tesseran {
 
 namespace {
 
-constexpr int MessageOutOfMemory = 30001;
-
-constexpr int CustomBackChoice = 4;
 // Sheet cells of the four preset designs ("BackSet" 0..3): the cells of the
 // codes 11, 22, 33 and 34, which are no cards.
 constexpr std::array<int, 4> PresetCellCodes = {11, 22, 33, 34};
@@ -178,7 +176,7 @@ bool CardBacks::LoadCustomBack() {
     if (!QFileInfo::exists(path)) return false;
     QImage back(CardWidth, CardHeight, QImage::Format_RGB32);
     if (back.isNull()) {
-        messages_.ShowMessage(LoadString(MessageOutOfMemory), MessageIcon::Stop);
+        messages_.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
     const QImage picture = LoadPictureFile(path);
@@ -196,7 +194,7 @@ bool CardBacks::LoadCustomBack() {
 }
 
 bool CardBacks::MakeCurrentBack() {
-    const int choice = settings_.ReadInt("Last", "BackSet", 0);
+    const int choice = settings_.Read(setting::CardBack);
     if (choice == CustomBackChoice && LoadCustomBack()) return true;
     // The player's picture when it cannot be loaded, and any value no version
     // of the program ever stored, show the first preset.
@@ -205,7 +203,7 @@ bool CardBacks::MakeCurrentBack() {
     QImage back = sheet_.copy(CardCell(PresetCellCodes[static_cast<size_t>(preset)]));
     if (!back.isNull()) back = back.convertToFormat(QImage::Format_RGB32);
     if (back.isNull()) {
-        messages_.ShowMessage(LoadString(MessageOutOfMemory), MessageIcon::Stop);
+        messages_.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
     currentBack_ = back;
@@ -216,12 +214,12 @@ bool CardBacks::MakeRotatedBack() {
     if (!MakeCurrentBack()) return false;
     QImage turned = TurnQuarter(currentBack_);
     if (turned.isNull()) {
-        messages_.ShowMessage(LoadString(MessageOutOfMemory), MessageIcon::Stop);
+        messages_.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
     // The frame belongs to the rotated back however it was made, so that the
     // discard pile looks the same after a start from the cache as after a rebuild.
-    if (settings_.ReadInt("Last", "CardWaku", 1) != 0) DrawFrame(turned, turned.rect());
+    if (settings_.Read(setting::CardFrame) != 0) DrawFrame(turned, turned.rect());
     rotatedBack_ = turned;
     return true;
 }
@@ -229,11 +227,11 @@ bool CardBacks::MakeRotatedBack() {
 bool CardBacks::BuildBackFan() {
     QImage strip(BackFanStripWidth, BackFanStripHeight, QImage::Format_RGB32);
     if (strip.isNull()) {
-        messages_.ShowMessage(LoadString(MessageOutOfMemory), MessageIcon::Stop);
+        messages_.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
     strip.fill(FanBackground);
-    const bool framed = settings_.ReadInt("Last", "CardWaku", 1) != 0;
+    const bool framed = settings_.Read(setting::CardFrame) != 0;
 
     if (!MakeCurrentBack()) return false;
     const QRect single(0, SingleBackTop, CardWidth, CardHeight);
@@ -283,20 +281,77 @@ bool CardBacks::LoadBackFanFile(const QString& path) {
     return true;
 }
 
-bool CardBacks::LoadBackStrip(bool rebuild) {
+bool CardBacks::LoadBackStrip(BackStripSource source) {
     const QString folder = GetWorkFolder(messages_);
     if (folder.isEmpty()) return false;
     const QString cache = folder + QLatin1Char('/') + QLatin1String(BackFanCacheName);
 
     // A cache that cannot be read (cut short, damaged, foreign) is rebuilt
     // rather than leaving the table without card backs.
-    if (!rebuild && QFileInfo::exists(cache) && LoadBackFanFile(cache) && MakeRotatedBack()) return true;
+    if (source == BackStripSource::Cache && QFileInfo::exists(cache) && LoadBackFanFile(cache) && MakeRotatedBack()) return true;
 
     if (!BuildBackFan()) return false;
     // A cache that cannot be written costs only the time of a rebuild at the
     // next start; the player has been told, and the backs are ready now.
     SaveBitmapAs(backFanStrip_, cache, BackFanStripWidth, BackFanStripHeight, QStringLiteral("bmp"),
                  messages_);
+    return true;
+}
+
+bool CardBacks::ImportPicture(const QString& path) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) return false;
+    // JPEG files are read directly, other formats with their see-through
+    // areas filled in the colour of the top-left pixel; oversized and damaged
+    // files come back null.
+    const QImage picture = OpenPictureChosenByUser(path, messages_);
+    if (picture.isNull()) return false;
+    const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
+    if (opaque.isNull()) {
+        messages_.ShowMessage(LoadString(text::CannotRender), MessageIcon::Stop);
+        return false;
+    }
+    // Any size and shape is stretched to the whole card: nothing is cut off
+    // and no bands are added. Smooth scaling averages the pixels of large
+    // photographs instead of picking some of them.
+    QImage back = opaque.scaled(CardWidth, CardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!back.isNull()) back = back.convertToFormat(QImage::Format_RGB32);
+    if (back.isNull()) return false;
+    currentBack_ = back;
+    return true;
+}
+
+void CardBacks::KeepCustomBack() {
+    const QString folder = GetWorkFolder(messages_);
+    // Without a work folder the picture cannot be kept; the table then shows
+    // the first preset, as for a lost "CardBack.jpg".
+    if (folder.isEmpty()) return;
+    SaveBitmapAs(currentBack_, folder + QLatin1Char('/') + QLatin1String(CustomBackName), CardWidth, CardHeight,
+                 QStringLiteral("jpeg"), messages_);
+}
+
+bool CardBacks::StoreChoice(int choice, int frameOption) {
+    bool written = false;
+    if (choice != settings_.Read(setting::CardBack)) {
+        settings_.Write(setting::CardBack, choice);
+        written = true;
+    }
+    if (frameOption != settings_.Read(setting::CardFrame)) {
+        settings_.Write(setting::CardFrame, frameOption);
+        written = true;
+    }
+    // The choice and the frame option belong together: both are committed at once.
+    if (written) settings_.Sync();
+    return written;
+}
+
+bool CardBacks::ApplyChoice(bool changed) {
+    // After a preset the player's picture must be chosen again from its file.
+    if (settings_.Read(setting::CardBack) != CustomBackChoice) DeleteCustomBackCopy(messages_);
+    if (!changed) return false;
+    if (!LoadBackStrip(BackStripSource::Rebuild)) {
+        messages_.ShowMessage(LoadString(text::BacksNotSet), MessageIcon::Stop);
+        return false;
+    }
     return true;
 }
 

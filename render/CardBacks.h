@@ -22,16 +22,24 @@ inline constexpr int BackFanStripHeight = 342;
 // Widths of the ten fan segments (hands of 1..10 cards), side by side from x = 0.
 inline constexpr std::array<int, 10> FanSegmentWidths = {151, 261, 265, 319, 366, 398, 415, 434, 470, 496};
 
+// Where LoadBackStrip takes the fan strip from.
+enum class BackStripSource {
+    Cache,    // the cache file when it can be read, otherwise built anew
+    Rebuild,  // built anew (the back or its frame changed)
+};
+
 class CardBacks {
 public:
+    // "Last"/"BackSet": the four presets, then the player's own picture.
+    static constexpr int CustomBackChoice = 4;
+
     // sheet: the card sheet (outlives this object); settings: "Last"/"BackSet"
     // and "Last"/"CardWaku"; messages: where failures are reported.
     CardBacks(const QImage& sheet, SettingsStore& settings, Messages& messages);
 
-    // Makes the fan strip and the rotated back current: from the cache file
-    // when rebuild is false and the cache can be read, otherwise built anew
-    // and saved to the cache.
-    bool LoadBackStrip(bool rebuild);
+    // Makes the fan strip and the rotated back current, building it anew when
+    // asked or when the cache cannot be read, and saving what was built.
+    bool LoadBackStrip(BackStripSource source);
     bool MakeCurrentBack();
     bool MakeRotatedBack();
     bool BuildBackFan();
@@ -44,9 +52,22 @@ public:
     // x of fan segment n (1..10) in the strip.
     static int FanSegmentStart(int cards);
 
-    // The player's picture currently loaded into currentBack (the card-back
-    // dialog draws into it).
-    QImage& mutableCurrentBack() { return currentBack_; }
+    // --- The player's own picture (the card-back dialog) ---------------------
+    // Makes a picture file the current back, stretched to the card: a
+    // missing, unreadable, corrupt or oversized file changes nothing (after
+    // a message where the player should know why).
+    bool ImportPicture(const QString& path);
+    // Keeps the current back as the player's picture ("CardBack.jpg" in the
+    // work folder), so that it is there at the next start.
+    void KeepCustomBack();
+    // Stores the choice (0..3 a preset, CustomBackChoice the own picture) and
+    // the frame line (0 or 1), committing both together; true when either
+    // differed from what was stored.
+    bool StoreChoice(int choice, int frameOption);
+    // After the dialog: the copy of the player's picture is kept only while it
+    // is the choice; a change of back or frame rebuilds the pictures (message
+    // 30061 when that fails). True when they were rebuilt.
+    bool ApplyChoice(bool changed);
 
 private:
     const QImage& sheet_;

@@ -42,6 +42,12 @@ int FrontEdgeY(double viewAngle) {
     return FrontEdgePixelsPerDegree * static_cast<int>(UsableAngle(viewAngle)) + FrontEdgeBase;
 }
 
+QRect FrontEdgeRect(double viewAngle) {
+    const int top = FrontEdgeY(viewAngle);
+    const int depth = (MaximumAngle - static_cast<int>(UsableAngle(viewAngle))) / 2 + 7;
+    return RectFromEdges(TableLeft, top, TableLeft + LayerWidth, top + depth);
+}
+
 Projection::Projection(double viewAngle) {
     const double angle = UsableAngle(viewAngle);
     tangent_ = std::tan(angle * LayoutPi / 180.0);
@@ -84,6 +90,27 @@ QRect Projection::MapLayerRect(const QRect& layerRect) const {
     };
     auto mapY = [&](int y) { return static_cast<int>(static_cast<float>(y) * verticalScale) + originY; };
     return RectFromEdges(mapX(left), mapY(top), mapX(right), mapY(bottom));
+}
+
+int TableGeometry::HandPositionAt(QPoint canvas, int cardsHeld) const {
+    const int cards = std::clamp(cardsHeld, 0, static_cast<int>(handCardRects.size()));
+    for (int position = 0; position < cards; ++position) {
+        if (handCardRects[static_cast<size_t>(position)].contains(canvas)) return position;
+    }
+    return -1;
+}
+
+bool TableGeometry::InDropArea(QPoint canvas) const {
+    const int dx = trickAreaScreenRect.width() / 4;
+    const int dy = trickAreaScreenRect.height() / 4;
+    return trickAreaScreenRect.adjusted(-dx, -dy, dx, dy).contains(canvas);
+}
+
+std::optional<double> TableGeometry::AngleForFrontEdgeAt(double canvasY) {
+    const int lowest = FrontEdgeY(MinimumAngle);
+    const int highest = FrontEdgeY(MaximumAngle);
+    if (!(canvasY >= lowest && canvasY <= highest)) return std::nullopt;
+    return MinimumAngle + (canvasY - lowest) / FrontEdgePixelsPerDegree;
 }
 
 }  // namespace tesseran

@@ -10,9 +10,12 @@
 // them: left and top inclusive, right and bottom exclusive.
 #pragma once
 
+#include "engine/GameState.h"
+
 #include <QRect>
 
 #include <array>
+#include <optional>
 
 namespace tesseran {
 
@@ -20,10 +23,6 @@ inline constexpr int CanvasWidth = 1200;
 inline constexpr int CanvasHeight = 900;
 inline constexpr int LayerWidth = 1140;
 inline constexpr int LayerHeight = 846;
-
-inline constexpr int MinimumAngle = 9;
-inline constexpr int MaximumAngle = 26;
-inline constexpr int DefaultAngle = 21;
 
 // The layer is projected in bands of this many rows, one band per step.
 inline constexpr int BandStep = 5;
@@ -36,6 +35,34 @@ constexpr QRect RectFromEdges(int left, int top, int right, int bottom) {
 
 // The canvas y of the table's front edge at an angle (its whole degrees count).
 int FrontEdgeY(double viewAngle);
+// The front edge's band at an angle: it grows thicker as the angle falls.
+QRect FrontEdgeRect(double viewAngle);
+
+// The canvas rectangles of the fixed panel elements.
+inline constexpr QRect TrumpIconRect = RectFromEdges(10, 10, 57, 63);
+inline constexpr QRect GameCounterRect = RectFromEdges(58, 10, 173, 36);
+inline constexpr QRect BattleCounterRect = RectFromEdges(58, 37, 173, 63);
+// The toolbar: the game, settings and help menus, angle up, angle down.
+inline constexpr std::array<QRect, 5> ToolbarButtonRects = {
+    RectFromEdges(10, 64, 55, 96), RectFromEdges(55, 64, 87, 96), RectFromEdges(87, 64, 119, 96),
+    RectFromEdges(119, 64, 146, 96), RectFromEdges(146, 64, 173, 96)};
+inline constexpr int AngleUpButton = 3;
+inline constexpr int AngleDownButton = 4;
+// Where a popup menu of the toolbar opens.
+inline constexpr QPoint ToolbarMenuCorner(10, 96);
+inline constexpr QRect RemainingPanelRect = RectFromEdges(995, 4, 1170, 142);
+// K, M, face cards, joker, then clubs, diamonds, hearts, spades.
+inline constexpr std::array<QRect, 8> RemainingPanelItemRects = {
+    RectFromEdges(1002, 4, 1045, 44),   RectFromEdges(1045, 4, 1088, 44),
+    RectFromEdges(1088, 4, 1131, 44),   RectFromEdges(1131, 4, 1174, 44),
+    RectFromEdges(1002, 70, 1045, 110), RectFromEdges(1045, 70, 1088, 110),
+    RectFromEdges(1088, 70, 1131, 110), RectFromEdges(1131, 70, 1174, 110)};
+
+// Where announcements and markers appear at the computer seats 0, 1, 2.
+inline constexpr std::array<QPoint, 3> AnnouncementAnchors = {QPoint(926, 320), QPoint(538, 175),
+                                                              QPoint(210, 320)};
+
+inline constexpr int TurnMarkerSize = 34;
 
 // The pseudo-perspective at one viewing angle.
 class Projection {
@@ -83,10 +110,14 @@ struct TableGeometry {
     int pileTopY = 0;                     // layer row where the pile's side begins
     int pileBottomY = 0;                  // layer row where it ends
 
-    // The front edge's travel: its y at the lowest and the highest angle.
-    int angleMinY = 481;
-    int angleMaxY = 685;
-    double anglePixelsPerDegree = 12.0;
+    // The human's card at a canvas point, or -1.
+    int HandPositionAt(QPoint canvas, int cardsHeld) const;
+    // Whether a card dropped at a canvas point lands on the table: the trick
+    // area widened by a quarter of its size each way.
+    bool InDropArea(QPoint canvas) const;
+    // The angle that puts the front edge at a canvas height while it is
+    // dragged; nothing beyond the edge's travel.
+    static std::optional<double> AngleForFrontEdgeAt(double canvasY);
 };
 
 }  // namespace tesseran

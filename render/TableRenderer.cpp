@@ -3,6 +3,7 @@
 // hands around it, and the window-side drawings of the moment.
 #include "render/TableRenderer.h"
 
+#include "base/ResourceIds.h"
 #include "base/StringTable.h"
 #include "render/CardSheet.h"
 #include "render/FramedRect.h"
@@ -17,8 +18,6 @@
 namespace tesseran {
 
 namespace {
-
-constexpr int MessageOutOfMemory = 30001;
 
 const QColor BackgroundColour(102, 102, 153);
 const QColor ClothColour(24, 131, 56);
@@ -90,19 +89,12 @@ QImage WithSeeThroughBackground(const QImage& image) {
 
 }  // namespace
 
-TableRenderer::TableRenderer(CTorvelView& view, const QImage& sheet, const CardBacks& backs,
-                             SettingsStore& store, bool publishHands)
-    : panels(view, *this),
+TableRenderer::TableRenderer(const CTorvelView& view, const QImage& sheet, const CardBacks& backs)
+    : panels(view, *this, pictures),
+      scoreBoard(view, pictures),
       view_(view),
       cardSheet_(sheet.convertToFormat(QImage::Format_RGB32)),
-      backs_(backs),
-      store_(store),
-      publishHands_(publishHands) {
-    storedAngle_ = store_.ReadInt("Last", "Kakudo", DefaultAngle);
-    // A value from elsewhere or from an older version may lie outside the
-    // angles the table can be drawn at.
-    viewAngle = std::clamp(storedAngle_, MinimumAngle, MaximumAngle);
-}
+      backs_(backs) {}
 
 bool TableRenderer::CreateSurfaces() {
     backBuffer = QImage(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
@@ -111,8 +103,8 @@ bool TableRenderer::CreateSurfaces() {
     faceStrip = QImage(TurnedWidth, FaceStripHeight, QImage::Format_RGB32);
     const bool surfaces =
         !backBuffer.isNull() && !tableLayer.isNull() && !rotateScratch.isNull() && !faceStrip.isNull();
-    if (!surfaces || !panels.LoadImages()) {
-        view_.host().ShowMessage(LoadString(MessageOutOfMemory), MessageIcon::Stop);
+    if (!surfaces || !pictures.Load()) {
+        view_.host().ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
     backBuffer.fill(BackgroundColour);
@@ -167,7 +159,7 @@ void TableRenderer::RedrawTable(bool layerChanged) {
 
     // The pile rises with the angle, so a layer drawn at another angle with
     // cards on the pile is out of date even when nothing on the table moved.
-    const int wholeAngle = Projection(viewAngle).wholeAngle();
+    const int wholeAngle = Projection(view_.viewAngle).wholeAngle();
     const bool pileOutOfDate = view_.discardCount > 0 && layerAngle_ != wholeAngle;
     if (layerChanged || layerAngle_ < 0 || pileOutOfDate) DrawTableLayer();
     ProjectTableLayer();
@@ -177,7 +169,7 @@ void TableRenderer::RedrawTable(bool layerChanged) {
     DrawSideHand(painter, 0);
     DrawSideHand(painter, 2);
     DrawHumanHand(painter);
-    if (view_.scoreShown != 0) panels.DrawScoreBoard(painter);
+    if (view_.scoreShown != 0) scoreBoard.Draw(painter);
 }
 
 void TableRenderer::DrawTableLayer() {
@@ -186,7 +178,7 @@ void TableRenderer::DrawTableLayer() {
     DrawCapturedCards(painter);
     DrawTrickCards(painter);
     DrawShowCards(painter);
-    layerAngle_ = Projection(viewAngle).wholeAngle();
+    layerAngle_ = Projection(view_.viewAngle).wholeAngle();
 }
 
 void TableRenderer::DrawTableBase(QPainter& painter) {
@@ -199,7 +191,7 @@ void TableRenderer::DrawTableBase(QPainter& painter) {
     if (cards == 0) return;
     // The pile's top card rises with the number of cards, more steeply at
     // low angles, where the table is seen more from the side.
-    const int wholeAngle = Projection(viewAngle).wholeAngle();
+    const int wholeAngle = Projection(view_.viewAngle).wholeAngle();
     const int y = PileAt.y() - (MaximumAngle - wholeAngle) * cards / 5;
     painter.drawImage(QPoint(PileAt.x(), y), backs_.rotatedBack());
     pileTopY = y + TurnedHeight;
@@ -259,12 +251,12 @@ void TableRenderer::DrawShowCards(QPainter& painter) {
 // --- Projection --------------------------------------------------------------
 
 QRect TableRenderer::MapLayerRect(const QRect& layerRect) const {
-    return Projection(viewAngle).MapLayerRect(layerRect);
+    return Projection(view_.viewAngle).MapLayerRect(layerRect);
 }
 
 void TableRenderer::ProjectTableLayer() {
     if (backBuffer.isNull() || tableLayer.isNull()) return;
-    const Projection projection(viewAngle);
+    const Projection projection(view_.viewAngle);
 
     // Bands overlap, each covering rows of the one before, and the one drawn
     // last shows. So each canvas row is filled once, from the last band that
@@ -322,10 +314,7 @@ void TableRenderer::ProjectTableLayer() {
 }
 
 void TableRenderer::DrawFrontEdgeAndPileSide(QPainter& painter) {
-    const int wholeAngle = Projection(viewAngle).wholeAngle();
-    const int front = FrontEdgeY(viewAngle);
-    const int depth = (MaximumAngle - wholeAngle) / 2 + 7;
-    FillFramedRect(painter, RectFromEdges(30, front, 1170, front + depth), FrontEdgeColour, Qt::black, 1);
+    FillFramedRect(painter, FrontEdgeRect(view_.viewAngle), FrontEdgeColour, Qt::black, 1);
 
     if (view_.discardCount <= 0 || pileSideRect.isEmpty()) return;
     FillFramedRect(painter, pileSideRect, PileSideColour, PileSideLines, 1);
@@ -345,20 +334,6 @@ void TableRenderer::DrawFrontEdgeAndPileSide(QPainter& painter) {
 
 bool TableRenderer::ComputerHandsFaceUp() const {
     return view_.openMode == 1 && view_.gameNo < 4;
-}
-
-void TableRenderer::PublishHand(int seat) {
-    if (!publishHands_) return;
-    const auto index = static_cast<size_t>(seat);
-    std::string cards;
-    const int count = CardsHeld(view_.handCount[index]);
-    for (int i = 0; i < count; ++i) cards += std::to_string(view_.hand[index][static_cast<size_t>(i)]) + ",";
-    // The peek window polls these values; rewriting an unchanged hand at
-    // every repaint would only wear the settings file.
-    if (publishedHands_[index] == cards) return;
-    store_.WriteString("Cun", std::to_string(seat), cards);
-    store_.Sync();
-    publishedHands_[index] = cards;
 }
 
 void TableRenderer::RefreshFans() {
@@ -394,10 +369,9 @@ const QImage& TableRenderer::ScaledFace(int code, bool sideSeat) {
 }
 
 void TableRenderer::DrawTopHand(QPainter& painter) {
-    PublishHand(1);
     const int cards = CardsHeld(view_.handCount[1]);
     const int x = 498;
-    const int y = 7 * (MaximumAngle - Projection(viewAngle).wholeAngle());
+    const int y = 7 * (MaximumAngle - Projection(view_.viewAngle).wholeAngle());
     if (ComputerHandsFaceUp()) {
         for (int i = 0; i < cards; ++i) {
             const int card = view_.hand[1][static_cast<size_t>(i)];
@@ -411,10 +385,9 @@ void TableRenderer::DrawTopHand(QPainter& painter) {
 }
 
 void TableRenderer::DrawSideHand(QPainter& painter, int seat) {
-    PublishHand(seat);
     const auto index = static_cast<size_t>(seat);
     const int cards = CardsHeld(view_.handCount[index]);
-    const int wholeAngle = Projection(viewAngle).wholeAngle();
+    const int wholeAngle = Projection(view_.viewAngle).wholeAngle();
     if (ComputerHandsFaceUp()) {
         const int x = seat == 2 ? 10 : 1080 - SideFaceStep * cards - 13;
         const int top = 220 - wholeAngle;
@@ -438,7 +411,7 @@ void TableRenderer::DrawHumanHand(QPainter& painter) {
     const int cards = CardsHeld(view_.handCount[HumanSeat]);
     // The hand is centred as if it held eight cards.
     const int left = HandLeft + (8 - cards) * HandStep / 2;
-    const int y = 474 + 6 * Projection(viewAngle).wholeAngle();
+    const int y = 474 + 6 * Projection(view_.viewAngle).wholeAngle();
     handCardRects.fill(QRect());
     for (int i = 0; i < cards; ++i) {
         const int x = left + HandStep * i;
@@ -451,44 +424,6 @@ void TableRenderer::DrawHumanHand(QPainter& painter) {
     handRect = RectFromEdges(left, y, left + HandStep * cards + CardWidth - HandStep, y + CardHeight);
     namePlateRects[HumanSeat] = panels.DrawSeatMarks(painter, HumanSeat, QPoint(left - TurnMarkerSize, y),
                                                      QPoint(left - NamePlateWidth, y + 34), &turnMarkerRect);
-}
-
-// --- Angle ---------------------------------------------------------------------
-
-void TableRenderer::SetAngle(double angle) {
-    viewAngle = angle;
-    StoreAngle();
-    RedrawTable(false);
-}
-
-bool TableRenderer::AngleUp() {
-    if (view_.phase <= 0 || viewAngle >= MaximumAngle) return false;
-    SetAngle(std::min(viewAngle + 1.0, static_cast<double>(MaximumAngle)));
-    return true;
-}
-
-bool TableRenderer::AngleDown() {
-    if (view_.phase <= 0 || viewAngle <= MinimumAngle) return false;
-    SetAngle(std::max(viewAngle - 1.0, static_cast<double>(MinimumAngle)));
-    return true;
-}
-
-bool TableRenderer::SetAngleFromDrag(double angle) {
-    if (!std::isfinite(angle)) return false;
-    const double clamped =
-        std::clamp(angle, static_cast<double>(MinimumAngle), static_cast<double>(MaximumAngle));
-    if (clamped == viewAngle) return false;
-    viewAngle = clamped;
-    RedrawTable(false);
-    return true;
-}
-
-void TableRenderer::StoreAngle() {
-    const int whole = Projection(viewAngle).wholeAngle();
-    if (whole == storedAngle_) return;
-    store_.WriteInt("Last", "Kakudo", whole);
-    store_.Sync();
-    storedAngle_ = whole;
 }
 
 void TableRenderer::SetClientSize(QSize client) {
@@ -539,9 +474,10 @@ void TableRenderer::PaintWindow(QPainter& painter, QSize client) {
         // beyond either end of a shrunken hand wraps around.
         const int cards = CardsHeld(view_.handCount[HumanSeat]);
         if (view_.scoreShown == 0 && cards > 0) {
-            if (view_.markedCard < 0) view_.markedCard = cards - 1;
-            if (view_.markedCard > cards - 1) view_.markedCard = 0;
-            const QRect& card = handCardRects[static_cast<size_t>(view_.markedCard)];
+            int mark = view_.markedCard;
+            if (mark < 0) mark = cards - 1;
+            if (mark > cards - 1) mark = 0;
+            const QRect& card = handCardRects[static_cast<size_t>(mark)];
             if (!card.isEmpty()) {
                 panels.DrawSelectionMarker(
                     painter, QRect(scale.MapX(card.left() + 6), scale.MapY(card.top() - 20), scale.MapX(20),
@@ -558,15 +494,15 @@ void TableRenderer::PaintWindow(QPainter& painter, QSize client) {
     painter.fillRect(QRect(0, height, fullWidth, fullHeight - height), Qt::white);
 }
 
-void TableRenderer::PaintMarker(QPainter& painter, int seat, Marker marker) {
+void TableRenderer::PaintMarker(QPainter& painter, int seat, Marker marker) const {
     panels.DrawMarker(painter, Scale(), seat, marker);
 }
 
-void TableRenderer::PaintBalloon(QPainter& painter, int seat, Balloon balloon, int suit) {
+void TableRenderer::PaintBalloon(QPainter& painter, int seat, Balloon balloon, int suit) const {
     panels.DrawBalloon(painter, Scale(), seat, balloon, suit);
 }
 
-void TableRenderer::PaintDiscardSpread(QPainter& painter) {
+void TableRenderer::PaintDiscardSpread(QPainter& painter) const {
     const WindowScale scale = Scale();
     const int cards = std::clamp(view_.discardCount, 0, DiscardCapacity);
     const int top = scale.MapY(discardScreenRect.top());
@@ -582,7 +518,7 @@ void TableRenderer::PaintDiscardSpread(QPainter& painter) {
     painter.restore();
 }
 
-void TableRenderer::PaintDraggedCard(QPainter& painter, QPoint canvasTopLeft, int card) {
+void TableRenderer::PaintDraggedCard(QPainter& painter, QPoint canvasTopLeft, int card) const {
     if (!IsCardCode(card)) return;
     const WindowScale scale = Scale();
     painter.save();
@@ -592,7 +528,7 @@ void TableRenderer::PaintDraggedCard(QPainter& painter, QPoint canvasTopLeft, in
     painter.restore();
 }
 
-void TableRenderer::PaintPeekHand(QPainter& painter, std::span<const int> cards) {
+void TableRenderer::PaintPeekHand(QPainter& painter, std::span<const int> cards) const {
     if (const QPaintDevice* device = painter.device(); device != nullptr) {
         painter.fillRect(QRect(0, 0, device->width(), device->height()), Qt::white);
     }

@@ -13,12 +13,16 @@
 // requested suit and the right sign, announcement balloons, a dragged card).
 // A Qt widget can draw only inside its paint event, so those are painter
 // functions the widget calls from there.
+//
+// The renderer reads the game state and never changes it: it holds the view
+// as const, writes no settings and plays no sound.
 #pragma once
 
 #include "engine/CTorvelView.h"
-#include "base/SettingsStore.h"
 #include "render/CardBacks.h"
 #include "render/ImageStretch.h"
+#include "render/PanelPictures.h"
+#include "render/ScoreBoard.h"
 #include "render/StatusPanels.h"
 #include "render/TableGeometry.h"
 
@@ -36,10 +40,7 @@ namespace tesseran {
 
 class TableRenderer : public TableGeometry {
 public:
-    // publishHands: write the computer hands to section "Cun" for the peek
-    // window whenever they are drawn.
-    TableRenderer(CTorvelView& view, const QImage& sheet, const CardBacks& backs, SettingsStore& store,
-                  bool publishHands);
+    TableRenderer(const CTorvelView& view, const QImage& sheet, const CardBacks& backs);
 
     // Creates the surfaces and loads the panel pictures; false on any
     // failure (after message 30001 unless the card sheet is what is missing).
@@ -55,16 +56,6 @@ public:
     // Card `code` turned a quarter turn clockwise into rotateScratch.
     void RotateCard(int code);
 
-    // F4 and F5: one degree up or down while a game runs. They recompose the
-    // back buffer and return true when the angle changed.
-    bool AngleUp();
-    bool AngleDown();
-    // The angle while the front edge is dragged (fractional, kept in range);
-    // recomposes the back buffer and returns true when the angle changed.
-    bool SetAngleFromDrag(double angle);
-    // Stores the angle's whole degrees as "Last"/"Kakudo" (the end of a drag).
-    void StoreAngle();
-
     // The start-up step is over: the banner no longer says so.
     void FinishInitialising() { initialising = false; }
     // The window's client size: scaleX, scaleY = client / canvas.
@@ -76,15 +67,15 @@ public:
     // the picture does not reach.
     void PaintWindow(QPainter& painter, QSize client);
     // The lead or partner marker at a computer seat.
-    void PaintMarker(QPainter& painter, int seat, Marker marker);
+    void PaintMarker(QPainter& painter, int seat, Marker marker) const;
     // A trump or requested-suit balloon at a computer seat.
-    void PaintBalloon(QPainter& painter, int seat, Balloon balloon, int suit);
+    void PaintBalloon(QPainter& painter, int seat, Balloon balloon, int suit) const;
     // The whole discard pile face up, 20 canvas pixels apart, at the top of the pile.
-    void PaintDiscardSpread(QPainter& painter);
+    void PaintDiscardSpread(QPainter& painter) const;
     // A card the human drags, with its top-left corner at a canvas point.
-    void PaintDraggedCard(QPainter& painter, QPoint canvasTopLeft, int card);
+    void PaintDraggedCard(QPainter& painter, QPoint canvasTopLeft, int card) const;
     // The peek window: the cards full size, 30 pixels apart, on white.
-    void PaintPeekHand(QPainter& painter, std::span<const int> cards);
+    void PaintPeekHand(QPainter& painter, std::span<const int> cards) const;
 
     // --- Surfaces -----------------------------------------------------------
     QImage backBuffer;     // 1200 x 900, the composed table
@@ -92,12 +83,13 @@ public:
     QImage rotateScratch;  // 215 x 151, one card turned
     QImage faceStrip;      // 215 x 2416, the 16 face cards turned, one under the other
 
-    double viewAngle = DefaultAngle;  // degrees; whole values 9..26 except while dragged
     bool initialising = true;
     float scaleX = 1.0f;
     float scaleY = 1.0f;
 
+    PanelPictures pictures;
     StatusPanels panels;
+    ScoreBoard scoreBoard;
 
 private:
     // Table layer.
@@ -113,24 +105,18 @@ private:
     void DrawHumanHand(QPainter& painter);
     // Computer hands face up: open mode in games 1 to 3.
     bool ComputerHandsFaceUp() const;
-    void PublishHand(int seat);
     // The fan pictures with their background see-through, scaled for the
     // top seat and the side seats; remade when the card back changes.
     void RefreshFans();
     const QImage& ScaledFace(int code, bool sideSeat);
-    void SetAngle(double angle);
     WindowScale Scale() const { return WindowScale{scaleX, scaleY}; }
     // The back buffer stretched to the window's size.
     void DrawBackBuffer(QPainter& painter, QSize size);
 
-    CTorvelView& view_;
+    const CTorvelView& view_;
     QImage cardSheet_;
     const CardBacks& backs_;
-    SettingsStore& store_;
-    bool publishHands_;
 
-    // Whole degrees last read from or written to "Last"/"Kakudo".
-    int storedAngle_ = DefaultAngle;
     // The whole angle the pile in the table layer was raised for; -1 before
     // the layer was first drawn.
     int layerAngle_ = -1;
@@ -144,9 +130,6 @@ private:
     QImage windowPicture_;
     qint64 windowPictureKey_ = 0;
     LinearStretch windowStretch_;
-
-    // What was last written to "Cun" for seats 0, 1, 2.
-    std::array<std::optional<std::string>, 3> publishedHands_;
 };
 
 }  // namespace tesseran

@@ -7,6 +7,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/QtSettingsStore.h"
+#include "app/TableCommands.h"
 #include "app/TableView.h"
 
 #include <QApplication>

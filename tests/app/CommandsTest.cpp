@@ -34,10 +34,10 @@ protected:
 
 TEST_F(Commands, BeforeAMatchTheStartIsOfferedAndTheMatchItemsAreGreyed) {
     OpenWindow();
-    auto game = table()->BuildPopupMenu(0);
+    auto game = table()->commands().BuildPopupMenu(0);
     ASSERT_NE(Item(*game, 32771), nullptr);
     EXPECT_TRUE(Item(*game, 32771)->isEnabled());
-    auto settings = table()->BuildPopupMenu(1);
+    auto settings = table()->commands().BuildPopupMenu(1);
     for (int command : {32772, 32784, 32790}) EXPECT_FALSE(Item(*settings, command)->isEnabled()) << command;
     EXPECT_TRUE(Item(*settings, 32786)->isEnabled());
     EXPECT_TRUE(Item(*settings, 32776)->isChecked());  // 普通
@@ -50,9 +50,9 @@ TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {
     store->WriteInt("Settei", "AutoStart", 1);
     OpenWindow();
     ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
-    auto menu = table()->BuildPopupMenu(0);
+    auto menu = table()->commands().BuildPopupMenu(0);
     EXPECT_FALSE(Item(*menu, 32771)->isEnabled());
-    auto settings = table()->BuildPopupMenu(1);
+    auto settings = table()->commands().BuildPopupMenu(1);
     for (int command : {32772, 32784, 32790}) EXPECT_TRUE(Item(*settings, command)->isEnabled()) << command;
     EXPECT_TRUE(Item(*settings, 32807)->isChecked());  // 自動スタート
 }
@@ -70,7 +70,7 @@ TEST_F(Commands, TheConquestCommandOpensTheMapForThePlayersEntryOnlyOnceAMatchRu
     watcher.start();
 
     OpenWindow();
-    table()->ExecuteCommand(command::Conquest);
+    table()->commands().Execute(command::Conquest);
     EXPECT_TRUE(openedTitle.isEmpty());
 
     store->WriteInt("Settei", "AutoStart", 1);
@@ -79,7 +79,7 @@ TEST_F(Commands, TheConquestCommandOpensTheMapForThePlayersEntryOnlyOnceAMatchRu
     OpenWindow();
     ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
     table()->StopTurnTimer();
-    table()->ExecuteCommand(command::Conquest);
+    table()->commands().Execute(command::Conquest);
     const QString name = QString::fromStdString(RosterName(3));
     EXPECT_TRUE(openedTitle.startsWith("[ ｢" + name + "｣ の国盗りモード ] ... ")) << openedTitle.toStdString();
 }
@@ -95,11 +95,11 @@ TEST_F(Commands, EveryToggleFlipsItsSettingAndStoresIt) {
     const ToggleCase toggles[] = {{32781, "OpenMode", 0},    {32773, "Koukaon", 0},   {32788, "RuleRem", 1},
                                   {32782, "DspRem", 1},      {32779, "NokoriDsp", 1}, {32797, "DspInfo", 1}};
     for (const ToggleCase& toggle : toggles) {
-        table()->ExecuteCommand(toggle.command);
+        table()->commands().Execute(toggle.command);
         EXPECT_EQ(store->ReadInt("Settei", toggle.key, -1), 1 - toggle.initial) << toggle.key;
-        auto menu = table()->BuildPopupMenu(1);
+        auto menu = table()->commands().BuildPopupMenu(1);
         EXPECT_EQ(Item(*menu, toggle.command)->isChecked(), toggle.initial == 0) << toggle.key;
-        table()->ExecuteCommand(toggle.command);
+        table()->commands().Execute(toggle.command);
         EXPECT_EQ(store->ReadInt("Settei", toggle.key, -1), toggle.initial) << toggle.key;
     }
 }
@@ -108,10 +108,10 @@ TEST_F(Commands, SpeedsAreStoredAndChecked) {
     OpenWindow();
     const std::pair<int, int> speeds[] = {{32774, 1}, {32783, 5}, {32785, 13}, {32778, 17}, {32776, 9}};
     for (auto [command, speed] : speeds) {
-        table()->ExecuteCommand(command);
+        table()->commands().Execute(command);
         EXPECT_EQ(store->ReadInt("Settei", "Speed", -1), speed);
         EXPECT_EQ(game().speed, speed);
-        auto menu = table()->BuildPopupMenu(1);
+        auto menu = table()->commands().BuildPopupMenu(1);
         EXPECT_TRUE(Item(*menu, command)->isChecked()) << speed;
     }
 }
@@ -119,8 +119,8 @@ TEST_F(Commands, SpeedsAreStoredAndChecked) {
 TEST_F(Commands, AutoStartToggledTwiceSaysSoAndEndsWhereItBegan) {
     OpenWindow();
     shownTexts.clear();
-    table()->ExecuteCommand(32807);
-    table()->ExecuteCommand(32807);
+    table()->commands().Execute(32807);
+    table()->commands().Execute(32807);
     ASSERT_EQ(shownTexts.size(), 2u);
     const QString tail = QString::fromStdString(LoadString(30028));
     EXPECT_EQ(shownTexts[0], "自動スタートに設定しました\n" + tail);
@@ -130,13 +130,13 @@ TEST_F(Commands, AutoStartToggledTwiceSaysSoAndEndsWhereItBegan) {
 
 TEST_F(Commands, AScreenSizeIsStoredAndSizesTheWindowFourByThree) {
     OpenWindow();
-    table()->ExecuteCommand(32805);  // 1024 X 768
+    table()->commands().Execute(32805);  // 1024 X 768
     EXPECT_EQ(store->ReadInt("Settei", "Gamen", 0), 1024);
     EXPECT_EQ(frame->size(), QSize(1024, 768));
     EXPECT_FLOAT_EQ(renderer().scaleX, 1024.0f / 1200.0f);
-    auto menu = table()->BuildPopupMenu(1);
+    auto menu = table()->commands().BuildPopupMenu(1);
     EXPECT_TRUE(Item(*menu, 32805)->isChecked());
-    table()->ExecuteCommand(32794);  // 640 X 480
+    table()->commands().Execute(32794);  // 640 X 480
     EXPECT_EQ(frame->size(), QSize(640, 480));
 }
 
@@ -153,10 +153,10 @@ TEST_F(Commands, ResettingTheCampaignAsksFirst) {
     OpenWindow();
     SetOwner(*store, 0, 3);
     answerYes = false;
-    table()->ExecuteCommand(32786);
+    table()->commands().Execute(32786);
     EXPECT_EQ(OwnerOf(*store, 0), 3);
     answerYes = true;
-    table()->ExecuteCommand(32786);
+    table()->commands().Execute(32786);
     EXPECT_EQ(OwnerOf(*store, 0), Unowned);
     EXPECT_EQ(shownTexts.back(), QString::fromStdString(LoadString(30012)));
 }

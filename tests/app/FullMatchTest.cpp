@@ -81,7 +81,7 @@ TEST_F(FullMatch, FromTheStartCommandToTheLastQuestionByMouseAndKeyboard) {
     });
     entryAnswerer.start(5);
 
-    table()->ExecuteCommand(32771);  // 開始
+    table()->commands().Execute(32771);  // 開始
     ASSERT_EQ(game().entryNo, 3);
 
     const QDeadlineTimer deadline(240000);

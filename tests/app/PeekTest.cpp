@@ -156,7 +156,7 @@ protected:
         OpenWindow();
         ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
         table()->StopTurnTimer();
-        table()->startPeek = [this](qint64* processId) {
+        table()->peekChannel().startProcess = [this](qint64* processId) {
             ++starts;
             *processId = peekProcessId;
             return startSucceeds;

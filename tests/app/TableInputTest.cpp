@@ -56,7 +56,7 @@ TEST_F(TableInput, ACardOfAnotherSuitIsRefusedWithItsRuleAndStaysInTheHand) {
 
 TEST_F(TableInput, WithoutRuleRemarksTheRefusalIsSilent) {
     SetUpFollowingClubs();
-    table()->ExecuteCommand(32788);  // ルール説明 off
+    table()->commands().Execute(32788);  // ルール説明 off
     Press(CardCentre(2));
     QTest::qWait(50);
     EXPECT_EQ(game().dragging, 0);
@@ -88,7 +88,7 @@ TEST_F(TableInput, ADropJustOutsideTheTrickAreaStillCountsAndAFarDropPutsTheCard
 
 TEST_F(TableInput, NoExplanationPopsUpWhileACardIsDragged) {
     SetUpFollowingClubs();
-    table()->ExecuteCommand(command::DisplayRemarks);  // on
+    table()->commands().Execute(command::DisplayRemarks);  // on
     const QPointF field = renderer().trickAreaScreenRect.center();
     QTest::mouseMove(table(), WindowPoint(field));
     ASSERT_TRUE(QTest::qWaitFor([this] { return table()->hoverTip()->showing(); }, 2000));
@@ -156,7 +156,7 @@ TEST_F(TableInput, ADoubleClickPlaysTheCardUnderThePointer) {
 TEST_F(TableInput, TheScoreBoardClosesOnAClickAndBlocksKeysMeanwhile) {
     auto& g = game();
     SetUpFollowingClubs();
-    table()->ExecuteCommand(32772);  // 得点
+    table()->commands().Execute(32772);  // 得点
     EXPECT_EQ(g.scoreShown, 1);
     Key(Qt::Key_Return);
     EXPECT_EQ(g.trick[HumanSeat], NoCard);

@@ -122,7 +122,7 @@ TEST_F(SavingTest, OkWithTheOwnPictureChosenButNoneLoadedShows30050AndStaysOpen)
 
 TEST_F(SavingTest, SavingWithNothingChangedDoesNotRebuild) {
     Store(2, 0);
-    ASSERT_TRUE(backs.LoadBackStrip(true));
+    ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Rebuild));
     const QDateTime aged = AgeCache();
     const int writes = settings.WriteCount();
     CBackSet& opened = OpenShown();
@@ -141,7 +141,7 @@ TEST_F(SavingTest, SavingWithNothingChangedDoesNotRebuild) {
 
 TEST_F(SavingTest, TheFrameOptionReachesTheBacks) {
     Store(0, 1);
-    ASSERT_TRUE(backs.LoadBackStrip(true));
+    ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Rebuild));
     const QImage framed = backs.rotatedBack();
     const int ring = 2 * (framed.width() + framed.height()) - 4;
     ASSERT_EQ(BorderPixelsOfColour(framed, BackFrameColour), ring);

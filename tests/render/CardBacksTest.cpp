@@ -295,7 +295,7 @@ TEST_F(CardBacksTest, BackColouredLikeTheBackgroundShowsThroughTheFans) {
 TEST_F(CardBacksTest, MissingCacheIsBuiltAndSaved) {
     Choose(2, 1);
     ASSERT_FALSE(QFileInfo::exists(cache));
-    ASSERT_TRUE(backs.LoadBackStrip(false));
+    ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Cache));
     ASSERT_TRUE(QFileInfo::exists(cache));
     const QImage saved = LoadPictureFile(cache).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(saved.size(), QSize(3575, 342));
@@ -310,7 +310,7 @@ TEST_F(CardBacksTest, ReadableCacheIsUsedAsItIs) {
     marked.fill(qRgb(1, 2, 3));
     ASSERT_TRUE(marked.save(cache, "bmp"));
     Choose(0, 1);
-    ASSERT_TRUE(backs.LoadBackStrip(false));
+    ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Cache));
     EXPECT_EQ(backs.backFanStrip(), marked);
     // The rotated back is always made from the choice, frame included.
     EXPECT_EQ(backs.rotatedBack().pixel(0, 0), BackFrameColour);
@@ -340,7 +340,7 @@ TEST_F(CardBacksTest, UnusableCacheIsRebuiltOnce) {
         SCOPED_TRACE(c.name);
         WriteFile(cache, c.bytes);
         Choose(3, 1);
-        ASSERT_TRUE(backs.LoadBackStrip(false));
+        ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Cache));
         EXPECT_EQ(backs.backFanStrip().pixel(75, 46 + 107), qRgb(75, 107, CellBlue(34)));
         const QImage saved = LoadPictureFile(cache);
         EXPECT_EQ(saved.size(), QSize(3575, 342));
@@ -350,9 +350,9 @@ TEST_F(CardBacksTest, UnusableCacheIsRebuiltOnce) {
 
 TEST_F(CardBacksTest, RebuildIgnoresTheCache) {
     Choose(0, 1);
-    ASSERT_TRUE(backs.LoadBackStrip(false));
+    ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Cache));
     Choose(1, 0);
-    ASSERT_TRUE(backs.LoadBackStrip(true));
+    ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Rebuild));
     EXPECT_EQ(backs.backFanStrip().pixel(75, 46), qRgb(75, 0, CellBlue(22)));
     const QImage saved = LoadPictureFile(cache).convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(saved, backs.backFanStrip());
@@ -361,7 +361,7 @@ TEST_F(CardBacksTest, RebuildIgnoresTheCache) {
 TEST_F(CardBacksTest, UnavailableWorkFolderFailsTheStrip) {
     ASSERT_TRUE(QDir(workFolder).removeRecursively());
     WriteFile(workFolder, "a file where the folder should be");
-    EXPECT_FALSE(backs.LoadBackStrip(false));
+    EXPECT_FALSE(backs.LoadBackStrip(BackStripSource::Cache));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, LoadString(30054));
 }
@@ -372,7 +372,7 @@ TEST_F(CardBacksTest, MissingSheetFailsEveryBuilder) {
     EXPECT_FALSE(bare.MakeCurrentBack());
     EXPECT_FALSE(bare.MakeRotatedBack());
     EXPECT_FALSE(bare.BuildBackFan());
-    EXPECT_FALSE(bare.LoadBackStrip(true));
+    EXPECT_FALSE(bare.LoadBackStrip(BackStripSource::Rebuild));
     EXPECT_TRUE(bare.backFanStrip().isNull());
 }
 

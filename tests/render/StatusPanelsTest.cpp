@@ -3,6 +3,7 @@
 // they choose, the score board's numbers, the window-side hints and
 // announcements, and the hover explanations with their order of precedence.
 #include "base/StringTable.h"
+#include "render/HoverExplanations.h"
 #include "resources/ResourceStore.h"
 #include "tests/render/TableFixture.h"
 
@@ -426,15 +427,21 @@ protected:
         view.leader = 0;
         view.requestedSuit = Diamonds;
         view.discardCount = 3;
+        hover = std::make_unique<HoverExplanations>(view, *renderer);
         Repaint();
     }
     void Repaint() {
         renderer->RedrawTable(true);
         PaintedWindow();
     }
+    // What the window does when the pointer comes to rest at a point.
     HoverText At(QPoint point) {
-        return renderer->panels.UpdateHoverText(QPointF(point) + QPointF(0.4, 0.4), host);
+        const QPointF canvas = QPointF(point) + QPointF(0.4, 0.4);
+        const HoverText text = hover->Explain(canvas);
+        view.PointerOnTrumpIcon(HoverExplanations::OnTrumpIcon(canvas));
+        return text;
     }
+    std::unique_ptr<HoverExplanations> hover;
 };
 
 TEST_F(StatusPanelsHover, NamePlateExplainsItsParticipantsRosterEntry) {

@@ -36,12 +36,12 @@ inline QImage PositionCodedSheet() {
 
 class TableFixture : public ::testing::Test {
 protected:
-    void SetUp() override { Build(false); }
+    void SetUp() override { Build(); }
 
-    void Build(bool publishHands) {
+    void Build() {
         renderer.reset();
         ASSERT_TRUE(backs.BuildBackFan());
-        renderer = std::make_unique<TableRenderer>(view, sheet, backs, store, publishHands);
+        renderer = std::make_unique<TableRenderer>(view, sheet, backs);
         ASSERT_TRUE(renderer->CreateSurfaces());
         renderer->BuildFaceStrip();
         renderer->FinishInitialising();

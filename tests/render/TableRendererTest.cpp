@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(TableRenderer, ProjectionAtAngle,
 
 TEST_P(ProjectionAtAngle, MapsTrickAreaAndPileForHitTesting) {
     const ProjectionCase& expected = GetParam();
-    renderer->SetAngleFromDrag(expected.angle);
+    view.viewAngle = expected.angle;
     renderer->RedrawTable(true);
     EXPECT_EQ(renderer->trickAreaScreenRect, expected.trickArea);
     EXPECT_EQ(renderer->discardScreenRect, expected.discardPile);
@@ -105,7 +105,7 @@ TEST_P(ProjectionAtAngle, FarEdgeIsCentredAndNearEdgeFullWidth) {
 
     // On the canvas the table's far edge is the row H above the front edge,
     // from x 161 to 1038, with the background above it and on either side.
-    renderer->SetAngleFromDrag(expected.angle);
+    view.viewAngle = expected.angle;
     renderer->RedrawTable(true);
     const QImage& canvas = renderer->backBuffer;
     const int farY = expected.frontY - expected.height;
@@ -117,7 +117,7 @@ TEST_P(ProjectionAtAngle, FarEdgeIsCentredAndNearEdgeFullWidth) {
 
 TEST_P(ProjectionAtAngle, FrontEdgeStandsTwelvePixelsLowerPerDegree) {
     const ProjectionCase& expected = GetParam();
-    renderer->SetAngleFromDrag(expected.angle);
+    view.viewAngle = expected.angle;
     renderer->RedrawTable(true);
     const int depth = (26 - expected.angle) / 2 + 7;  // 15 at 9 degrees, 7 at 26
     const QImage& canvas = renderer->backBuffer;
@@ -131,10 +131,12 @@ TEST_P(ProjectionAtAngle, FrontEdgeStandsTwelvePixelsLowerPerDegree) {
     EXPECT_EQ(canvas.pixel(20, expected.frontY + 2), Purple);
 }
 
-TEST_F(TableRendererTest, AngleDragRangeMatchesTheFrontEdge) {
-    EXPECT_EQ(renderer->angleMinY, FrontEdgeY(9));
-    EXPECT_EQ(renderer->angleMaxY, FrontEdgeY(26));
-    EXPECT_EQ(renderer->anglePixelsPerDegree, 12.0);
+TEST_F(TableRendererTest, DraggingTheFrontEdgeFollowsItTwelvePixelsPerDegree) {
+    EXPECT_EQ(TableGeometry::AngleForFrontEdgeAt(FrontEdgeY(9)), 9.0);
+    EXPECT_EQ(TableGeometry::AngleForFrontEdgeAt(FrontEdgeY(26)), 26.0);
+    EXPECT_EQ(TableGeometry::AngleForFrontEdgeAt(FrontEdgeY(13) + 9), 13.75);
+    EXPECT_FALSE(TableGeometry::AngleForFrontEdgeAt(FrontEdgeY(9) - 1));
+    EXPECT_FALSE(TableGeometry::AngleForFrontEdgeAt(FrontEdgeY(26) + 1));
 }
 
 // --- The human's hand ------------------------------------------------------
@@ -175,7 +177,7 @@ TEST_P(HumanHandLayout, CardsStepThirtyThreePixelsCentredForEight) {
 TEST_F(TableRendererTest, HumanHandFollowsTheAngle) {
     GiveHand(HumanSeat, {3});
     for (int angle : {9, 26}) {
-        renderer->SetAngleFromDrag(angle);
+        view.viewAngle = angle;
         renderer->RedrawTable(false);
         EXPECT_EQ(renderer->handCardRects[0].top(), 474 + 6 * angle);
     }
@@ -297,7 +299,7 @@ TEST_F(TableRendererTest, RotateCardAndFaceStripTurnClockwise) {
 
 TEST_F(TableRendererTest, PileTopRisesWithCardsMoreAtLowAngles) {
     view.discardCount = 24;
-    renderer->SetAngleFromDrag(9);
+    view.viewAngle = 9;
     renderer->RedrawTable(true);
     // 644 - (26 - 9) x 24 / 5 = 563.
     const int top = 563;
@@ -309,10 +311,11 @@ TEST_F(TableRendererTest, PileTopRisesWithCardsMoreAtLowAngles) {
 
 TEST_F(TableRendererTest, PileRisesAgainWhenOnlyTheAngleChanges) {
     view.discardCount = 24;
-    renderer->SetAngleFromDrag(26);
+    view.viewAngle = 26;
     renderer->RedrawTable(true);
     EXPECT_EQ(renderer->pileTopY, 644 + 151);
-    renderer->SetAngleFromDrag(9);  // re-projects without a new layer
+    view.viewAngle = 9;
+    renderer->RedrawTable(false);  // re-projects without a new layer
     EXPECT_EQ(renderer->pileTopY, 563 + 151);
 }
 
@@ -336,7 +339,7 @@ INSTANTIATE_TEST_SUITE_P(TableRenderer, PileSide,
 TEST_P(PileSide, ShowsOneLinePerTenCards) {
     const PileCase& expected = GetParam();
     view.discardCount = expected.cards;
-    renderer->SetAngleFromDrag(26);
+    view.viewAngle = 26;
     renderer->RedrawTable(true);
     ASSERT_EQ(renderer->pileSideRect, expected.side);
     std::vector<int> lines;
@@ -362,7 +365,7 @@ TEST_F(TableRendererTest, EmptyPileHasNoSide) {
 TEST_F(TableRendererTest, TopHandIsItsFanSegmentScaledToTwoHundredFifteenHigh) {
     for (int cards : {1, 4, 10}) {
         view.handCount[1] = 0;
-        renderer->SetAngleFromDrag(26);
+        view.viewAngle = 26;
         renderer->RedrawTable(true);
         const QImage without = renderer->backBuffer.copy();
         view.handCount[1] = cards;
@@ -441,115 +444,6 @@ TEST_F(TableRendererTest, OpenModeShowsComputerCardsOnlyInTheFirstThreeGames) {
     view.openMode = 0;
     renderer->RedrawTable(true);
     EXPECT_EQ(faceDown, renderer->backBuffer);
-}
-
-// --- Angle commands ------------------------------------------------------------------
-
-struct AngleCommandCase {
-    const char* name;
-    int phase;
-    int start;
-    bool up;
-    int expected;
-    int writes;
-};
-
-class AngleCommand : public TableFixture, public ::testing::WithParamInterface<AngleCommandCase> {};
-
-INSTANTIATE_TEST_SUITE_P(TableRenderer, AngleCommand,
-                         ::testing::Values(AngleCommandCase{"UpAtTopWritesNothing", 1, 26, true, 26, 0},
-                                           AngleCommandCase{"DownAtBottomWritesNothing", 1, 9, false, 9, 0},
-                                           AngleCommandCase{"UpWithoutGameDoesNothing", 0, 21, true, 21, 0},
-                                           AngleCommandCase{"DownWithoutGameDoesNothing", 0, 21, false, 21,
-                                                            0},
-                                           AngleCommandCase{"UpRaisesAndStores", 1, 21, true, 22, 1},
-                                           AngleCommandCase{"DownLowersAndStores", 2, 10, false, 9, 1}),
-                         [](const auto& testCase) { return std::string(testCase.param.name); });
-
-TEST_P(AngleCommand, ChangesAndStoresOnlyWithinRange) {
-    const AngleCommandCase& command = GetParam();
-    store.WriteInt("Last", "Kakudo", command.start);
-    Build(false);
-    view.phase = command.phase;
-    const int writesBefore = store.WriteCount();
-    const bool changed = command.up ? renderer->AngleUp() : renderer->AngleDown();
-    EXPECT_EQ(changed, command.expected != command.start);
-    EXPECT_EQ(renderer->viewAngle, command.expected);
-    EXPECT_EQ(store.WriteCount() - writesBefore, command.writes);
-    EXPECT_EQ(store.ReadInt("Last", "Kakudo", -1), command.expected);
-}
-
-struct StoredAngleCase {
-    const char* name;
-    int stored;
-    int read;
-};
-
-class StoredAngle : public TableFixture, public ::testing::WithParamInterface<StoredAngleCase> {};
-
-INSTANTIATE_TEST_SUITE_P(TableRenderer, StoredAngle,
-                         ::testing::Values(StoredAngleCase{"NinetyReadAsTwentySix", 90, 26},
-                                           StoredAngleCase{"ThreeReadAsNine", 3, 9},
-                                           StoredAngleCase{"NegativeReadAsNine", -40, 9},
-                                           StoredAngleCase{"SeventeenKept", 17, 17}),
-                         [](const auto& testCase) { return std::string(testCase.param.name); });
-
-TEST_P(StoredAngle, IsClampedIntoTheDrawableRange) {
-    store.WriteInt("Last", "Kakudo", GetParam().stored);
-    Build(false);
-    EXPECT_EQ(renderer->viewAngle, GetParam().read);
-}
-
-TEST_F(TableRendererTest, MissingStoredAngleMeansTwentyOneDegrees) {
-    EXPECT_EQ(renderer->viewAngle, 21);
-}
-
-TEST_F(TableRendererTest, DraggedAngleIsKeptInRangeAndStoredAtTheEnd) {
-    EXPECT_TRUE(renderer->SetAngleFromDrag(13.75));
-    EXPECT_EQ(renderer->viewAngle, 13.75);
-    EXPECT_FALSE(renderer->SetAngleFromDrag(std::numeric_limits<double>::quiet_NaN()));
-    renderer->SetAngleFromDrag(400);
-    EXPECT_EQ(renderer->viewAngle, 26);
-    renderer->SetAngleFromDrag(13.75);
-    const int writes = store.WriteCount();
-    renderer->StoreAngle();
-    EXPECT_EQ(store.ReadInt("Last", "Kakudo", -1), 13);
-    renderer->StoreAngle();
-    EXPECT_EQ(store.WriteCount(), writes + 1);
-}
-
-// --- Hands for the peek window ------------------------------------------------------------
-
-TEST_F(TableRendererTest, PublishedHandsAreWrittenOnlyWhenTheyChange) {
-    Build(true);
-    GiveHand(0, {3, 14, 25});
-    GiveHand(1, {});
-    GiveHand(2, {0, 43});
-    int writes = store.WriteCount();
-    renderer->RedrawTable(true);
-    EXPECT_EQ(store.WriteCount() - writes, 3);
-    EXPECT_EQ(store.ReadString("Cun", "0", "?"), "3,14,25,");
-    EXPECT_EQ(store.ReadString("Cun", "1", "?"), "");
-    EXPECT_EQ(store.ReadString("Cun", "2", "?"), "0,43,");
-
-    writes = store.WriteCount();
-    renderer->RedrawTable(false);
-    renderer->RedrawTable(true);
-    EXPECT_EQ(store.WriteCount(), writes);
-
-    GiveHand(0, {3, 25});
-    renderer->RedrawTable(false);
-    EXPECT_EQ(store.WriteCount() - writes, 1);
-    EXPECT_EQ(store.ReadString("Cun", "0", "?"), "3,25,");
-    EXPECT_FALSE(store.Contains("Cun", "3"));
-}
-
-TEST_F(TableRendererTest, HandsAreNotPublishedWithoutTheFeature) {
-    GiveHand(0, {3, 14, 25});
-    const int writes = store.WriteCount();
-    renderer->RedrawTable(true);
-    EXPECT_EQ(store.WriteCount(), writes);
-    EXPECT_FALSE(store.Contains("Cun", "0"));
 }
 
 // --- Window -----------------------------------------------------------------------------
@@ -638,7 +532,7 @@ struct MarkerCase {
     const char* name;
     int marked;
     int cards;
-    int shownAt;  // marked card after wrapping
+    int shownAt;  // where the mark is drawn, wrapped into the hand
 };
 
 class SelectionMarker : public TableFixture, public ::testing::WithParamInterface<MarkerCase> {};
@@ -656,7 +550,7 @@ TEST_P(SelectionMarker, StandsAboveTheMarkedCardWrappingAround) {
     view.markedCard = expected.marked;
     renderer->RedrawTable(true);
     const QImage window = PaintedWindow();
-    EXPECT_EQ(view.markedCard, expected.shownAt);
+    EXPECT_EQ(view.markedCard, expected.marked) << "drawing changes no state";
     for (int i = 0; i < expected.cards; ++i) {
         const QRect& card = renderer->handCardRects[i];
         const QRect above(card.left() + 6, card.top() - 20, 20, 18);
@@ -743,7 +637,7 @@ TEST_F(TableRendererTest, DrawsOddStatesWithoutFault) {
     view.score[0] = {999999, -999999, 0, 5};
     view.scoreShown = 1;
     for (double angle : {0.0, 9.0, 26.5, -90.0, 1e9}) {
-        renderer->SetAngleFromDrag(angle);
+        view.viewAngle = angle;
         renderer->RedrawTable(true);
         PaintedWindow(QSize(640, 480));
         PaintedWindow(QSize(1600, 1200));
@@ -756,10 +650,8 @@ TEST_F(TableRendererTest, DrawsOddStatesWithoutFault) {
     renderer->PaintDiscardSpread(painter);
     renderer->PaintDraggedCard(painter, QPoint(-5000, 9000), 0);
     painter.end();
-    // The hand is read as its first ten cards and the angle stays drawable.
+    // The hand is read as its first ten cards.
     EXPECT_FALSE(renderer->handCardRects[9].isEmpty());
-    EXPECT_GE(renderer->viewAngle, 9);
-    EXPECT_LE(renderer->viewAngle, 26);
 }
 
 }  // namespace

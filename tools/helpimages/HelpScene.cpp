@@ -86,7 +86,7 @@ QImage HelpTableScene(const QImage& sheet) {
     CFudaDashi view(host, store);
     CardBacks backs(sheet, store, host);
     if (!backs.BuildBackFan()) return {};
-    TableRenderer renderer(view, sheet, backs, store, false);
+    TableRenderer renderer(view, sheet, backs);
     if (!renderer.CreateSurfaces()) return {};
     renderer.BuildFaceStrip();
 
@@ -136,7 +136,7 @@ QImage HelpTableScene(const QImage& sheet) {
     const QRect trick = renderer.trickAreaScreenRect;
     const QRect pile = renderer.discardScreenRect;
     const QRect hand = renderer.handRect;
-    const int edgeTop = 12 * static_cast<int>(renderer.viewAngle) + 373;
+    const int edgeTop = FrontEdgeY(view.viewAngle);
     QRect plate = renderer.namePlateRects[1];
     const QRect turn = renderer.turnMarkerRect;
     const std::vector<Mark> marks = {

@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the card backs could not be made\n");
         return 1;
     }
-    TableRenderer renderer(view, sheet, backs, store, true);
+    TableRenderer renderer(view, sheet, backs);
     if (!renderer.CreateSurfaces()) {
         std::fprintf(stderr, "the table surfaces could not be made\n");
         return 1;
@@ -156,12 +156,12 @@ int main(int argc, char** argv) {
     // repaints or asks.
     host.onRepaint = [&]() {
         if (view.discardCount == DiscardCapacity && !scenes.Taken("pile-9")) {
-            const double angle = renderer.viewAngle;
-            renderer.SetAngleFromDrag(MinimumAngle);
+            const double angle = view.viewAngle;
+            view.viewAngle = MinimumAngle;
             scenes.Shoot("pile-9");
-            renderer.SetAngleFromDrag(MaximumAngle);
+            view.viewAngle = MaximumAngle;
             scenes.Shoot("pile-26");
-            renderer.SetAngleFromDrag(angle);
+            view.viewAngle = angle;
         }
     };
     constexpr int MatchLimit = 6;

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+// Every value the program keeps in the settings store, each under one name
+// with its one default. Code reads and writes settings through these, never
+// through a section and key spelled out again:
+//
+//     speed = settings.Read(setting::Speed);
+//     settings.Write(setting::Angle, whole);
+//
+// The sections and keys are the stored names, which other copies of the
+// program (the peek process) and earlier versions rely on; they never change.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tesseran {
+
+// An integer value under a section and key, with the value read when the
+// store holds none.
+struct IntSetting {
+    std::string_view section;
+    std::string_view key;
+    int defaultValue;
+};
+
+// A text value under a section and key.
+struct TextSetting {
+    std::string_view section;
+    std::string_view key;
+    std::string_view defaultValue;
+};
+
+namespace setting {
+
+// --- "Settei": the player's settings --------------------------------------
+inline constexpr IntSetting Speed{"Settei", "Speed", 9};  // 1, 5, 9, 13 or 17
+inline constexpr IntSetting OpenMode{"Settei", "OpenMode", 0};
+inline constexpr IntSetting Sound{"Settei", "Koukaon", 1};
+inline constexpr IntSetting RuleRemarks{"Settei", "RuleRem", 1};
+inline constexpr IntSetting DisplayRemarks{"Settei", "DspRem", 1};
+inline constexpr IntSetting RemainingCards{"Settei", "NokoriDsp", 1};
+inline constexpr IntSetting StatusDisplay{"Settei", "DspInfo", 1};
+inline constexpr IntSetting AutoStart{"Settei", "AutoStart", 0};
+inline constexpr IntSetting EntryNo{"Settei", "EntryNo", 0};
+// The main window's width: 640, 800, 1024, 1200, 1400 or 1600. The default
+// is none of them: it means "not chosen yet", and the window then chooses
+// from the desktop (the menu shows 640 X 480 for it).
+inline constexpr IntSetting ScreenWidth{"Settei", "Gamen", 1000};
+
+// --- "Last": what the program remembers of the last session -------------
+inline constexpr IntSetting Angle{"Last", "Kakudo", 21};      // the table's whole degrees
+inline constexpr IntSetting CardBack{"Last", "BackSet", 0};   // 0..3 the preset backs, 4 the player's picture
+inline constexpr IntSetting CardFrame{"Last", "CardWaku", 1}; // a frame line around the backs
+inline constexpr IntSetting ConquestZoomed{"Last", "Zoomed", 0};
+inline constexpr IntSetting ConquestLeft{"Last", "PX", 0};
+inline constexpr IntSetting ConquestTop{"Last", "PY", 0};
+inline constexpr IntSetting ConquestWidth{"Last", "SX", 640};
+inline constexpr IntSetting ConquestHeight{"Last", "SY", 480};
+
+// --- "Cun": the channel between the game and its peek process ------------
+// The seat whose hand the peek window shows (0..2); 4 closes the window.
+inline constexpr IntSetting PeekSeat{"Cun", "Now", 0};
+inline constexpr int PeekClosed = 4;
+inline constexpr TextSetting PeekName{"Cun", "Name", ""};
+// 1 while a peek process runs.
+inline constexpr IntSetting PeekRunning{"Cun", "CunningView", 0};
+// The computer seats' hands as "3,14,25,", one key per seat ("0", "1", "2").
+inline constexpr std::string_view PeekSection = "Cun";
+inline constexpr std::array<TextSetting, 3> PeekHands = {TextSetting{"Cun", "0", ""}, TextSetting{"Cun", "1", ""},
+                                                         TextSetting{"Cun", "2", ""}};
+
+// --- The campaign ----------------------------------------------------------
+// 1 once the campaign has been set up; 0 asks for a fresh one at the next start.
+inline constexpr IntSetting CampaignInitialised{"Kunitori", "INIT", 0};
+// A province's owner: "Owner"/"Kuni<province>"; an entry's koku: "Entry"/"Entry<entry>".
+inline constexpr std::string_view OwnerSection = "Owner";
+inline constexpr std::string_view BalanceSection = "Entry";
+inline std::string OwnerKey(int province) { return "Kuni" + std::to_string(province); }
+inline std::string BalanceKey(int entry) { return "Entry" + std::to_string(entry); }
+inline constexpr int BalanceDefault = 0;
+
+}  // namespace setting
+
+}  // namespace tesseran

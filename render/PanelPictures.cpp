@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#include "render/PanelPictures.h"
+
+#include "base/ResourceIds.h"
+#include "base/Roster.h"
+#include "base/StringTable.h"
+#include "resources/ResourceStore.h"
+
+#include <algorithm>
+
+namespace tesseran {
+
+namespace {
+
+constexpr int GameNumberWidth = 21;
+constexpr int BattleNumberWidth = 23;
+constexpr int CounterHeight = 26;
+constexpr int GameNumberGap = 32;    // x of the number's gap in the game caption
+constexpr int BattleNumberGap = 22;  // the same in the battle caption
+
+// The remaining-cards panel's two digit bands, which hold the numbers of the
+// moment; in the stored picture they are background.
+constexpr std::array<int, 2> RemainingBandY = {40, 106};
+constexpr int RemainingBandLeft = 2;
+constexpr int RemainingBandWidth = 169;
+constexpr int RemainingBandHeight = 27;
+
+}  // namespace
+
+bool PanelPictures::Load() {
+    for (int suit = 0; suit < 4; ++suit) {
+        suitIcons[static_cast<size_t>(suit)] = LoadBitmap(bitmap::SuitIcons[static_cast<size_t>(suit)]);
+        transparentSuitIcons[static_cast<size_t>(suit)] =
+            LoadTransparentBitmap(bitmap::SuitIcons[static_cast<size_t>(suit)]);
+    }
+    gameCaption = LoadBitmap(bitmap::GameCaption);
+    gameNumbers = LoadBitmap(bitmap::GameNumbers);
+    battleCaption = LoadBitmap(bitmap::BattleCaption);
+    battleNumbers = LoadBitmap(bitmap::BattleNumbers);
+    toolbar = LoadBitmap(bitmap::Toolbar);
+    banners = LoadBitmap(bitmap::StatusBanners);
+    remainingPanel = LoadTransparentBitmap(bitmap::RemainingPanel);
+    digits = LoadTransparentBitmap(bitmap::Digits);
+    selectionMarker = LoadTransparentBitmap(bitmap::SelectionMarker);
+    turnMarker = LoadTransparentBitmap(bitmap::TurnMarker);
+    namePlates = LoadTransparentBitmap(bitmap::NamePlates);
+    rightSigns = LoadTransparentBitmap(bitmap::RightSigns);
+    partnerMarker = LoadTransparentBitmap(bitmap::PartnerMarker);
+    leadMarker = LoadTransparentBitmap(bitmap::LeadMarker);
+    trumpBalloon = LoadTransparentBitmap(bitmap::TrumpBalloon);
+    requestBalloon = LoadTransparentBitmap(bitmap::RequestBalloon);
+    for (int entry = 0; entry < EntryCount; ++entry) rosterNames[static_cast<size_t>(entry)] = RosterName(entry);
+
+    const QImage* all[] = {&gameCaption,     &gameNumbers, &battleCaption,  &battleNumbers,
+                           &toolbar,         &banners,     &remainingPanel, &digits,
+                           &selectionMarker, &turnMarker,  &namePlates,     &rightSigns,
+                           &partnerMarker,   &leadMarker,  &trumpBalloon,   &requestBalloon};
+    for (const QImage* image : all) {
+        if (image->isNull()) return false;
+    }
+    for (int suit = 0; suit < 4; ++suit) {
+        if (suitIcons[static_cast<size_t>(suit)].isNull() ||
+            transparentSuitIcons[static_cast<size_t>(suit)].isNull()) {
+            return false;
+        }
+    }
+
+    remainingPanel = remainingPanel.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter panel(&remainingPanel);
+    panel.setCompositionMode(QPainter::CompositionMode_Source);
+    for (int rowY : RemainingBandY) {
+        panel.fillRect(QRect(RemainingBandLeft, rowY, RemainingBandWidth, RemainingBandHeight), Qt::transparent);
+    }
+    return true;
+}
+
+void PanelPictures::DrawDigit(QPainter& painter, int x, int y, int digit) const {
+    painter.drawImage(QPoint(x, y), digits, QRect(DigitWidth * digit, 0, DigitWidth, DigitHeight));
+}
+
+void PanelPictures::DrawGameCaption(QPainter& painter, QPoint at, int game) const {
+    painter.drawImage(at, gameCaption);
+    painter.drawImage(at + QPoint(GameNumberGap, 0), gameNumbers,
+                      QRect(GameNumberWidth * (game - 1), 0, GameNumberWidth, CounterHeight));
+}
+
+void PanelPictures::DrawBattleCaption(QPainter& painter, QPoint at, int battle) const {
+    painter.drawImage(at, battleCaption);
+    painter.drawImage(at + QPoint(BattleNumberGap, 0), battleNumbers,
+                      QRect(BattleNumberWidth * (battle - 1), 0, BattleNumberWidth, CounterHeight));
+}
+
+int PanelPictures::RosterRow(const std::string& name) const {
+    const auto found = std::find(rosterNames.begin(), rosterNames.end(), name);
+    return found == rosterNames.end() ? 0 : static_cast<int>(found - rosterNames.begin());
+}
+
+}  // namespace tesseran
