@@ -37,7 +37,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
                    Qt::WindowCloseButtonHint);
     table_ = new TableView(settings, taskbarFeature, this);
     setCentralWidget(table_);
-    table_->onScreenSize = [this](int width) { ApplyScreenWidth(width, true); };
+    table_->onScreenSize = [this](int width) { ApplyScreenWidth(width, Placement::Centred); };
     table_->onHelp = [this](int command) {
         HelpPage page = command == command::HelpOperation ? HelpPage::Operation
                         : command == command::HelpRules   ? HelpPage::Rules
@@ -62,15 +62,15 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
         width = ScreenWidthForDesktop(desktopHeight);
         settings.Write(setting::ScreenWidth, width);
     }
-    ApplyScreenWidth(width, false);
+    ApplyScreenWidth(width, Placement::Kept);
 }
 
-void CMainFrame::ApplyScreenWidth(int width, bool centre) {
+void CMainFrame::ApplyScreenWidth(int width, Placement placement) {
     const QSize size(width, width / 4 * 3);
     setFixedSize(size);
     resize(size);
     table_->UpdateScale();
-    if (centre) {
+    if (placement == Placement::Centred) {
         if (QScreen* screen = this->screen()) {
             QRect area = screen->availableGeometry();
             move(area.center() - QPoint(size.width() / 2, size.height() / 2));

@@ -23,8 +23,10 @@ public:
     CMainFrame(SettingsStore& settings, bool taskbarFeature);
 
     TableView* table() const { return table_; }
-    // Sets the window to a width (and its 4:3 height) and centres it.
-    void ApplyScreenWidth(int width, bool centre);
+    // Sets the window to a width (and its 4:3 height), centred on the screen
+    // when it is resized by a command.
+    enum class Placement { Kept, Centred };
+    void ApplyScreenWidth(int width, Placement placement);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/CTorvelApp.h"
+#include "base/ResourceIds.h"
+#include "resources/QtText.h"
 
 #include "app/CMainFrame.h"
 #include "app/MessageBoxes.h"
@@ -63,7 +65,7 @@ bool CTorvelApp::InitInstance() {
 
     if (!QFileInfo::exists(CardSheetDataFile())) {
         QMessageBox::information(nullptr, "Tesseran",
-                                 QString("TesseranSys.dll\n") + QString::fromStdString(LoadString(30051)));
+                                 QString("TesseranSys.dll\n") + LoadText(text::DataFileMissing));
         return false;
     }
     peekMode_ = HasPeekFlag(arguments());

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/QtSettingsStore.h"
 
+#include "resources/QtText.h"
+
 namespace tesseran {
 
 namespace {
 
 QString KeyOf(std::string_view section, std::string_view key) {
-    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + '/' +
-           QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    return ToQString(section) + '/' + ToQString(key);
 }
 
 }  // namespace
@@ -36,11 +37,11 @@ std::string QtSettingsStore::ReadString(std::string_view section, std::string_vi
                                         std::string_view defaultValue) {
     QVariant value = settings_->value(KeyOf(section, key));
     if (!value.isValid()) return std::string(defaultValue);
-    return value.toString().toStdString();
+    return ToUtf8(value.toString());
 }
 
 void QtSettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    settings_->setValue(KeyOf(section, key), QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    settings_->setValue(KeyOf(section, key), ToQString(value));
 }
 
 void QtSettingsStore::Sync() { settings_->sync(); }

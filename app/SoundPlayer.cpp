@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/SoundPlayer.h"
 
+#include "base/ResourceIds.h"
+
 #include "resources/ResourceStore.h"
 
 #include <QEventLoop>
@@ -17,15 +19,13 @@ namespace {
 // hold the game up.
 constexpr int LongestSoundMilliseconds = 3000;
 
-// Every wave the game plays, loaded ahead so that the first play is on time.
-constexpr int WaveIds[] = {143, 144, 145, 146, 148, 149, 150, 151, 171, 172, 173, 174, 184};
-
 }  // namespace
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
     silent_ = QMediaDevices::audioOutputs().isEmpty();
     if (silent_) return;
-    for (int waveId : WaveIds) Effect(waveId);
+    // Every wave is loaded ahead, so that the first play is on time.
+    for (int waveId : wave::All) Effect(waveId);
 }
 
 SoundPlayer::~SoundPlayer() = default;

@@ -23,7 +23,7 @@ void TableCommands::SetScreenWidth(int width) {
     table_.settings().Write(setting::ScreenWidth, width);
     if (table_.onScreenSize) table_.onScreenSize(width);
     table_.UpdateScale();
-    if (table_.ready()) table_.Repaint(false);
+    if (table_.ready()) table_.Repaint(TableLayer::Kept);
 }
 
 void TableCommands::ChangeAngle(int command) {
@@ -111,7 +111,7 @@ std::unique_ptr<QMenu> TableCommands::BuildPeekMenu() {
         {"左隣りの手札のカンニング", 2}, {"向いの手札のカンニング", 1}, {"右隣りの手札のカンニング", 0}};
     for (int i = 0; i < 3; ++i) {
         QAction* action = menu->addAction(QIcon(QPixmap::fromImage(images.copy(16 * i, 0, 16, 16))),
-                                          QString::fromUtf8(items[i].first));
+                                          ToQString(items[i].first));
         const int seat = items[i].second;
         connect(action, &QAction::triggered, this, [this, seat] { table_.Peek(seat); });
     }
@@ -122,7 +122,7 @@ void TableCommands::Execute(int command) {
     auto& g = table_.game();
     switch (command) {
         case command::Start:
-            if (table_.ready() && g.phase == 0 && g.StartGame()) table_.Repaint(true);
+            if (table_.ready() && g.phase == 0 && g.StartGame()) table_.Repaint(TableLayer::Changed);
             break;
         case command::Exit:
             table_.window()->close();
@@ -175,7 +175,7 @@ void TableCommands::Execute(int command) {
                 // The pile's top card shows the back, so the layer is redrawn.
                 if (CBackSet::Run(table_.cardSheet(), *table_.cardBacks(), table_.settings(), table_,
                                   [this](int waveId) { table_.PlaySoundEffect(waveId); }, &table_)) {
-                    table_.Repaint(true);
+                    table_.Repaint(TableLayer::Changed);
                 }
             }
             break;

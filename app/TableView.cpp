@@ -73,7 +73,7 @@ bool TableView::Initialise() {
     backs_ = std::make_unique<CardBacks>(sheet_, settings_, *this);
     renderer_ = std::make_unique<TableRenderer>(game_, sheet_, *backs_);
     hover_ = std::make_unique<HoverExplanations>(game_, *renderer_);
-    if (sheet_.isNull() || !renderer_->CreateSurfaces()) return false;
+    if (sheet_.isNull() || !renderer_->CreateSurfaces(*this)) return false;
     renderer_->BuildFaceStrip();
     UpdateScale();
     game_.StartUp();
@@ -103,7 +103,7 @@ void TableView::PlaySoundEffect(int waveId) {
 }
 
 void TableView::RedrawAfterAngleChange() {
-    if (renderer_) renderer_->RedrawTable(false);
+    if (renderer_) renderer_->RedrawTable(TableLayer::Kept);
     repaint();
 }
 
@@ -136,9 +136,9 @@ void TableView::Pause(int milliseconds) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void TableView::Repaint(bool layerChanged) {
+void TableView::Repaint(TableLayer layer) {
     overlays_.clear();
-    if (renderer_) renderer_->RedrawTable(layerChanged);
+    if (renderer_) renderer_->RedrawTable(layer);
     if (taskbarFeature_) peek_.PublishHands(game_);
     repaint();
 }
@@ -212,7 +212,7 @@ void TableView::paintEvent(QPaintEvent*) {
     }
     if (game_.showingDiscards == 1) renderer_->PaintDiscardSpread(painter);
     if (game_.dragging == 1 && game_.lastPlayed != NoCard) {
-        QPointF clamped(std::clamp(dragPoint_.x(), 0.0, 1200.0), std::clamp(dragPoint_.y(), 0.0, 900.0));
+        QPointF clamped(std::clamp(dragPoint_.x(), 0.0, double(CanvasWidth)), std::clamp(dragPoint_.y(), 0.0, double(CanvasHeight)));
         renderer_->PaintDraggedCard(painter, (clamped - grabOffset_).toPoint(), game_.lastPlayed);
     }
 }
@@ -309,7 +309,7 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
     }
     if (game_.dragging == 1) {
         dragPoint_ = canvas;
-        bool inside = canvas.x() >= 1 && canvas.x() <= 1199 && canvas.y() >= 1 && canvas.y() <= 899;
+        const bool inside = canvas.x() >= 1 && canvas.x() <= CanvasWidth - 1 && canvas.y() >= 1 && canvas.y() <= CanvasHeight - 1;
         UpdateCursor(inside ? QCursor(Qt::PointingHandCursor) : forbiddenCursor_);
         update();
         return;

@@ -75,7 +75,7 @@ public:
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view text) override;
     void Pause(int milliseconds) override;
-    void Repaint(bool layerChanged) override;
+    void Repaint(TableLayer layer) override;
     void PlaySound(int waveId, SoundMode mode) override;
     void DrawMarker(int seat, Marker marker) override;
     void DrawBalloon(int seat, Balloon balloon, int suit) override;

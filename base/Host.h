@@ -20,6 +20,11 @@ enum class Marker { Lead, Partner };
 
 enum class Balloon { Trump, RequestedSuit };
 
+// Whether anything lying on the table changed since the last repaint (cards
+// played, taken or shown), so the table layer must be drawn anew, or only
+// what stands above it (markers, panels, the hand) did.
+enum class TableLayer { Kept, Changed };
+
 // The suit dialog asks either for the suit a joker lead requests or for the trump.
 enum class SuitDialogMode { RequestedSuit, Trump };
 
@@ -80,8 +85,8 @@ public:
 // repaints, sounds, the game dialogs and the turn timer.
 class Host : public Messages, public Clock {
 public:
-    // Recomposes the table; layerChanged when anything lying on the table changed.
-    virtual void Repaint(bool layerChanged) = 0;
+    // Recomposes the table.
+    virtual void Repaint(TableLayer layer) = 0;
     virtual void PlaySound(int waveId, SoundMode mode) = 0;
     // Draws a marker straight onto the window at a seat; the next repaint removes it.
     virtual void DrawMarker(int seat, Marker marker) = 0;

@@ -45,7 +45,7 @@ inline constexpr int RemainingPanel = 130;  // the remaining-cards panel
 inline constexpr int GameCaption = 134;     // 第 ゲーム
 inline constexpr int SelectionMarker = 136; // the keyboard mark above a card
 inline constexpr int StatusBanners = 137;   // 合計 and the status banner's rows
-inline constexpr int SuitIconClubs = 146;   // the trump icon, one picture per suit
+// The trump icon and the suit dialog's pictures: clubs, diamonds, hearts, spades.
 inline constexpr std::array<int, 4> SuitIcons = {146, 147, 148, 149};
 inline constexpr int TurnMarker = 152;
 inline constexpr int NamePlates = 154;

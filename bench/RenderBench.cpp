@@ -31,8 +31,8 @@ void BuildBackFan(benchmark::State& state) {
     const QImage sheet = SyntheticSheet();
     SilentHost host;
     MemorySettingsStore settings;
-    settings.WriteInt("Last", "BackSet", 1);
-    settings.WriteInt("Last", "CardWaku", static_cast<int>(state.range(0)));
+    settings.Write(setting::CardBack, 1);
+    settings.Write(setting::CardFrame, static_cast<int>(state.range(0)));
     CardBacks backs(sheet, settings, host);
     for (auto _ : state) {
         if (!backs.BuildBackFan()) state.SkipWithError("the fan strip could not be built");

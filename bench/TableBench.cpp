@@ -46,7 +46,7 @@ struct Table {
         backs = std::make_unique<CardBacks>(sheet, store, host);
         backs->BuildBackFan();
         renderer = std::make_unique<TableRenderer>(view, sheet, *backs);
-        renderer->CreateSurfaces();
+        renderer->CreateSurfaces(host);
         renderer->BuildFaceStrip();
 
         view.phase = 1;
@@ -69,7 +69,7 @@ struct Table {
         view.requestedSuit = Clubs;
         view.faceOwner = {0, 1, 2, 3, 0, 1, 2, 3, -1, -1, -1, -1, -1, -1, -1, -1};
         view.discardCount = 14;
-        renderer->RedrawTable(true);
+        renderer->RedrawTable(TableLayer::Changed);
     }
 
     QuietHost host;
@@ -87,12 +87,12 @@ Table& SharedTable() {
 
 void RedrawWithLayer(benchmark::State& state) {
     Table& table = SharedTable();
-    for (auto _ : state) table.renderer->RedrawTable(true);
+    for (auto _ : state) table.renderer->RedrawTable(TableLayer::Changed);
 }
 
 void RedrawProjectionOnly(benchmark::State& state) {
     Table& table = SharedTable();
-    for (auto _ : state) table.renderer->RedrawTable(false);
+    for (auto _ : state) table.renderer->RedrawTable(TableLayer::Kept);
 }
 
 void PaintWindowAt1600(benchmark::State& state) {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "conquest/CKunitori.h"
+#include "base/ResourceIds.h"
+#include "resources/QtText.h"
 
 #include "campaign/Campaign.h"
 #include "campaign/RegularsTurn.h"
@@ -40,7 +42,7 @@ constexpr int ScrollWidth = LargeMapWidth + CKunitori::BarBand;
 constexpr int ScrollHeight = LargeMapHeight + CKunitori::BarBand;
 constexpr int RandomFills = 500;
 
-QString NameOf(int province) { return QString::fromStdString(ProvinceName(province)); }
+QString NameOf(int province) { return ToQString(ProvinceName(province)); }
 
 QString DefaultSaveFileChooser(QWidget* parent, const QString& title, const QString& initialName,
                                const QString& filter) {
@@ -120,10 +122,10 @@ void CKunitori::Run(SettingsStore& settings, Messages& messages, Clock& clock, i
 
 bool CKunitori::Open() {
     scroll_ = QPoint(0, 0);
-    int left = settings_.ReadInt("Last", "PX", 0);
-    int top = settings_.ReadInt("Last", "PY", 0);
-    const int width = settings_.ReadInt("Last", "SX", 640);
-    const int height = settings_.ReadInt("Last", "SY", 480);
+    int left = settings_.Read(setting::ConquestLeft);
+    int top = settings_.Read(setting::ConquestTop);
+    const int width = settings_.Read(setting::ConquestWidth);
+    const int height = settings_.Read(setting::ConquestHeight);
     QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QRect desktop = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
     left = std::max(0, std::min(left, desktop.width() - width));
@@ -141,7 +143,7 @@ bool CKunitori::Open() {
     UpdateScrollRanges();
 
     if (!maps_.Load()) {
-        messages_.ShowMessage(LoadString(30001), MessageIcon::Stop);
+        messages_.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
 
@@ -159,7 +161,7 @@ bool CKunitori::Open() {
     setWindowTitle(modeTitle_);
     ShowOpeningStatus();
 
-    if (settings_.ReadInt("Last", "Zoomed", 0) == 1) {
+    if (settings_.Read(setting::ConquestZoomed) == 1) {
         setWindowState(windowState() | Qt::WindowMaximized);
     } else if (parentWidget() != nullptr) {
         const QPoint centre = parentWidget()->window()->frameGeometry().center();
@@ -200,19 +202,19 @@ int CKunitori::ProvinceAtMapPoint(QPoint mapPoint) {
 void CKunitori::Click(QPoint clientPoint) {
     if (!conquering_ || !opened_) return;
     if (overviewShown_) {
-        messages_.ShowMessage(LoadString(30032), MessageIcon::Information);
+        messages_.ShowMessage(LoadString(text::TakeOnLargeMapOnly), MessageIcon::Information);
         return;
     }
     const int province = ProvinceAtMapPoint(MapPointAt(clientPoint));
     if (province < 0) return;
     if (OwnerOf(settings_, province) == humanEntry_ || !HumanMayTake(settings_, humanEntry_, province)) return;
     if (BalanceOf(settings_, humanEntry_) < ProvincePrice(province)) {
-        messages_.ShowMessage(LoadString(30033), MessageIcon::Information);
+        messages_.ShowMessage(LoadString(text::NotEnoughKoku), MessageIcon::Information);
         return;
     }
     maps_.FillProvince(province, KunitoriMaps::ColourOf(humanEntry_));
     RepaintAtOnce();
-    if (playSound_) playSound_(TakeSound);
+    if (playSound_) playSound_(wave::Card);
     Take(settings_, humanEntry_, province);
 
     const int target = NextTarget(settings_, humanEntry_);
@@ -233,7 +235,7 @@ void CKunitori::RunRegularsTurn() {
         if (event.kind == RegularsTurnEvent::Kind::Finished) return;
         const QString name = IsEntry(event.regular) ? displayNames_[event.regular] : QString();
         if (event.kind == RegularsTurnEvent::Kind::Unified) {
-            messages_.ShowMessage((name + QStringLiteral("が\n")).toStdString() + LoadString(30014),
+            messages_.ShowMessage(ToUtf8(name + QStringLiteral("が\n")) + LoadString(text::Unified),
                                   MessageIcon::Information);
             OnUnification(settings_);
             AfterUnification();
@@ -252,7 +254,7 @@ void CKunitori::RunRegularsTurn() {
 
 void CKunitori::RunHumanUnification() {
     setWindowState(windowState() | Qt::WindowMaximized);
-    if (playSound_) playSound_(UnificationSound);
+    if (playSound_) playSound_(wave::Unification);
 
     // Fireworks: random provinces in random colours.
     paintBackground_ = false;
@@ -296,7 +298,7 @@ void CKunitori::RunHumanUnification() {
     RepaintAtOnce();
     clock_.Pause(1000);
 
-    if (messages_.AskYesNo(LoadString(30034)) || !messages_.AskYesNo(LoadString(30052))) SaveImage();
+    if (messages_.AskYesNo(LoadString(text::SaveMapPicture)) || !messages_.AskYesNo(LoadString(text::MapPictureLost))) SaveImage();
 
     OnUnification(settings_);
     maps_.ReloadLargeMap();
@@ -316,14 +318,14 @@ void CKunitori::SaveImage() {
     QString path = chooseSaveFile(this, SaveFileTitle, SaveFileInitialName, SaveFileFilter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".gif");
-    if (QFileInfo::exists(path) && !messages_.AskYesNo(LoadString(30057))) return;
+    if (QFileInfo::exists(path) && !messages_.AskYesNo(LoadString(text::OverwriteFile))) return;
     bool saved = false;
     {
         WaitCursor wait;
         saved = SaveBitmapAs(maps_.largeMap(), path, LargeMapWidth, LargeMapHeight, QFileInfo(path).suffix().toLower(),
                              messages_);
     }
-    if (saved && messages_.AskYesNo(LoadString(30069))) OpenFolderOf(path, messages_);
+    if (saved && messages_.AskYesNo(LoadString(text::SavedShowFolder))) OpenFolderOf(path, messages_);
 }
 
 void CKunitori::ShowOpeningStatus() {
@@ -452,7 +454,7 @@ void CKunitori::done(int result) {
 
 void CKunitori::SavePlacement() {
     const bool zoomed = isMaximized();
-    settings_.WriteInt("Last", "Zoomed", zoomed ? 1 : 0);
+    settings_.Write(setting::ConquestZoomed, zoomed ? 1 : 0);
     // The outer rectangle; when maximised, the one the window returns to.
     const QRect inner = geometry();
     const QRect outer = frameGeometry();
@@ -461,10 +463,10 @@ void CKunitori::SavePlacement() {
         placement = normalGeometry().adjusted(outer.left() - inner.left(), outer.top() - inner.top(),
                                               outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
-    settings_.WriteInt("Last", "PX", std::max(0, placement.left()));
-    settings_.WriteInt("Last", "PY", std::max(0, placement.top()));
-    settings_.WriteInt("Last", "SX", placement.width());
-    settings_.WriteInt("Last", "SY", placement.height());
+    settings_.Write(setting::ConquestLeft, std::max(0, placement.left()));
+    settings_.Write(setting::ConquestTop, std::max(0, placement.top()));
+    settings_.Write(setting::ConquestWidth, placement.width());
+    settings_.Write(setting::ConquestHeight, placement.height());
     settings_.Sync();
 }
 

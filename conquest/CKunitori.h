@@ -37,8 +37,6 @@ public:
     // for the scroll bars on the right and at the bottom.
     static constexpr int PictureMargin = 2;
     static constexpr int BarBand = 21;
-    static constexpr int TakeSound = 149;
-    static constexpr int UnificationSound = 184;
     static constexpr QRgb BackgroundGrey = 0xffc6c6c6u;
 
     // Asks for the file to save the map in: parent, title, initial name,

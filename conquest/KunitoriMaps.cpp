@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "conquest/KunitoriMaps.h"
+#include "base/ResourceIds.h"
 
 #include "campaign/Campaign.h"
 #include "campaign/ProvinceMap.h"
@@ -40,8 +41,8 @@ void DrawKeyed(QImage& target, const QImage& picture, QPoint corner, QRgb transp
 KunitoriMaps::KunitoriMaps(BitmapLoader loader) : loader_(std::move(loader)) {}
 
 bool KunitoriMaps::Load() {
-    large_ = loader_(LargeMapBitmap);
-    overview_ = loader_(OverviewBitmap);
+    large_ = loader_(bitmap::LargeMap);
+    overview_ = loader_(bitmap::OverviewMap);
     if (large_.isNull() || overview_.isNull()) {
         large_ = {};
         overview_ = {};
@@ -60,14 +61,14 @@ bool KunitoriMaps::Load() {
 }
 
 bool KunitoriMaps::ReloadLargeMap() {
-    QImage fresh = loader_(LargeMapBitmap);
+    QImage fresh = loader_(bitmap::LargeMap);
     if (fresh.isNull()) return false;
     large_ = fresh.convertToFormat(QImage::Format_RGB32);
     return true;
 }
 
 QImage KunitoriMaps::LoadBanner() const {
-    const QImage banner = loader_(BannerBitmap);
+    const QImage banner = loader_(bitmap::UnificationBanner);
     return banner.isNull() ? banner : banner.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -131,7 +131,7 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
         radio->setObjectName(preview == CustomPreview ? QStringLiteral("customRadio")
                                                       : QStringLiteral("presetRadio%1").arg(preview + 1));
         connect(radio, &QRadioButton::clicked, this, [this] {
-            if (clickSoundPlayer) clickSoundPlayer(ClickSound);
+            if (clickSoundPlayer) clickSoundPlayer(wave::Click);
         });
         // The mark of the selected preview follows the radio buttons.
         connect(radio, &QRadioButton::toggled, this, [this] { update(); });
@@ -246,7 +246,7 @@ bool CBackSet::LoadPictureFromFile(const QString& path) {
 void CBackSet::SelectPreview(int preview) {
     if (preview < 0 || preview >= PreviewCount) return;
     radios[static_cast<size_t>(preview)]->setChecked(true);
-    if (clickSoundPlayer) clickSoundPlayer(ClickSound);
+    if (clickSoundPlayer) clickSoundPlayer(wave::Click);
 }
 
 int CBackSet::Selection() const {
@@ -265,12 +265,30 @@ bool CBackSet::Save() {
         }
         if (changed) cardBacks.KeepCustomBack();
     }
-    if (cardBacks.StoreChoice(selection, frameOption)) changed = true;
+    if (StoreChoice(selection)) changed = true;
     accept();
     return true;
 }
 
-bool CBackSet::ApplyAfterClose() { return cardBacks.ApplyChoice(result() == QDialog::Accepted && changed); }
+bool CBackSet::StoreChoice(int choice) {
+    bool written = false;
+    if (choice != store.Read(setting::CardBack)) {
+        store.Write(setting::CardBack, choice);
+        written = true;
+    }
+    if (frameOption != store.Read(setting::CardFrame)) {
+        store.Write(setting::CardFrame, frameOption);
+        written = true;
+    }
+    // The choice and the frame option belong together: both are committed at once.
+    if (written) store.Sync();
+    return written;
+}
+
+bool CBackSet::ApplyAfterClose() {
+    const bool changedOnOk = result() == QDialog::Accepted && changed;
+    return cardBacks.ApplyChoice(changedOnOk ? CardBacks::Choice::Changed : CardBacks::Choice::Kept);
+}
 
 void CBackSet::SetFileChooser(FileChooser chooser) {
     fileChooser = chooser ? std::move(chooser) : FileChooser(DefaultFileChooser);

@@ -35,7 +35,6 @@ public:
     static constexpr int PresetCount = 4;
     static constexpr int CustomPreview = 4;
     static constexpr int PreviewCount = 5;
-    static constexpr int ClickSound = 150;
 
     // Asks for a picture file: parent, title, filter; the empty text when
     // the player cancels.
@@ -107,6 +106,10 @@ protected:
 
 private:
     void ChoosePictureFile();
+    // Stores the choice (0..3 a preset, CustomBackChoice the own picture) and
+    // the frame line (0 or 1), committing both together; true when either
+    // differed from what was stored.
+    bool StoreChoice(int choice);
     void SetFrameOption(bool on);
     void SetDropHighlight(bool on);
     void PaintPreview(QPainter& painter, int preview, const QPoint& frameOrigin) const;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CHelpDlg.h"
+#include "base/ResourceIds.h"
+#include "resources/QtText.h"
 
 #include "base/StringTable.h"
 #include "resources/ProgramData.h"
@@ -65,7 +67,7 @@ bool CHelpDlg::Initialise() {
     const QString path = PagePath();
     if (!QFileInfo(path).isFile()) {
         QMessageBox::information(parentWidget(), QStringLiteral("Tesseran"),
-                                 QString::fromStdString(LoadString(30162)));
+                                 LoadText(text::NoHelpFolder));
         reject();
         return false;
     }
@@ -81,7 +83,7 @@ void CHelpDlg::Show(QWidget* parent, const QString& fileName, const QString& tit
 
 void CHelpDlg::Show(QWidget* parent, HelpPage page) {
     const HelpPageInfo info = HelpPageFor(page);
-    Show(parent, QString::fromUtf8(info.fileName), QString::fromUtf8(info.title));
+    Show(parent, ToQString(info.fileName), ToQString(info.title));
 }
 
 void CHelpDlg::ShowFrom(QWidget* parent, const QString& helpFolder, const QString& fileName,

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CMonSel.h"
+#include "base/ResourceIds.h"
 
 #include "dialogs/DialogLook.h"
 
@@ -18,8 +19,6 @@ namespace tesseran {
 
 namespace {
 
-constexpr int ClickSoundWave = 150;
-constexpr int FirstSuitPicture = 146;  // clubs, diamonds, hearts, spades follow in order
 constexpr QSize SuitPictureSize(47, 53);
 
 const QString RequestCaptionText = QStringLiteral("請求");
@@ -67,13 +66,13 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
         radio->setObjectName(QStringLiteral("%1Radio").arg(QLatin1String(control.name)));
         radio->setAccessibleName(control.tooltip);
         radioGroup->addButton(radio, suit);
-        connect(radio, &QRadioButton::clicked, this, [this, suit] { SelectSuit(suit, false); });
+        connect(radio, &QRadioButton::clicked, this, [this, suit] { SelectSuit(suit, ClickedOn::Radio); });
         suitRadios[suit] = radio;
         suitGrid->addWidget(radio, 0, suit, Qt::AlignHCenter);
 
         auto* picture = new QPushButton(this);
         picture->setObjectName(QStringLiteral("%1Picture").arg(QLatin1String(control.name)));
-        picture->setIcon(ButtonIcon(FirstSuitPicture + suit));
+        picture->setIcon(ButtonIcon(bitmap::SuitIcons[static_cast<std::size_t>(suit)]));
         picture->setIconSize(SuitPictureSize);
         picture->setFixedSize(SuitPictureSize + QSize(10, 10));
         picture->setToolTip(control.tooltip);
@@ -81,7 +80,7 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
         picture->setCursor(Qt::PointingHandCursor);
         // Only the confirm button answers Enter; a picture merely selects.
         picture->setAutoDefault(false);
-        connect(picture, &QPushButton::clicked, this, [this, suit] { SelectSuit(suit, true); });
+        connect(picture, &QPushButton::clicked, this, [this, suit] { SelectSuit(suit, ClickedOn::Picture); });
         suitPictures[suit] = picture;
         suitGrid->addWidget(picture, 1, suit, Qt::AlignHCenter);
     }
@@ -118,11 +117,11 @@ void CMonSel::SetSoundPlayer(std::function<void(int waveId)> player) {
     playSound = std::move(player);
 }
 
-void CMonSel::SelectSuit(int suit, bool fromPicture) {
+void CMonSel::SelectSuit(int suit, ClickedOn clicked) {
     selectedSuit = suit;
     // The radios form one exclusive group, so checking one clears the others.
-    if (fromPicture) suitRadios[suit]->setChecked(true);
-    if (playSound) playSound(ClickSoundWave);
+    if (clicked == ClickedOn::Picture) suitRadios[suit]->setChecked(true);
+    if (playSound) playSound(wave::Click);
 }
 
 int CMonSel::Ask(QWidget* parent, const QString& captionText, std::function<void(int waveId)> player) {

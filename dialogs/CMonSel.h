@@ -43,7 +43,9 @@ public:
     static int Ask(QWidget* parent, const QString& captionText, std::function<void(int waveId)> player = {});
 
 private:
-    void SelectSuit(int suit, bool fromPicture);
+    // A suit's picture also checks the suit's radio button.
+    enum class ClickedOn { Radio, Picture };
+    void SelectSuit(int suit, ClickedOn clicked);
 
     QString captionText;
     int selectedSuit = 0;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CSelect.h"
+#include "base/ResourceIds.h"
+#include "resources/QtText.h"
 
 #include "base/StringTable.h"
 #include "dialogs/DialogLook.h"
@@ -19,8 +21,6 @@ namespace tesseran {
 
 namespace {
 
-constexpr int MapPicture = 106;
-constexpr int FirstProfile = 30100;
 constexpr QSize EntryButtonSize(78, 25);
 
 // Where each button sits relative to its entry's mark on the map. The map
@@ -56,7 +56,7 @@ QPoint OffsetOf(int entry) {
 // The home province from the profile's last line ("本拠地：津軽"), or the
 // empty text when the profile has none.
 QString HomeProvince(int entry) {
-    const QStringList lines = QString::fromStdString(LoadString(FirstProfile + entry)).split(u'\n');
+    const QStringList lines = LoadText(text::FirstProfile + entry).split(u'\n');
     if (lines.size() < 3) return {};
     const QString& homeLine = lines.last();
     const qsizetype colon = homeLine.indexOf(QStringLiteral("："));
@@ -64,7 +64,7 @@ QString HomeProvince(int entry) {
 }
 
 QString EntryTooltip(int entry) {
-    const QString name = QString::fromStdString(RosterName(entry));
+    const QString name = ToQString(RosterName(entry));
     const QString province = HomeProvince(entry);
     return (province.isEmpty() ? name : province + QStringLiteral("の") + name) +
            QStringLiteral("を選択します。");
@@ -97,13 +97,13 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
 
     auto* map = new QLabel(this);
     map->setObjectName(QStringLiteral("mapPicture"));
-    const QImage picture = LoadBitmap(MapPicture);
+    const QImage picture = LoadBitmap(bitmap::EntryMap);
     map->setPixmap(QPixmap::fromImage(picture));
     map->setFixedSize(picture.isNull() ? QSize(326, 458) : picture.size());
 
     for (std::size_t index = 0; index < SelectableEntries.size(); ++index) {
         const int entry = SelectableEntries[index];
-        auto* button = new QPushButton(QString::fromStdString(RosterName(entry)), map);
+        auto* button = new QPushButton(ToQString(RosterName(entry)), map);
         button->setObjectName(QStringLiteral("entry%1Button").arg(entry));
         button->setToolTip(EntryTooltip(entry));
         button->setStyleSheet(QLatin1String(EntryButtonStyle));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CSengen.h"
+#include "base/ResourceIds.h"
 
 #include "dialogs/DialogLook.h"
 
@@ -12,7 +13,6 @@ namespace tesseran {
 
 namespace {
 
-constexpr int CancelPicture = 179;
 
 struct DeclarationControl {
     const char* name;
@@ -73,7 +73,7 @@ CSengen::CSengen(DeclarationSide declarationSide, QWidget* parent) : QDialog(par
         declarationGrid->addWidget(button, control.row, control.column);
     }
 
-    cancelButton = new QPushButton(ButtonIcon(CancelPicture), QStringLiteral("ジョーカー出し中止(&C)"), this);
+    cancelButton = new QPushButton(ButtonIcon(bitmap::CancelPicture), QStringLiteral("ジョーカー出し中止(&C)"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setIconSize(QSize(32, 32));
     cancelButton->setToolTip(QStringLiteral("初巡のジョーカー出しを中止します"));

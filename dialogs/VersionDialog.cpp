@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/VersionDialog.h"
+#include "base/ResourceIds.h"
+#include "resources/QtText.h"
 
 #include "base/StringTable.h"
 #include "dialogs/DialogLook.h"
@@ -21,16 +23,13 @@ namespace tesseran {
 
 namespace {
 
-// The history entries, oldest release first; the box lists them in reverse.
-constexpr int OldestRelease = 30200;
-constexpr int NewestRelease = 30207;
 constexpr int IconSize = 48;
 
 QString History() {
     QStringList lines;
-    for (int id = NewestRelease; id >= OldestRelease; --id) {
+    for (int id = text::LastVersion; id >= text::FirstVersion; --id) {
         // Each entry ends in a CR LF pair; the box wants plain lines.
-        QString line = QString::fromStdString(LoadString(id));
+        QString line = LoadText(id);
         while (line.endsWith(u'\n') || line.endsWith(u'\r')) line.chop(1);
         lines << line;
     }

@@ -154,13 +154,13 @@ void CTorvelView::NextBattle() {
     StartBattle();
     phase = 1;
     Deal();
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
 
     if (chooserSeat == HumanSeat) {
         ChooseShowCards(showSeat);
         host_.OnEvent({EngineEvent::Kind::ShowCardsPlaced, showCards[0], showCards[1]});
         phase = 2;
-        host_.Repaint(true);
+        host_.Repaint(TableLayer::Changed);
         int suit = std::clamp(host_.ChooseSuit(SuitDialogMode::Trump), 0, 3);
         SetTrump(suit);
         Sound(wave::Trump[suit], SoundMode::Synchronous);
@@ -169,7 +169,7 @@ void CTorvelView::NextBattle() {
         busy = 1;
         currentSeat = HumanSeat;
         phase = 2;
-        host_.Repaint(true);
+        host_.Repaint(TableLayer::Changed);
         Message(text::PlaceShowCards);
     } else {
         SetTrump(ChooseTrumpTogether());
@@ -202,7 +202,7 @@ void CTorvelView::SwapSeatsForBattleTwo() {
     ExchangeSeats(from, to);
     host_.OnEvent({EngineEvent::Kind::SeatsSwapped, from, to});
     host_.OnEvent({EngineEvent::Kind::RelationSet});
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
 }
 
 void CTorvelView::ExchangeSeats(int from, int to) {
@@ -233,7 +233,7 @@ void CTorvelView::ShowComplete() {
     trick[HumanSeat] = NoCard;
     currentSeat = leader;
     phase = 1;
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
 }
 
 }  // namespace tesseran

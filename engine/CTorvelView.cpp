@@ -4,7 +4,6 @@
 #include "engine/CTorvelView.h"
 
 #include "base/ResourceIds.h"
-
 #include "base/StringTable.h"
 
 #include <algorithm>
@@ -34,7 +33,7 @@ void CTorvelView::Sound(int waveId, SoundMode mode) {
 
 void CTorvelView::PauseTurn() {
     host_.Pause(PauseMilliseconds());
-    host_.Repaint(false);
+    host_.Repaint(TableLayer::Kept);
 }
 
 void CTorvelView::RemoveFromHand(int seat, int position) {

@@ -171,14 +171,13 @@ public:
     // The trump when both related members are computers.
     virtual int ChooseTrumpTogether() = 0;
 
-    Host& host() const { return host_; }
-    SettingsStore& settings() const { return settings_; }
-
     // The seat that holds the first-lead pin of battle 1, or -1.
     int FirstLeadPinHolder() const;
     int FirstLeadPin() const { return gameNo == 10 ? ClubPin : SpadePin; }
 
 protected:
+    // The world around the game, for the decisions that read the clock.
+    Host& host() { return host_; }
     void SetTrump(int suit);
     void Message(int stringId, MessageIcon icon = MessageIcon::Information);
     bool Ask(int stringId);

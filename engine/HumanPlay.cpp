@@ -76,7 +76,7 @@ void CTorvelView::FinishHumanPlay(int card) {
     chosenIndex = -1;
     currentSeat = 0;
     busy = 0;
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
     Sound(wave::Card, SoundMode::Asynchronous);
 }
 
@@ -85,7 +85,7 @@ void CTorvelView::PlaceShowCard(int card) {
     shownCount += 1;
     lastPlayed = NoCard;
     chosenIndex = -1;
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
     Sound(wave::Card, SoundMode::Asynchronous);
     if (shownCount == 2) ShowComplete();
 }
@@ -129,7 +129,7 @@ bool CTorvelView::PickUp(int position) {
     chosenIndex = position;
     RemoveFromHand(HumanSeat, position);
     dragging = 1;
-    host_.Repaint(false);
+    host_.Repaint(TableLayer::Kept);
     return true;
 }
 
@@ -162,7 +162,7 @@ void CTorvelView::PutBack() {
     handCount[HumanSeat] += 1;
     lastPlayed = NoCard;
     chosenIndex = -1;
-    host_.Repaint(false);
+    host_.Repaint(TableLayer::Kept);
 }
 
 }  // namespace tesseran

@@ -111,10 +111,10 @@ void CTorvelView::OnStartUpTimer(CardBacksLoaded backs) {
     }
     if (settings_.Read(setting::AutoStart) == 1) {
         StartGame();
-        host_.Repaint(true);
+        host_.Repaint(TableLayer::Changed);
         return;
     }
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
     if (ruleRemarks == 1) Message(text::HowToStart);
 }
 
@@ -142,7 +142,7 @@ bool CTorvelView::StartGame() {
     AssignRelation();
 
     phase = 1;
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
 
     leader = std::max(FirstLeadPinHolder(), 0);
     currentSeat = leader;
@@ -253,7 +253,7 @@ void CTorvelView::TurnTick() {
 // Steps 3..5 of a tick: the human's turn begins, or a computer plays a card.
 void CTorvelView::PlayComputerCard() {
     if (currentSeat == HumanSeat) {
-        host_.Repaint(true);
+        host_.Repaint(TableLayer::Changed);
         busy = 1;
         return;
     }
@@ -290,7 +290,7 @@ void CTorvelView::PlayComputerCard() {
     RemoveFromHand(seat, position);
     PutCardOnTable(seat, card);
     currentSeat += 1;
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
     Sound(wave::Card, SoundMode::Asynchronous);
 }
 
@@ -358,7 +358,7 @@ void CTorvelView::CloseTrick() {
 
 void CTorvelView::FinishMatch() {
     scoreShown = 1;
-    host_.Repaint(false);
+    host_.Repaint(TableLayer::Kept);
 
     std::array<int, SeatCount> totals{};
     for (int participant = 0; participant < SeatCount; ++participant) {
@@ -378,7 +378,7 @@ void CTorvelView::FinishMatch() {
     gameNo = 1;
     battleNo = 0;
     scoreShown = 0;
-    host_.Repaint(true);
+    host_.Repaint(TableLayer::Changed);
     // A new match whose entry dialog is cancelled must leave the start command
     // available again, or the player would be locked out of the table.
     if (!StartGame()) phase = 0;

@@ -25,7 +25,7 @@ TableResponse CTorvelView::PressOnTable(const TablePoint& point) {
 
     if (showingPrevTrick == 0 && handCount[HumanSeat] < HandSize && point.onTrickArea) {
         showingPrevTrick = 1;
-        host_.Repaint(true);
+        host_.Repaint(TableLayer::Changed);
         return TableResponse::Redraw;
     }
     if (point.angleButton != AngleButton::None && phase > 0) {
@@ -48,17 +48,17 @@ TableResponse CTorvelView::ReleaseOnTable(const TablePoint& point) {
     if (!IsHumanTurn()) return TableResponse::None;
     if (scoreShown == 1) {
         scoreShown = 0;
-        host_.Repaint(false);
+        host_.Repaint(TableLayer::Kept);
         return TableResponse::Redraw;
     }
     if (showingPrevTrick == 1) {
         showingPrevTrick = 0;
-        host_.Repaint(true);
+        host_.Repaint(TableLayer::Changed);
         return TableResponse::Redraw;
     }
     if (showingDiscards == 1) {
         showingDiscards = 0;
-        host_.Repaint(true);
+        host_.Repaint(TableLayer::Changed);
         return TableResponse::Redraw;
     }
     if (dragging == 1) {
@@ -172,7 +172,7 @@ bool CTorvelView::ToggleOption(PlayOption option) {
     *toggle.field = *toggle.field == 1 ? 0 : 1;
     settings_.Write(*toggle.setting, *toggle.field);
     if (toggle.redrawWhilePlaying && phase == 1) {
-        host_.Repaint(false);
+        host_.Repaint(TableLayer::Kept);
         return true;
     }
     return false;
@@ -189,7 +189,7 @@ void CTorvelView::ToggleAutoStart() {
 void CTorvelView::ToggleScoreBoard() {
     if (phase == 0) return;
     scoreShown = scoreShown == 1 ? 0 : 1;
-    if (phase == 1) host_.Repaint(false);
+    if (phase == 1) host_.Repaint(TableLayer::Kept);
 }
 
 // --- What the table shows ---------------------------------------------------------

@@ -329,25 +329,10 @@ void CardBacks::KeepCustomBack() {
                  QStringLiteral("jpeg"), messages_);
 }
 
-bool CardBacks::StoreChoice(int choice, int frameOption) {
-    bool written = false;
-    if (choice != settings_.Read(setting::CardBack)) {
-        settings_.Write(setting::CardBack, choice);
-        written = true;
-    }
-    if (frameOption != settings_.Read(setting::CardFrame)) {
-        settings_.Write(setting::CardFrame, frameOption);
-        written = true;
-    }
-    // The choice and the frame option belong together: both are committed at once.
-    if (written) settings_.Sync();
-    return written;
-}
-
-bool CardBacks::ApplyChoice(bool changed) {
+bool CardBacks::ApplyChoice(Choice choice) {
     // After a preset the player's picture must be chosen again from its file.
     if (settings_.Read(setting::CardBack) != CustomBackChoice) DeleteCustomBackCopy(messages_);
-    if (!changed) return false;
+    if (choice == Choice::Kept) return false;
     if (!LoadBackStrip(BackStripSource::Rebuild)) {
         messages_.ShowMessage(LoadString(text::BacksNotSet), MessageIcon::Stop);
         return false;

@@ -60,14 +60,11 @@ public:
     // Keeps the current back as the player's picture ("CardBack.jpg" in the
     // work folder), so that it is there at the next start.
     void KeepCustomBack();
-    // Stores the choice (0..3 a preset, CustomBackChoice the own picture) and
-    // the frame line (0 or 1), committing both together; true when either
-    // differed from what was stored.
-    bool StoreChoice(int choice, int frameOption);
     // After the dialog: the copy of the player's picture is kept only while it
     // is the choice; a change of back or frame rebuilds the pictures (message
     // 30061 when that fails). True when they were rebuilt.
-    bool ApplyChoice(bool changed);
+    enum class Choice { Kept, Changed };
+    bool ApplyChoice(Choice choice);
 
 private:
     const QImage& sheet_;

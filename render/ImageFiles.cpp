@@ -3,7 +3,7 @@
 // with giflib (Qt has no GIF writer). Failures reach the player as the
 // program's message boxes; nothing here throws.
 #include "render/ImageFiles.h"
-
+#include "base/ResourceIds.h"
 #include "base/StringTable.h"
 
 #include <QBuffer>
@@ -31,11 +31,6 @@ namespace tesseran {
 
 namespace {
 
-constexpr int MessageOutOfMemory = 30001;
-constexpr int MessageNoWorkFolder = 30054;
-constexpr int MessageUnsupportedFileType = 30056;
-constexpr int MessageCannotSave = 30058;
-constexpr int MessageCannotOpenFolder = 30163;
 
 constexpr qint64 AllocationLimitBytes = static_cast<qint64>(PictureAllocationLimitMegabytes) * 1024 * 1024;
 
@@ -249,7 +244,7 @@ QString GetWorkFolder(Messages& messages, const QString& subfolder) {
         available = QDir().mkpath(folder) && QFileInfo(folder).isDir();
     }
     if (!available) {
-        Show(messages, MessageNoWorkFolder, MessageIcon::Stop);
+        Show(messages, text::NoWorkFolder, MessageIcon::Stop);
         return {};
     }
     return folder;
@@ -289,7 +284,7 @@ bool SaveBitmapAs(const QImage& image, const QString& path, int width, int heigh
     const bool known = std::find(formats.begin(), formats.end(), format) != formats.end();
     if (!known || image.isNull() || !FitsAllocationLimit(width, height) ||
         (format == QLatin1String("gif") && (width > GifMaximumSide || height > GifMaximumSide))) {
-        Show(messages, MessageOutOfMemory, MessageIcon::Stop);
+        Show(messages, text::OutOfMemory, MessageIcon::Stop);
         return false;
     }
 
@@ -301,7 +296,7 @@ bool SaveBitmapAs(const QImage& image, const QString& path, int width, int heigh
         prepared = prepared.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     if (prepared.isNull()) {
-        Show(messages, MessageOutOfMemory, MessageIcon::Stop);
+        Show(messages, text::OutOfMemory, MessageIcon::Stop);
         return false;
     }
 
@@ -310,7 +305,7 @@ bool SaveBitmapAs(const QImage& image, const QString& path, int width, int heigh
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        Show(messages, MessageCannotSave, MessageIcon::Stop);
+        Show(messages, text::CannotSave, MessageIcon::Stop);
         return false;
     }
     bool written = false;
@@ -322,13 +317,13 @@ bool SaveBitmapAs(const QImage& image, const QString& path, int width, int heigh
         written = writer.write(prepared);
         if (!written && writer.error() == QImageWriter::UnsupportedFormatError) {
             file.cancelWriting();
-            Show(messages, MessageOutOfMemory, MessageIcon::Stop);
+            Show(messages, text::OutOfMemory, MessageIcon::Stop);
             return false;
         }
     }
     if (!written) file.cancelWriting();
     if (!file.commit() || !written) {
-        Show(messages, MessageCannotSave, MessageIcon::Stop);
+        Show(messages, text::CannotSave, MessageIcon::Stop);
         return false;
     }
     return true;
@@ -345,7 +340,7 @@ QString ImageFormatFromName(const QString& path, Messages& messages) {
     }
     if (extension == QLatin1String("tif") || extension == QLatin1String("tiff"))
         return QStringLiteral("tiff");
-    Show(messages, MessageUnsupportedFileType, MessageIcon::Information);
+    Show(messages, text::UnsupportedFileType, MessageIcon::Information);
     return {};
 }
 
@@ -396,7 +391,7 @@ bool DeleteCustomBackCopy(Messages& messages) {
 bool OpenFolderOf(const QString& path, Messages& messages) {
     const QString folder = QFileInfo(path).absolutePath();
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) return true;
-    Show(messages, MessageCannotOpenFolder, MessageIcon::Stop);
+    Show(messages, text::CannotOpenFolder, MessageIcon::Stop);
     return false;
 }
 

@@ -96,7 +96,7 @@ TableRenderer::TableRenderer(const CTorvelView& view, const QImage& sheet, const
       cardSheet_(sheet.convertToFormat(QImage::Format_RGB32)),
       backs_(backs) {}
 
-bool TableRenderer::CreateSurfaces() {
+bool TableRenderer::CreateSurfaces(Messages& messages) {
     backBuffer = QImage(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
     tableLayer = QImage(LayerWidth, LayerHeight, QImage::Format_RGB32);
     rotateScratch = QImage(TurnedWidth, TurnedHeight, QImage::Format_RGB32);
@@ -104,7 +104,7 @@ bool TableRenderer::CreateSurfaces() {
     const bool surfaces =
         !backBuffer.isNull() && !tableLayer.isNull() && !rotateScratch.isNull() && !faceStrip.isNull();
     if (!surfaces || !pictures.Load()) {
-        view_.host().ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
+        messages.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
     backBuffer.fill(BackgroundColour);
@@ -142,7 +142,7 @@ void TableRenderer::BuildFaceStrip() {
 
 // --- Repaint ----------------------------------------------------------------
 
-void TableRenderer::RedrawTable(bool layerChanged) {
+void TableRenderer::RedrawTable(TableLayer layer) {
     if (backBuffer.isNull() || tableLayer.isNull()) return;
     RefreshFans();
     namePlateRects.fill(QRect());
@@ -161,7 +161,7 @@ void TableRenderer::RedrawTable(bool layerChanged) {
     // cards on the pile is out of date even when nothing on the table moved.
     const int wholeAngle = Projection(view_.viewAngle).wholeAngle();
     const bool pileOutOfDate = view_.discardCount > 0 && layerAngle_ != wholeAngle;
-    if (layerChanged || layerAngle_ < 0 || pileOutOfDate) DrawTableLayer();
+    if (layer == TableLayer::Changed || layerAngle_ < 0 || pileOutOfDate) DrawTableLayer();
     ProjectTableLayer();
 
     QPainter painter(&backBuffer);
@@ -357,7 +357,8 @@ void TableRenderer::RefreshFans() {
     }
 }
 
-const QImage& TableRenderer::ScaledFace(int code, bool sideSeat) {
+const QImage& TableRenderer::ScaledFace(int code, FaceSeat seat) {
+    const bool sideSeat = seat == FaceSeat::Side;
     auto& cache = sideSeat ? sideFaces_ : topFaces_;
     QImage& face = cache[static_cast<size_t>(code)];
     if (face.isNull()) {
@@ -375,7 +376,7 @@ void TableRenderer::DrawTopHand(QPainter& painter) {
     if (ComputerHandsFaceUp()) {
         for (int i = 0; i < cards; ++i) {
             const int card = view_.hand[1][static_cast<size_t>(i)];
-            if (IsCardCode(card)) painter.drawImage(QPoint(x + TopFaceStep * i, y), ScaledFace(card, false));
+            if (IsCardCode(card)) painter.drawImage(QPoint(x + TopFaceStep * i, y), ScaledFace(card, FaceSeat::Top));
         }
     } else if (cards > 0) {
         painter.drawImage(QPoint(x, y), topFans_[static_cast<size_t>(cards - 1)]);
@@ -394,7 +395,7 @@ void TableRenderer::DrawSideHand(QPainter& painter, int seat) {
         for (int i = 0; i < cards; ++i) {
             const int card = view_.hand[index][static_cast<size_t>(i)];
             if (IsCardCode(card))
-                painter.drawImage(QPoint(x + SideFaceStep * i, top + 26), ScaledFace(card, true));
+                painter.drawImage(QPoint(x + SideFaceStep * i, top + 26), ScaledFace(card, FaceSeat::Side));
         }
         namePlateRects[index] = panels.DrawSeatMarks(painter, seat, QPoint(x, top - 8),
                                                      QPoint(x + TurnMarkerSize, top - 8), nullptr);

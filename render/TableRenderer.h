@@ -44,13 +44,13 @@ public:
 
     // Creates the surfaces and loads the panel pictures; false on any
     // failure (after message 30001 unless the card sheet is what is missing).
-    bool CreateSurfaces();
+    bool CreateSurfaces(Messages& messages);
     // Turns the 16 face cards once, for the side seats' captured cards.
     void BuildFaceStrip();
 
-    // Recomposes the back buffer from the game state. layerChanged: something
-    // lying on the table changed, so the table layer is drawn anew.
-    void RedrawTable(bool layerChanged);
+    // Recomposes the back buffer from the game state; the table layer is drawn
+    // anew when it changed (and whenever the angle or the pile asks for it).
+    void RedrawTable(TableLayer layer);
     void ProjectTableLayer();
     QRect MapLayerRect(const QRect& layerRect) const;
     // Card `code` turned a quarter turn clockwise into rotateScratch.
@@ -108,7 +108,8 @@ private:
     // The fan pictures with their background see-through, scaled for the
     // top seat and the side seats; remade when the card back changes.
     void RefreshFans();
-    const QImage& ScaledFace(int code, bool sideSeat);
+    enum class FaceSeat { Top, Side };
+    const QImage& ScaledFace(int code, FaceSeat seat);
     WindowScale Scale() const { return WindowScale{scaleX, scaleY}; }
     // The back buffer stretched to the window's size.
     void DrawBackBuffer(QPainter& painter, QSize size);

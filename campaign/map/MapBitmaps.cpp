@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The pictures live in the Qt resources as :/bitmaps/<number>.png.
 #include "campaign/map/MapBitmaps.h"
+#include "base/ResourceIds.h"
 
 #include <QString>
 
 namespace tesseran {
 
 QImage LoadMapBitmap(int bitmap) {
-    if (bitmap != LargeMapBitmap && bitmap != OverviewBitmap && bitmap != BannerBitmap) return {};
+    if (bitmap != bitmap::LargeMap && bitmap != bitmap::OverviewMap && bitmap != bitmap::UnificationBanner) return {};
     const QImage picture(QStringLiteral(":/bitmaps/%1.png").arg(bitmap));
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }

@@ -35,15 +35,15 @@ protected:
 TEST_F(Commands, BeforeAMatchTheStartIsOfferedAndTheMatchItemsAreGreyed) {
     OpenWindow();
     auto game = table()->commands().BuildPopupMenu(0);
-    ASSERT_NE(Item(*game, 32771), nullptr);
-    EXPECT_TRUE(Item(*game, 32771)->isEnabled());
+    ASSERT_NE(Item(*game, command::Start), nullptr);
+    EXPECT_TRUE(Item(*game, command::Start)->isEnabled());
     auto settings = table()->commands().BuildPopupMenu(1);
-    for (int command : {32772, 32784, 32790}) EXPECT_FALSE(Item(*settings, command)->isEnabled()) << command;
-    EXPECT_TRUE(Item(*settings, 32786)->isEnabled());
-    EXPECT_TRUE(Item(*settings, 32776)->isChecked());  // 普通
-    EXPECT_TRUE(Item(*settings, 32773)->isCheckable());
-    EXPECT_FALSE(Item(*settings, 32773)->isChecked());  // sound stored off
-    EXPECT_TRUE(Item(*settings, 32779)->isChecked());   // remaining cards on by default
+    for (int id : {command::Score, command::Conquest, command::CardBack}) EXPECT_FALSE(Item(*settings, id)->isEnabled()) << id;
+    EXPECT_TRUE(Item(*settings, command::ResetConquest)->isEnabled());
+    EXPECT_TRUE(Item(*settings, command::SpeedNormal)->isChecked());  // 普通
+    EXPECT_TRUE(Item(*settings, command::Sound)->isCheckable());
+    EXPECT_FALSE(Item(*settings, command::Sound)->isChecked());  // sound stored off
+    EXPECT_TRUE(Item(*settings, command::RemainingCards)->isChecked());   // remaining cards on by default
 }
 
 TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {
@@ -51,10 +51,10 @@ TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {
     OpenWindow();
     ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
     auto menu = table()->commands().BuildPopupMenu(0);
-    EXPECT_FALSE(Item(*menu, 32771)->isEnabled());
+    EXPECT_FALSE(Item(*menu, command::Start)->isEnabled());
     auto settings = table()->commands().BuildPopupMenu(1);
-    for (int command : {32772, 32784, 32790}) EXPECT_TRUE(Item(*settings, command)->isEnabled()) << command;
-    EXPECT_TRUE(Item(*settings, 32807)->isChecked());  // 自動スタート
+    for (int id : {command::Score, command::Conquest, command::CardBack}) EXPECT_TRUE(Item(*settings, id)->isEnabled()) << id;
+    EXPECT_TRUE(Item(*settings, command::AutoStart)->isChecked());  // 自動スタート
 }
 
 TEST_F(Commands, TheConquestCommandOpensTheMapForThePlayersEntryOnlyOnceAMatchRuns) {
@@ -92,8 +92,8 @@ struct ToggleCase {
 
 TEST_F(Commands, EveryToggleFlipsItsSettingAndStoresIt) {
     OpenWindow();
-    const ToggleCase toggles[] = {{32781, "OpenMode", 0},    {32773, "Koukaon", 0},   {32788, "RuleRem", 1},
-                                  {32782, "DspRem", 1},      {32779, "NokoriDsp", 1}, {32797, "DspInfo", 1}};
+    const ToggleCase toggles[] = {{command::OpenMode, "OpenMode", 0},    {command::Sound, "Koukaon", 0},   {command::RuleRemarks, "RuleRem", 1},
+                                  {command::DisplayRemarks, "DspRem", 1},      {command::RemainingCards, "NokoriDsp", 1}, {command::StatusDisplay, "DspInfo", 1}};
     for (const ToggleCase& toggle : toggles) {
         table()->commands().Execute(toggle.command);
         EXPECT_EQ(store->ReadInt("Settei", toggle.key, -1), 1 - toggle.initial) << toggle.key;
@@ -106,7 +106,7 @@ TEST_F(Commands, EveryToggleFlipsItsSettingAndStoresIt) {
 
 TEST_F(Commands, SpeedsAreStoredAndChecked) {
     OpenWindow();
-    const std::pair<int, int> speeds[] = {{32774, 1}, {32783, 5}, {32785, 13}, {32778, 17}, {32776, 9}};
+    const std::pair<int, int> speeds[] = {{command::SpeedFast, 1}, {command::SpeedRatherFast, 5}, {command::SpeedRatherSlow, 13}, {command::SpeedSlow, 17}, {command::SpeedNormal, 9}};
     for (auto [command, speed] : speeds) {
         table()->commands().Execute(command);
         EXPECT_EQ(store->ReadInt("Settei", "Speed", -1), speed);
@@ -119,8 +119,8 @@ TEST_F(Commands, SpeedsAreStoredAndChecked) {
 TEST_F(Commands, AutoStartToggledTwiceSaysSoAndEndsWhereItBegan) {
     OpenWindow();
     shownTexts.clear();
-    table()->commands().Execute(32807);
-    table()->commands().Execute(32807);
+    table()->commands().Execute(command::AutoStart);
+    table()->commands().Execute(command::AutoStart);
     ASSERT_EQ(shownTexts.size(), 2u);
     const QString tail = QString::fromStdString(LoadString(30028));
     EXPECT_EQ(shownTexts[0], "自動スタートに設定しました\n" + tail);
@@ -130,13 +130,13 @@ TEST_F(Commands, AutoStartToggledTwiceSaysSoAndEndsWhereItBegan) {
 
 TEST_F(Commands, AScreenSizeIsStoredAndSizesTheWindowFourByThree) {
     OpenWindow();
-    table()->commands().Execute(32805);  // 1024 X 768
+    table()->commands().Execute(command::Screen1024);  // 1024 X 768
     EXPECT_EQ(store->ReadInt("Settei", "Gamen", 0), 1024);
     EXPECT_EQ(frame->size(), QSize(1024, 768));
     EXPECT_FLOAT_EQ(renderer().scaleX, 1024.0f / 1200.0f);
     auto menu = table()->commands().BuildPopupMenu(1);
-    EXPECT_TRUE(Item(*menu, 32805)->isChecked());
-    table()->commands().Execute(32794);  // 640 X 480
+    EXPECT_TRUE(Item(*menu, command::Screen1024)->isChecked());
+    table()->commands().Execute(command::Screen640);  // 640 X 480
     EXPECT_EQ(frame->size(), QSize(640, 480));
 }
 
@@ -153,10 +153,10 @@ TEST_F(Commands, ResettingTheCampaignAsksFirst) {
     OpenWindow();
     SetOwner(*store, 0, 3);
     answerYes = false;
-    table()->commands().Execute(32786);
+    table()->commands().Execute(command::ResetConquest);
     EXPECT_EQ(OwnerOf(*store, 0), 3);
     answerYes = true;
-    table()->commands().Execute(32786);
+    table()->commands().Execute(command::ResetConquest);
     EXPECT_EQ(OwnerOf(*store, 0), Unowned);
     EXPECT_EQ(shownTexts.back(), QString::fromStdString(LoadString(30012)));
 }

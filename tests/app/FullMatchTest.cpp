@@ -3,6 +3,7 @@
 // table by mouse drags, double clicks and the keyboard in turn, every message
 // box and dialog is answered as a player would, and at the end the koku land
 // in the settings file.
+#include "app/CommandIds.h"
 #include "AppFixture.h"
 
 #include "engine/Invariants.h"
@@ -81,7 +82,7 @@ TEST_F(FullMatch, FromTheStartCommandToTheLastQuestionByMouseAndKeyboard) {
     });
     entryAnswerer.start(5);
 
-    table()->commands().Execute(32771);  // 開始
+    table()->commands().Execute(command::Start);  // 開始
     ASSERT_EQ(game().entryNo, 3);
 
     const QDeadlineTimer deadline(240000);

@@ -39,7 +39,7 @@ protected:
         g.handCount[HumanSeat] = 9;
         g.hand[HumanSeat] = {0, 2, 13, 14, 25, 29, 36, 40, 43, 0};
         g.battleNo = 2;
-        table()->Repaint(true);
+        table()->Repaint(TableLayer::Changed);
     }
 };
 
@@ -56,7 +56,7 @@ TEST_F(TableInput, ACardOfAnotherSuitIsRefusedWithItsRuleAndStaysInTheHand) {
 
 TEST_F(TableInput, WithoutRuleRemarksTheRefusalIsSilent) {
     SetUpFollowingClubs();
-    table()->commands().Execute(32788);  // ルール説明 off
+    table()->commands().Execute(command::RuleRemarks);  // ルール説明 off
     Press(CardCentre(2));
     QTest::qWait(50);
     EXPECT_EQ(game().dragging, 0);
@@ -110,7 +110,7 @@ TEST_F(TableInput, ThePreviousTrickAndTheDiscardPileShowOnlyWhileTheButtonIsHeld
     g.discard[0] = 5;
     g.discard[1] = 6;
     g.discard[2] = 8;
-    table()->Repaint(true);
+    table()->Repaint(TableLayer::Changed);
 
     QPointF trickArea = renderer().trickAreaScreenRect.center();
     Press(trickArea);
@@ -156,7 +156,7 @@ TEST_F(TableInput, ADoubleClickPlaysTheCardUnderThePointer) {
 TEST_F(TableInput, TheScoreBoardClosesOnAClickAndBlocksKeysMeanwhile) {
     auto& g = game();
     SetUpFollowingClubs();
-    table()->commands().Execute(32772);  // 得点
+    table()->commands().Execute(command::Score);  // 得点
     EXPECT_EQ(g.scoreShown, 1);
     Key(Qt::Key_Return);
     EXPECT_EQ(g.trick[HumanSeat], NoCard);

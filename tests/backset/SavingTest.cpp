@@ -4,6 +4,7 @@
 // something changed.
 #include "backset/BackSetFixture.h"
 #include "dialogs/ModalAnswer.h"
+#include "base/ResourceIds.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -69,7 +70,7 @@ TEST_F(SavingTest, ChoosingAPresetAndSavingStoresItAndDeletesTheOwnPicture) {
 
     Click(opened, "presetFrame2");
     EXPECT_EQ(opened.Selection(), 1);
-    EXPECT_EQ(clicks, std::vector<int>{CBackSet::ClickSound});
+    EXPECT_EQ(clicks, std::vector<int>{wave::Click});
     Click(opened, "okButton");
     EXPECT_FALSE(opened.isVisible());
     EXPECT_EQ(opened.result(), QDialog::Accepted);
@@ -219,7 +220,7 @@ TEST_F(SavingTest, RadioButtonsAndPreviewsPlayTheClickSound) {
     Click(opened, "presetRadio2");
     Click(opened, "presetFrame3");
     Click(opened, "promptLabel");
-    EXPECT_EQ(clicks, (std::vector<int>{CBackSet::ClickSound, CBackSet::ClickSound}));
+    EXPECT_EQ(clicks, (std::vector<int>{wave::Click, wave::Click}));
     EXPECT_EQ(opened.Selection(), 2);
 }
 
@@ -245,7 +246,7 @@ TEST_F(SavingTest, RunSavesThroughTheModalDialogAndReportsTheRebuild) {
     EXPECT_TRUE(CBackSet::Run(
         sheet, backs, settings, host, [this](int waveId) { clicks.push_back(waveId); }, nullptr));
     EXPECT_EQ(StoredBackSet(), 2);
-    EXPECT_EQ(clicks, std::vector<int>{CBackSet::ClickSound});
+    EXPECT_EQ(clicks, std::vector<int>{wave::Click});
     EXPECT_EQ(backs.rotatedBack().pixel(100, 75), PresetColours[2]);
 }
 

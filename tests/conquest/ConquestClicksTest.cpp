@@ -3,6 +3,7 @@
 // the two refusals, a take on both maps and in the store, and the end of
 // conquest when too little koku is left.
 #include "KunitoriFixture.h"
+#include "base/ResourceIds.h"
 
 namespace tesseran::testing {
 namespace {
@@ -36,7 +37,7 @@ TEST_F(KunitoriTest, OnlyAClickInsideTheLabelBoxTakesTheProvince) {
     EXPECT_EQ(BalanceOf(store, 0), 70);
     EXPECT_EQ(LargeMapAt(LargeSeed(Akita)), Colour(0));
     EXPECT_EQ(OverviewAt(OverviewPoint(Akita)), Colour(0));
-    EXPECT_EQ(sounds, std::vector<int>{CKunitori::TakeSound});
+    EXPECT_EQ(sounds, std::vector<int>{wave::Card});
     EXPECT_TRUE(window->conquering());
     EXPECT_TRUE(window->windowTitle().endsWith(" ... 現在の石数: 70  ｢最上｣ が盗れます。"))
         << window->windowTitle().toStdString();

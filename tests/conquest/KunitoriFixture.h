@@ -10,6 +10,7 @@
 #include "conquest/CKunitori.h"
 #include "base/StringTable.h"
 #include "support/TestHost.h"
+#include "base/ResourceIds.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -109,8 +110,8 @@ protected:
     QRgb LargeMapAt(QPoint point) const { return window->maps().largeMap().pixel(point) & 0xffffffu; }
     QRgb OverviewAt(QPoint point) const { return window->maps().overview().pixel(point) & 0xffffffu; }
     // The colour at a point of the plain pictures, before any province was coloured.
-    static QRgb PlainLargeMapAt(QPoint point) { return LoadMapBitmap(LargeMapBitmap).pixel(point) & 0xffffffu; }
-    static QRgb PlainOverviewAt(QPoint point) { return LoadMapBitmap(OverviewBitmap).pixel(point) & 0xffffffu; }
+    static QRgb PlainLargeMapAt(QPoint point) { return LoadMapBitmap(bitmap::LargeMap).pixel(point) & 0xffffffu; }
+    static QRgb PlainOverviewAt(QPoint point) { return LoadMapBitmap(bitmap::OverviewMap).pixel(point) & 0xffffffu; }
     static QRgb Colour(int entry) { return KunitoriMaps::ColourOf(entry) & 0xffffffu; }
 
     std::vector<std::string> MessageTexts() const {

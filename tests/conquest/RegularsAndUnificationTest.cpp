@@ -2,6 +2,7 @@
 // The regulars' moves on switching to the large map, a regular's unification
 // and the player's, which both end in a fresh campaign.
 #include "KunitoriFixture.h"
+#include "base/ResourceIds.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -81,7 +82,7 @@ TEST_F(KunitoriTest, ThePlayersUnificationShowsTheBannerOffersTheMapAndStartsAfr
     window->ToggleZoom();
     ClickMapPoint(LabelCorner(6) + QPoint(2, 2));
 
-    EXPECT_EQ(sounds, (std::vector<int>{CKunitori::TakeSound, CKunitori::UnificationSound}));
+    EXPECT_EQ(sounds, (std::vector<int>{wave::Card, wave::Unification}));
     EXPECT_TRUE(window->isMaximized());
     EXPECT_EQ(host.pauses, 1);
     ASSERT_EQ(host.questions.size(), 2u);

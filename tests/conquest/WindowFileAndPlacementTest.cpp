@@ -2,6 +2,7 @@
 // The window's frame around the maps: the koku column of the legend, saving
 // the large map, the scroll bars, the placement keys and a failed opening.
 #include "KunitoriFixture.h"
+#include "base/ResourceIds.h"
 
 #include "campaign/map/MapBitmaps.h"
 
@@ -174,7 +175,7 @@ TEST_F(KunitoriTest, PlacementIsClampedOnOpeningAndWrittenOnClosing) {
 
 TEST_F(KunitoriTest, MissingPicturesCloseTheWindowWithTheMemoryMessage) {
     CKunitori failing(store, host, host, 0, RosterNames(), {});
-    failing.loadBitmap = [](int bitmap) { return bitmap == LargeMapBitmap ? QImage() : LoadMapBitmap(bitmap); };
+    failing.loadBitmap = [](int bitmap) { return bitmap == bitmap::LargeMap ? QImage() : LoadMapBitmap(bitmap); };
     EXPECT_FALSE(failing.Open());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, LoadString(30001));

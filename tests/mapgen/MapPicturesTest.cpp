@@ -9,6 +9,7 @@
 #include "Coastline.h"
 #include "MapPalette.h"
 #include "MapPictures.h"
+#include "base/ResourceIds.h"
 
 #include "campaign/map/FloodFill.h"
 #include "campaign/map/MapBitmaps.h"
@@ -274,10 +275,10 @@ TEST_F(MapPicturesTest, LegendCoversNoLand) {
 }
 
 TEST_F(MapPicturesTest, CompiledInPicturesAreTheDrawnOnes) {
-    EXPECT_EQ(LoadMapBitmap(LargeMapBitmap), Pictures().large);
-    EXPECT_EQ(LoadMapBitmap(OverviewBitmap), Pictures().overview);
-    EXPECT_EQ(LoadMapBitmap(BannerBitmap), mapgen::DrawBanner());
-    EXPECT_EQ(LoadMapBitmap(LargeMapBitmap).format(), QImage::Format_RGB32);
+    EXPECT_EQ(LoadMapBitmap(bitmap::LargeMap), Pictures().large);
+    EXPECT_EQ(LoadMapBitmap(bitmap::OverviewMap), Pictures().overview);
+    EXPECT_EQ(LoadMapBitmap(bitmap::UnificationBanner), mapgen::DrawBanner());
+    EXPECT_EQ(LoadMapBitmap(bitmap::LargeMap).format(), QImage::Format_RGB32);
     EXPECT_TRUE(LoadMapBitmap(162).isNull());
 }
 

@@ -53,7 +53,7 @@ class StatusPanelsTest : public TableFixture {};
 TEST_F(StatusPanelsTest, RemainingPanelShowsTenAsTwoGlyphsAndNineAsOne) {
     StartPlaying();
     view.suitLeft = {10, 9, 3, 0};
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& canvas = renderer->backBuffer;
     const int row = 4 + 106;
     // Column at x = 7 of the panel (canvas 1002): "1" at x - 5, "0" at x + 11.
@@ -69,7 +69,7 @@ TEST_F(StatusPanelsTest, RemainingPanelShowsTenAsTwoGlyphsAndNineAsOne) {
 TEST_F(StatusPanelsTest, RemainingPanelIsHiddenWhenSwitchedOff) {
     StartPlaying();
     view.remainingDisplay = 0;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_TRUE(IsPlain(renderer->backBuffer, RemainingPanelRect, Purple));
 }
 
@@ -99,7 +99,7 @@ TEST_P(TeamCounts, StayBlankUntilTwoSeatsAreRevealed) {
     view.unrelatedToGo = 7;
     view.faceLeft = 16;
     view.jokerLeft = 1;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& canvas = renderer->backBuffer;
     const int row = 4 + 40;
     if (state.shown) {
@@ -142,7 +142,7 @@ TEST_P(StatusIcons, ShowTrumpGameAndBattle) {
     view.trump = state.trump;
     view.gameNo = state.game;
     view.battleNo = state.battle;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& canvas = renderer->backBuffer;
     EXPECT_EQ(Region(canvas, QRect(10, 10, 47, 53)), LoadBitmap(146 + state.shownSuit));
     EXPECT_EQ(Region(canvas, QRect(58 + 32, 10, 21, 26)),
@@ -180,7 +180,7 @@ TEST_P(SeatPlate, ShowsTheParticipantsRowInTheColumnOfItsSide) {
     view.revealed[2] = state.revealed;
     view.relation[2] = state.relation;
     view.currentSeat = HumanSeat;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     // Seat 2's plate over its face-down hand: (10 + 34, 225 - 34) at 21 degrees;
     // participant 2 is roster entry 2, the plate picture's third row.
     const QRect plate(44, 191, 66, 34);
@@ -193,7 +193,7 @@ TEST_F(StatusPanelsTest, PlatesFollowTheParticipantsAfterASeatSwap) {
     StartPlaying();
     view.participantAt = {0, 2, 1, 3};
     view.currentSeat = HumanSeat;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     // Seat 1 now holds participant 2 (entry 2, row 2), seat 2 participant 1
     // (entry 6); both unrelated in battle 2, the plates' middle column.
     const QRect topPlate = renderer->namePlateRects[1];
@@ -207,10 +207,10 @@ TEST_F(StatusPanelsTest, PlatesFollowTheParticipantsAfterASeatSwap) {
 TEST_F(StatusPanelsTest, TurnMarkerStandsOnlyAtTheCurrentSeat) {
     StartPlaying();
     view.currentSeat = 1;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage withoutMarker = renderer->backBuffer.copy();
     view.currentSeat = 0;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& canvas = renderer->backBuffer;
     // Seat 0's marker at (1020, 225 - 34), over the table's far corner; seat
     // 2's place stays empty.
@@ -221,7 +221,7 @@ TEST_F(StatusPanelsTest, TurnMarkerStandsOnlyAtTheCurrentSeat) {
 }
 
 TEST_F(StatusPanelsTest, NoPlatesBeforeAnybodySits) {
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     for (const QRect& plate : renderer->namePlateRects) EXPECT_TRUE(plate.isEmpty());
     EXPECT_TRUE(IsPlain(renderer->backBuffer, QRect(44, 191, 66, 34), Purple));
 }
@@ -233,7 +233,7 @@ TEST_F(StatusPanelsTest, ScoreBoardWritesANegativeTotalWithAMinusGlyph) {
     view.score[0][0] = -35;
     view.score[3][1] = 7;
     view.scoreShown = 1;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& canvas = renderer->backBuffer;
     // Totals row at y = 260 + 300; participant 0's last glyph at x = 515 + 48.
     EXPECT_EQ(Region(canvas, QRect(531, 560, 16, 27)), DigitOn(ScoreBoardGreen, 10));
@@ -283,7 +283,7 @@ TEST_P(StatusBanner, ShowsTheRowOfTheState) {
     renderer->initialising = state.initialising;
     view.phase = state.phase;
     view.declaration = state.declaration;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage window = PaintedWindow();
     const QRect banner(10, 97, 163, 26);
     if (state.row < 0) {
@@ -309,7 +309,7 @@ protected:
         view.relation = {0, 1, 0, 1};
     }
     QImage Paint() {
-        renderer->RedrawTable(true);
+        renderer->RedrawTable(TableLayer::Changed);
         return PaintedWindow();
     }
 };
@@ -379,7 +379,7 @@ TEST_P(TurnHintsShown, OnlyOnTheHumansTurnToFollow) {
 // --- Announcements -------------------------------------------------------------------
 
 TEST_F(StatusPanelsTest, LeadMarkerAppearsAtTheSeatsAnchor) {
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     QImage window = PaintedWindow();
     const QImage before = window.copy();
     QPainter painter(&window);
@@ -396,7 +396,7 @@ TEST_F(StatusPanelsTest, LeadMarkerAppearsAtTheSeatsAnchor) {
 }
 
 TEST_F(StatusPanelsTest, TrumpBalloonCarriesTheSuitAndScalesWithTheWindow) {
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     QImage window = PaintedWindow(QSize(640, 480));
     const QImage before = window.copy();
     QPainter painter(&window);
@@ -431,7 +431,7 @@ protected:
         Repaint();
     }
     void Repaint() {
-        renderer->RedrawTable(true);
+        renderer->RedrawTable(TableLayer::Changed);
         PaintedWindow();
     }
     // What the window does when the pointer comes to rest at a point.

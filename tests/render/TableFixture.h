@@ -42,7 +42,7 @@ protected:
         renderer.reset();
         ASSERT_TRUE(backs.BuildBackFan());
         renderer = std::make_unique<TableRenderer>(view, sheet, backs);
-        ASSERT_TRUE(renderer->CreateSurfaces());
+        ASSERT_TRUE(renderer->CreateSurfaces(host));
         renderer->BuildFaceStrip();
         renderer->FinishInitialising();
     }

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(TableRenderer, ProjectionAtAngle,
 TEST_P(ProjectionAtAngle, MapsTrickAreaAndPileForHitTesting) {
     const ProjectionCase& expected = GetParam();
     view.viewAngle = expected.angle;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_EQ(renderer->trickAreaScreenRect, expected.trickArea);
     EXPECT_EQ(renderer->discardScreenRect, expected.discardPile);
     EXPECT_EQ(Projection(expected.angle).height(), expected.height);
@@ -106,7 +106,7 @@ TEST_P(ProjectionAtAngle, FarEdgeIsCentredAndNearEdgeFullWidth) {
     // On the canvas the table's far edge is the row H above the front edge,
     // from x 161 to 1038, with the background above it and on either side.
     view.viewAngle = expected.angle;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& canvas = renderer->backBuffer;
     const int farY = expected.frontY - expected.height;
     for (int x : {161, 600, 1038}) EXPECT_NE(canvas.pixel(x, farY), Purple) << x;
@@ -118,7 +118,7 @@ TEST_P(ProjectionAtAngle, FarEdgeIsCentredAndNearEdgeFullWidth) {
 TEST_P(ProjectionAtAngle, FrontEdgeStandsTwelvePixelsLowerPerDegree) {
     const ProjectionCase& expected = GetParam();
     view.viewAngle = expected.angle;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const int depth = (26 - expected.angle) / 2 + 7;  // 15 at 9 degrees, 7 at 26
     const QImage& canvas = renderer->backBuffer;
     EXPECT_EQ(FrontEdgeY(expected.angle), expected.frontY);
@@ -157,7 +157,7 @@ TEST_P(HumanHandLayout, CardsStepThirtyThreePixelsCentredForEight) {
     const std::vector<int> cards = {1, 5, 13, 20, 24, 29, 36, 40, 42, 43};
     for (int i = 0; i < expected.cards; ++i) view.hand[HumanSeat][i] = cards[i];
     view.handCount[HumanSeat] = expected.cards;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
 
     const int y = 474 + 6 * 21;
     for (int i = 0; i < expected.cards; ++i) {
@@ -178,7 +178,7 @@ TEST_F(TableRendererTest, HumanHandFollowsTheAngle) {
     GiveHand(HumanSeat, {3});
     for (int angle : {9, 26}) {
         view.viewAngle = angle;
-        renderer->RedrawTable(false);
+        renderer->RedrawTable(TableLayer::Kept);
         EXPECT_EQ(renderer->handCardRects[0].top(), 474 + 6 * angle);
     }
 }
@@ -187,12 +187,12 @@ TEST_F(TableRendererTest, TurnMarkerAndPlateStandLeftOfTheHumanHand) {
     StartPlaying();
     GiveHand(HumanSeat, {1, 2, 3});
     view.currentSeat = HumanSeat;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_EQ(renderer->turnMarkerRect, QRect(458 - 34, 600, 34, 34));
     EXPECT_EQ(renderer->namePlateRects[HumanSeat], QRect(458 - 66, 634, 66, 34));
 
     view.currentSeat = 0;
-    renderer->RedrawTable(false);
+    renderer->RedrawTable(TableLayer::Kept);
     EXPECT_TRUE(renderer->turnMarkerRect.isEmpty());
     EXPECT_FALSE(renderer->namePlateRects[HumanSeat].isEmpty());
 }
@@ -201,7 +201,7 @@ TEST_F(TableRendererTest, TurnMarkerAndPlateStandLeftOfTheHumanHand) {
 
 TEST_F(TableRendererTest, TrickCardsLieUnscaledInAPinwheel) {
     view.trick = {12, 25, 38, 7};
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& layer = renderer->tableLayer;
     // Seats 1 and 3 upright at their anchors.
     EXPECT_EQ(Region(layer, QRect(409, 235, 151, 215)), CellPart(sheet, 25, QRect(0, 0, 151, 215)));
@@ -220,7 +220,7 @@ TEST_F(TableRendererTest, PreviousTrickReplacesTheTrickWhileShown) {
     view.trick = {NoCard, 25, NoCard, NoCard};
     view.prevTrick = {NoCard, 30, NoCard, NoCard};
     view.showingPrevTrick = 1;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_EQ(Region(renderer->tableLayer, QRect(409, 235, 151, 215)),
               CellPart(sheet, 30, QRect(0, 0, 151, 215)));
 }
@@ -228,7 +228,7 @@ TEST_F(TableRendererTest, PreviousTrickReplacesTheTrickWhileShown) {
 TEST_F(TableRendererTest, ShowCardsLieSideBySideInTheMiddle) {
     view.showCards = {14, 40};
     view.shownCount = 2;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_EQ(Region(renderer->tableLayer, QRect(399, 315, 151, 215)),
               CellPart(sheet, 14, QRect(0, 0, 151, 215)));
     EXPECT_EQ(Region(renderer->tableLayer, QRect(590, 315, 151, 215)),
@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(TableRenderer, CapturedFaceCards,
 TEST_P(CapturedFaceCards, SpacingShrinksWithTheirNumberAndStartsOneStepOut) {
     const CapturedCase& expected = GetParam();
     for (int face = 0; face < expected.count; ++face) view.faceOwner[face] = 1;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& layer = renderer->tableLayer;
     // The first card already stands one spacing right of the anchor (382, 10):
     // its visible strip is its own left edge.
@@ -270,7 +270,7 @@ TEST_P(CapturedFaceCards, SpacingShrinksWithTheirNumberAndStartsOneStepOut) {
 TEST_F(TableRendererTest, SideSeatsStackTurnedFaceCardsDownwards) {
     view.faceOwner[2] = 0;  // club 9, the seat's first
     view.faceOwner[9] = 0;  // heart 8, its second
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage& layer = renderer->tableLayer;
     for (auto [face, offset] : {std::pair{2, 45}, {9, 90}}) {
         const QRect cell = CardCell(FaceCardAt(face));
@@ -300,7 +300,7 @@ TEST_F(TableRendererTest, RotateCardAndFaceStripTurnClockwise) {
 TEST_F(TableRendererTest, PileTopRisesWithCardsMoreAtLowAngles) {
     view.discardCount = 24;
     view.viewAngle = 9;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     // 644 - (26 - 9) x 24 / 5 = 563.
     const int top = 563;
     EXPECT_EQ(renderer->pileTopY, top + 151);
@@ -312,10 +312,10 @@ TEST_F(TableRendererTest, PileTopRisesWithCardsMoreAtLowAngles) {
 TEST_F(TableRendererTest, PileRisesAgainWhenOnlyTheAngleChanges) {
     view.discardCount = 24;
     view.viewAngle = 26;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_EQ(renderer->pileTopY, 644 + 151);
     view.viewAngle = 9;
-    renderer->RedrawTable(false);  // re-projects without a new layer
+    renderer->RedrawTable(TableLayer::Kept);  // re-projects without a new layer
     EXPECT_EQ(renderer->pileTopY, 563 + 151);
 }
 
@@ -340,7 +340,7 @@ TEST_P(PileSide, ShowsOneLinePerTenCards) {
     const PileCase& expected = GetParam();
     view.discardCount = expected.cards;
     view.viewAngle = 26;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     ASSERT_EQ(renderer->pileSideRect, expected.side);
     std::vector<int> lines;
     for (int y = expected.side.top() + 1; y < expected.side.bottom(); ++y) {
@@ -355,7 +355,7 @@ TEST_P(PileSide, ShowsOneLinePerTenCards) {
 
 TEST_F(TableRendererTest, EmptyPileHasNoSide) {
     view.discardCount = 0;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_TRUE(renderer->pileSideRect.isEmpty());
     EXPECT_EQ(renderer->pileTopY, 0);
 }
@@ -366,10 +366,10 @@ TEST_F(TableRendererTest, TopHandIsItsFanSegmentScaledToTwoHundredFifteenHigh) {
     for (int cards : {1, 4, 10}) {
         view.handCount[1] = 0;
         view.viewAngle = 26;
-        renderer->RedrawTable(true);
+        renderer->RedrawTable(TableLayer::Changed);
         const QImage without = renderer->backBuffer.copy();
         view.handCount[1] = cards;
-        renderer->RedrawTable(false);
+        renderer->RedrawTable(TableLayer::Kept);
 
         const QRect content = SegmentContent(backs.backFanStrip(), cards);
         const double across = static_cast<int>(FanSegmentWidths[cards - 1] * 0.628654956817627) /
@@ -386,10 +386,10 @@ TEST_F(TableRendererTest, SideHandsAreTheirFanSegmentsScaledToOneFiftyByThreeHun
     for (int seat : {0, 2}) {
         for (int cards : {2, 10}) {
             view.handCount = {0, 0, 0, 0};
-            renderer->RedrawTable(true);
+            renderer->RedrawTable(TableLayer::Changed);
             const QImage without = renderer->backBuffer.copy();
             view.handCount[seat] = cards;
-            renderer->RedrawTable(false);
+            renderer->RedrawTable(TableLayer::Kept);
 
             const QRect content = SegmentContent(backs.backFanStrip(), cards);
             const double across = 150.0 / FanSegmentWidths[cards - 1];
@@ -408,7 +408,7 @@ TEST_F(TableRendererTest, SideHandsAreTheirFanSegmentsScaledToOneFiftyByThreeHun
 TEST_F(TableRendererTest, FanBackgroundNeverReachesTheTable) {
     view.handCount = {10, 5, 1, 0};
     view.discardCount = 12;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     int near = 0;
     const QImage& canvas = renderer->backBuffer;
     // Around the three computer hands; not even a tint of it at their edges.
@@ -430,7 +430,7 @@ TEST_F(TableRendererTest, OpenModeShowsComputerCardsOnlyInTheFirstThreeGames) {
     view.openMode = 1;
     for (int game : {1, 3}) {
         view.gameNo = game;
-        renderer->RedrawTable(true);
+        renderer->RedrawTable(TableLayer::Changed);
         // Seat 1's first card stands at (498, 35), stretched to 115 x 165: its
         // top-left corner is the cell's.
         const QRgb corner = renderer->backBuffer.pixel(498, 35);
@@ -439,24 +439,24 @@ TEST_F(TableRendererTest, OpenModeShowsComputerCardsOnlyInTheFirstThreeGames) {
         EXPECT_NEAR(qGreen(corner), qGreen(cellCorner), 3) << "game " << game;
     }
     view.gameNo = 4;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage faceDown = renderer->backBuffer.copy();
     view.openMode = 0;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     EXPECT_EQ(faceDown, renderer->backBuffer);
 }
 
 // --- Window -----------------------------------------------------------------------------
 
 TEST_F(TableRendererTest, WindowAtCanvasSizeShowsTheBackBuffer) {
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage window = PaintedWindow();
     EXPECT_EQ(Region(window, QRect(200, 200, 800, 600)),
               Region(renderer->backBuffer, QRect(200, 200, 800, 600)));
 }
 
 TEST_F(TableRendererTest, WindowLargerThanThePictureIsWhiteBesideAndBelow) {
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     renderer->SetClientSize(QSize(640, 480));
     QImage window(700, 520, QImage::Format_RGB32);
     window.fill(Qt::black);
@@ -471,7 +471,7 @@ TEST_F(TableRendererTest, WindowLargerThanThePictureIsWhiteBesideAndBelow) {
 }
 
 TEST_F(TableRendererTest, StretchedWindowKeepsTheTableInPlace) {
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage large = PaintedWindow(QSize(1600, 1200));
     const QImage small = PaintedWindow(QSize(640, 480));
     // The middle of the trick area and the purple corner are where the scale puts them.
@@ -548,7 +548,7 @@ TEST_P(SelectionMarker, StandsAboveTheMarkedCardWrappingAround) {
     const MarkerCase& expected = GetParam();
     GiveHand(HumanSeat, {1, 2, 3});
     view.markedCard = expected.marked;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     const QImage window = PaintedWindow();
     EXPECT_EQ(view.markedCard, expected.marked) << "drawing changes no state";
     for (int i = 0; i < expected.cards; ++i) {
@@ -561,7 +561,7 @@ TEST_P(SelectionMarker, StandsAboveTheMarkedCardWrappingAround) {
 
 TEST_F(TableRendererTest, NoSelectionMarkerWithEmptyHandOrScoreBoard) {
     view.markedCard = 5;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     QImage window = PaintedWindow();
     EXPECT_EQ(view.markedCard, 5);
     EXPECT_EQ(Region(window, QRect(0, 150, 1200, 750)),
@@ -570,7 +570,7 @@ TEST_F(TableRendererTest, NoSelectionMarkerWithEmptyHandOrScoreBoard) {
     GiveHand(HumanSeat, {1, 2});
     view.markedCard = 0;
     view.scoreShown = 1;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     window = PaintedWindow();
     const QRect above(renderer->handCardRects[0].left() + 6, renderer->handCardRects[0].top() - 20, 20, 18);
     EXPECT_EQ(Region(window, above), Region(renderer->backBuffer, above));
@@ -581,7 +581,7 @@ TEST_F(TableRendererTest, DiscardSpreadLaysThePileOutTwentyPixelsApart) {
     view.discard[0] = 1;
     view.discard[1] = 15;
     view.discard[2] = 37;
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     QImage window = PaintedWindow();
     QPainter painter(&window);
     renderer->PaintDiscardSpread(painter);
@@ -593,7 +593,7 @@ TEST_F(TableRendererTest, DiscardSpreadLaysThePileOutTwentyPixelsApart) {
 }
 
 TEST_F(TableRendererTest, DraggedCardFollowsThePointerAtFullSize) {
-    renderer->RedrawTable(true);
+    renderer->RedrawTable(TableLayer::Changed);
     QImage window = PaintedWindow();
     QPainter painter(&window);
     renderer->PaintDraggedCard(painter, QPoint(300, 250), 29);
@@ -638,7 +638,7 @@ TEST_F(TableRendererTest, DrawsOddStatesWithoutFault) {
     view.scoreShown = 1;
     for (double angle : {0.0, 9.0, 26.5, -90.0, 1e9}) {
         view.viewAngle = angle;
-        renderer->RedrawTable(true);
+        renderer->RedrawTable(TableLayer::Changed);
         PaintedWindow(QSize(640, 480));
         PaintedWindow(QSize(1600, 1200));
     }

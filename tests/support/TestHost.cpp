@@ -14,7 +14,7 @@ bool TestHost::AskYesNo(std::string_view text) {
 }
 
 void TestHost::Pause(int) { ++pauses; }
-void TestHost::Repaint(bool) { ++repaints; }
+void TestHost::Repaint(TableLayer) { ++repaints; }
 void TestHost::PlaySound(int waveId, SoundMode) { sounds.push_back(waveId); }
 void TestHost::DrawMarker(int seat, Marker marker) { markers.emplace_back(seat, marker); }
 void TestHost::DrawBalloon(int seat, Balloon balloon, int) { balloons.emplace_back(seat, balloon); }

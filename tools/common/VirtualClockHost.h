@@ -21,7 +21,7 @@ public:
         if (onQuestion) onQuestion();
         return answerYes;
     }
-    void Repaint(bool) override {
+    void Repaint(TableLayer) override {
         if (onRepaint) onRepaint();
     }
     int ChooseSuit(SuitDialogMode) override { return Hearts; }

@@ -11,6 +11,9 @@
 // played on a virtual clock with a scripted player at seat 3.
 #include "HelpScene.h"
 
+#include "base/Cards.h"
+#include "base/ResourceIds.h"
+
 #include "resources/DataFile.h"
 #include "resources/ResourceCatalogue.h"
 #include "resources/ResourceStore.h"
@@ -87,8 +90,8 @@ void WriteCards(const QImage& sheet, Writer& writer) {
 // The remaining-cards panel with the numbers of a battle's start drawn in,
 // the way the table draws them.
 QImage PanelWithNumbers() {
-    QImage panel = LoadBitmap(130).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage digits = LoadTransparentBitmap(169);
+    QImage panel = LoadBitmap(bitmap::RemainingPanel).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage digits = LoadTransparentBitmap(bitmap::Digits);
     if (panel.isNull() || digits.isNull()) return {};
     QPainter painter(&panel);
     auto glyph = [&](int digit, int x, int y) {
@@ -124,28 +127,28 @@ QImage BalloonWithSuit(int balloonId, int suitIconId, QRect iconArea) {
 }
 
 void WritePanels(Writer& writer) {
-    writer.Save(LoadBitmap(165), "toolbar.png");
+    writer.Save(LoadBitmap(bitmap::Toolbar), "toolbar.png");
     writer.Save(PanelWithNumbers(), "panel.png");
-    const QImage signs = LoadTransparentBitmap(175);
+    const QImage signs = LoadTransparentBitmap(bitmap::RightSigns);
     writer.Save(signs.copy(0, 0, 40, 37), "sign-safe.png");
     writer.Save(signs.copy(40, 0, 40, 37), "sign-danger.png");
-    writer.Save(LoadTransparentBitmap(168), "marker-lead.png");
-    writer.Save(LoadTransparentBitmap(167), "marker-partner.png");
-    writer.Save(LoadTransparentBitmap(152), "turn.png");
-    writer.Save(LoadTransparentBitmap(136), "mark.png");
-    writer.Save(BalloonWithSuit(173, 148, QRect(29, 1, 32, 36)), "balloon-trump.png");
-    writer.Save(BalloonWithSuit(174, 149, QRect(5, 0, 34, 38)), "balloon-request.png");
+    writer.Save(LoadTransparentBitmap(bitmap::LeadMarker), "marker-lead.png");
+    writer.Save(LoadTransparentBitmap(bitmap::PartnerMarker), "marker-partner.png");
+    writer.Save(LoadTransparentBitmap(bitmap::TurnMarker), "turn.png");
+    writer.Save(LoadTransparentBitmap(bitmap::SelectionMarker), "mark.png");
+    writer.Save(BalloonWithSuit(bitmap::TrumpBalloon, bitmap::SuitIcons[Hearts], QRect(29, 1, 32, 36)), "balloon-trump.png");
+    writer.Save(BalloonWithSuit(bitmap::RequestBalloon, bitmap::SuitIcons[Spades], QRect(5, 0, 34, 38)), "balloon-request.png");
     const char* suits[4] = {"club", "diamond", "heart", "spade"};
     for (int suit = 0; suit < 4; ++suit) {
-        writer.Save(LoadTransparentBitmap(146 + suit), QStringLiteral("suit-%1.png").arg(suits[suit]));
+        writer.Save(LoadTransparentBitmap(bitmap::SuitIcons[static_cast<std::size_t>(suit)]), QStringLiteral("suit-%1.png").arg(suits[suit]));
     }
     // Name plates of one entry (白根左京, row 3): related, unrelated, not yet known.
-    const QImage plates = LoadTransparentBitmap(154);
+    const QImage plates = LoadTransparentBitmap(bitmap::NamePlates);
     const char* plateNames[3] = {"plate-related.png", "plate-unrelated.png", "plate-unknown.png"};
     for (int column = 0; column < 3; ++column)
         writer.Save(plates.copy(66 * column, 34 * 3, 66, 34), plateNames[column]);
     // The status banners, row 1..9 (row 0 only captions the score board).
-    const QImage banners = LoadBitmap(137);
+    const QImage banners = LoadBitmap(bitmap::StatusBanners);
     for (int row = 1; row < 10; ++row)
         writer.Save(banners.copy(0, 26 * row, 163, 26), QStringLiteral("banner-%1.png").arg(row));
     // The cursors of the viewing-angle slider.

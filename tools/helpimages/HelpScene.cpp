@@ -87,7 +87,7 @@ QImage HelpTableScene(const QImage& sheet) {
     CardBacks backs(sheet, store, host);
     if (!backs.BuildBackFan()) return {};
     TableRenderer renderer(view, sheet, backs);
-    if (!renderer.CreateSurfaces()) return {};
+    if (!renderer.CreateSurfaces(host)) return {};
     renderer.BuildFaceStrip();
 
     view.StartUp();
@@ -118,7 +118,7 @@ QImage HelpTableScene(const QImage& sheet) {
     if (!found) return {};
 
     const QSize full(1200, 900);
-    renderer.RedrawTable(true);
+    renderer.RedrawTable(TableLayer::Changed);
     QImage window(full, QImage::Format_RGB32);
     window.fill(Qt::white);
     {

@@ -23,9 +23,11 @@ namespace {
 
 constexpr int OverviewFactor = 3;
 
-QFont MapFont(bool serif, int pixelSize, QFont::Weight weight) {
+enum class Face { Serif, Sans };
+
+QFont MapFont(Face face, int pixelSize, QFont::Weight weight) {
     QFont font;
-    if (serif) {
+    if (face == Face::Serif) {
         font.setFamilies({QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Noto Sans CJK JP"),
                           QStringLiteral("IPAGothic")});
     } else {
@@ -168,7 +170,7 @@ void DrawCompass(QPainter& painter, QPointF centre, double radius) {
         painter.drawPolygon(QPolygonF({centre, tip, right}));
     }
     painter.setPen(dark);
-    painter.setFont(MapFont(true, std::max(8, qRound(radius * 0.36)), QFont::Bold));
+    painter.setFont(MapFont(Face::Serif, std::max(8, qRound(radius * 0.36)), QFont::Bold));
     const double size = radius * 0.5;
     painter.drawText(QRectF(centre.x() - size / 2, centre.y() - radius - size * 1.05, size, size),
                      Qt::AlignCenter, QStringLiteral("北"));
@@ -179,8 +181,8 @@ const QPointF CompassCentre(1320, 1420);
 constexpr double CompassRadius = 78;
 
 void DrawPlate(QPainter& painter, QPoint corner, int province) {
-    static const QFont nameFont = MapFont(true, 12, QFont::Bold);
-    static const QFont priceFont = MapFont(false, 10, QFont::Bold);
+    static const QFont nameFont = MapFont(Face::Serif, 12, QFont::Bold);
+    static const QFont priceFont = MapFont(Face::Sans, 10, QFont::Bold);
     const QRect plate = PlateRect(corner);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(plate, QColor::fromRgb(PlateColour));
@@ -203,7 +205,7 @@ void DrawPlate(QPainter& painter, QPoint corner, int province) {
 void DrawLargeTitle(QPainter& painter) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QFont font = MapFont(true, 60, QFont::Bold);
+    const QFont font = MapFont(Face::Serif, 60, QFont::Bold);
     QPainterPath title;
     title.addText(0, 0, font, QStringLiteral("国盗りマップ"));
     const QRectF ink = title.boundingRect();
@@ -233,14 +235,14 @@ void DrawLegend(QPainter& painter) {
     painter.drawRect(panel.adjusted(2, 2, -3, -3));
 
     painter.setPen(QColor::fromRgb(TitleInkColour));
-    painter.setFont(MapFont(true, 22, QFont::Bold));
+    painter.setFont(MapFont(Face::Serif, 22, QFont::Bold));
     painter.drawText(QRect(panel.left(), panel.top() + 8, panel.width(), 34), Qt::AlignCenter,
                      QStringLiteral("国盗りマップ"));
     painter.setPen(QColor::fromRgb(PlateDividerColour));
     painter.drawLine(panel.left() + 10, panel.top() + 48, panel.right() - 10, panel.top() + 48);
 
-    const QFont headingFont = MapFont(false, 11, QFont::Bold);
-    const QFont nameFont = MapFont(false, 12, QFont::Normal);
+    const QFont headingFont = MapFont(Face::Sans, 11, QFont::Bold);
+    const QFont nameFont = MapFont(Face::Sans, 12, QFont::Normal);
     const int headingTop = BalanceColumnY - BalanceRowHeight - 2;
     painter.setPen(QColor::fromRgb(TitleInkColour));
     painter.setFont(headingFont);

@@ -19,6 +19,7 @@
 #include "render/CardBacks.h"
 #include "render/TableRenderer.h"
 #include "resources/DataFile.h"
+#include "resources/QtText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -72,11 +73,12 @@ public:
 
     // At the recommended and the smallest window size, and on request at the
     // largest, where the stretched picture shows most.
-    void Shoot(const std::string& name, bool largest = false) {
-        renderer_.RedrawTable(true);
-        std::vector<QSize> sizes = {QSize(1200, 900), QSize(640, 480)};
-        if (largest) sizes.push_back(QSize(1600, 1200));
-        for (const QSize size : sizes) {
+    enum class Sizes { Usual, WithLargest };
+    void Shoot(const std::string& name, Sizes sizes = Sizes::Usual) {
+        renderer_.RedrawTable(TableLayer::Changed);
+        std::vector<QSize> windowSizes = {QSize(1200, 900), QSize(640, 480)};
+        if (sizes == Sizes::WithLargest) windowSizes.push_back(QSize(1600, 1200));
+        for (const QSize size : windowSizes) {
             QImage window(size, QImage::Format_RGB32);
             window.fill(Qt::black);
             QPainter painter(&window);
@@ -84,7 +86,7 @@ public:
             renderer_.PaintWindow(painter, size);
             painter.end();
             const QString path = QStringLiteral("%1/scene-%2-%3x%4.png")
-                                     .arg(folder_, QString::fromStdString(name))
+                                     .arg(folder_, ToQString(name))
                                      .arg(size.width())
                                      .arg(size.height());
             if (!window.save(path))
@@ -140,7 +142,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     TableRenderer renderer(view, sheet, backs);
-    if (!renderer.CreateSurfaces()) {
+    if (!renderer.CreateSurfaces(host)) {
         std::fprintf(stderr, "the table surfaces could not be made\n");
         return 1;
     }
@@ -185,7 +187,7 @@ int main(int argc, char** argv) {
         if (humanWaited) {
             if (!scenes.Taken("battle1-trick") && view.battleNo == 1 && view.relationKnown == 0 &&
                 view.leader != HumanSeat && CardsOnTable(view) >= 2 && view.handCount[HumanSeat] <= 8) {
-                scenes.Shoot("battle1-trick", true);
+                scenes.Shoot("battle1-trick", SceneWriter::Sizes::WithLargest);
             }
             if (!scenes.Taken("open-mode") && view.gameNo < 4 && view.battleNo == 1 &&
                 view.leader != HumanSeat && CardsOnTable(view) >= 1 && view.handCount[HumanSeat] <= 7) {

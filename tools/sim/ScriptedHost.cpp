@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "sim/ScriptedHost.h"
 
+#include "base/ResourceIds.h"
 #include "base/StringTable.h"
 
 #include <map>
@@ -14,22 +15,22 @@ constexpr int SecondsPerDay = 24 * 60 * 60;
 // The message that announces each result.
 const std::map<int, ResultKind>& ResultMessages() {
     static const std::map<int, ResultKind> messages = {
-        {30019, ResultKind::RelatedWin},
-        {30021, ResultKind::UnrelatedWin},
-        {30020, ResultKind::Skunk},
-        {30022, ResultKind::ReverseSkunk},
-        {30024, ResultKind::Sixteen},
-        {30023, ResultKind::SixteenFailed},
-        {30026, ResultKind::ReverseSixteen},
-        {30025, ResultKind::ReverseSixteenFailed},
-        {30044, ResultKind::DeclaredSkunk},
-        {30043, ResultKind::DeclaredSkunkFailed},
-        {30046, ResultKind::DeclaredSixteen},
-        {30045, ResultKind::DeclaredSixteenFailed},
-        {30048, ResultKind::DeclaredReverseSkunk},
-        {30047, ResultKind::DeclaredReverseSkunkFailed},
-        {30007, ResultKind::DeclaredReverseSixteen},
-        {30049, ResultKind::DeclaredReverseSixteenFailed},
+        {text::RelatedWin, ResultKind::RelatedWin},
+        {text::UnrelatedWin, ResultKind::UnrelatedWin},
+        {text::RelatedSkunk, ResultKind::Skunk},
+        {text::UnrelatedReverseSkunk, ResultKind::ReverseSkunk},
+        {text::Sixteen, ResultKind::Sixteen},
+        {text::SixteenFailed, ResultKind::SixteenFailed},
+        {text::ReverseSixteen, ResultKind::ReverseSixteen},
+        {text::ReverseSixteenFailed, ResultKind::ReverseSixteenFailed},
+        {text::DeclaredSkunk, ResultKind::DeclaredSkunk},
+        {text::DeclaredSkunkFailed, ResultKind::DeclaredSkunkFailed},
+        {text::DeclaredSixteen, ResultKind::DeclaredSixteen},
+        {text::DeclaredSixteenFailed, ResultKind::DeclaredSixteenFailed},
+        {text::DeclaredReverseSkunk, ResultKind::DeclaredReverseSkunk},
+        {text::DeclaredReverseSkunkFailed, ResultKind::DeclaredReverseSkunkFailed},
+        {text::DeclaredReverseSixteen, ResultKind::DeclaredReverseSixteen},
+        {text::DeclaredReverseSixteenFailed, ResultKind::DeclaredReverseSixteenFailed},
     };
     return messages;
 }
@@ -96,7 +97,7 @@ void ScriptedHost::ShowMessage(std::string_view text, MessageIcon) {
 
 bool ScriptedHost::AskYesNo(std::string_view text) {
     bool answer = true;
-    if (text == LoadString(30018)) {
+    if (text == LoadString(text::PlayOn)) {
         matchesFinished_ += 1;
         answer = matchesFinished_ < matchesWanted_;
     }

@@ -45,7 +45,7 @@ public:
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view text) override;
     void Pause(int) override {}
-    void Repaint(bool) override {}
+    void Repaint(TableLayer) override {}
     void PlaySound(int, SoundMode) override {}
     void DrawMarker(int, Marker) override {}
     void DrawBalloon(int, Balloon, int) override {}

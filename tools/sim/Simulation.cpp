@@ -36,9 +36,9 @@ std::optional<int> ParseTimeOfDay(const std::string& text) {
 
 SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* trace) {
     MemorySettingsStore settings;
-    settings.WriteInt("Settei", "AutoStart", 1);
-    settings.WriteInt("Settei", "EntryNo", options.entry);
-    settings.WriteInt("Settei", "Speed", 9);
+    settings.Write(setting::AutoStart, 1);
+    settings.Write(setting::EntryNo, options.entry);
+    settings.Write(setting::Speed, 9);
 
     ScriptedHost host(options.startSecond, options.matches, trace);
     CFudaDashi view(host, settings);
