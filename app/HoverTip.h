@@ -27,6 +27,8 @@ public:
     void Deactivate();
     const QString& text() const { return text_; }
     bool showing() const { return isVisible(); }
+    // A balloon is about to appear.
+    bool pending() const { return showTimer_.isActive(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

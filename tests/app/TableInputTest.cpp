@@ -46,8 +46,7 @@ protected:
 TEST_F(TableInput, ACardOfAnotherSuitIsRefusedWithItsRuleAndStaysInTheHand) {
     SetUpFollowingClubs();
     auto before = game().hand[HumanSeat];
-    Press(CardCentre(2));  // a diamond while holding a club
-    QTest::qWait(50);
+    Press(CardCentre(2));  // a diamond while holding a club; the refusal's box is answered inside
     EXPECT_EQ(game().dragging, 0);
     EXPECT_EQ(game().hand[HumanSeat], before);
     ASSERT_EQ(shownTexts.size(), 1u);
@@ -58,8 +57,11 @@ TEST_F(TableInput, WithoutRuleRemarksTheRefusalIsSilent) {
     SetUpFollowingClubs();
     table()->commands().Execute(command::RuleRemarks);  // ルール説明 off
     Press(CardCentre(2));
-    QTest::qWait(50);
     EXPECT_EQ(game().dragging, 0);
+    EXPECT_TRUE(shownTexts.empty());
+    // The table still takes the club it must play.
+    Press(CardCentre(1));
+    EXPECT_EQ(game().dragging, 1);
     EXPECT_TRUE(shownTexts.empty());
 }
 
@@ -96,7 +98,8 @@ TEST_F(TableInput, NoExplanationPopsUpWhileACardIsDragged) {
     Press(CardCentre(1));
     EXPECT_FALSE(table()->hoverTip()->showing());
     DragTo(field);
-    QTest::qWait(HoverTip::InitialDelayMilliseconds * 3);
+    // Nothing is waiting to pop up either.
+    EXPECT_FALSE(table()->hoverTip()->pending());
     EXPECT_FALSE(table()->hoverTip()->showing());
     Release(field);
     EXPECT_EQ(game().trick[HumanSeat], 2);

@@ -132,7 +132,7 @@ TEST_F(KunitoriTest, ScrollBarsStepWithinTheMapAndOnlyForTheLargeMap) {
 
     // A window larger than the map keeps both positions at 0.
     window->resize(LargeMapWidth + 100, LargeMapHeight + 100);
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(LargeMapWidth + 100, LargeMapHeight + 100); }));
     EXPECT_EQ(window->scrollPosition(), QPoint(0, 0));
     EXPECT_EQ(across.maximum(), 0);
     EXPECT_EQ(window->zoomButton()->geometry(), QRect(window->width() - 42, window->height() - 17, 40, 15));
@@ -149,7 +149,7 @@ TEST_F(KunitoriTest, PlacementIsClampedOnOpeningAndWrittenOnClosing) {
 
     window->move(30, 40);
     window->resize(520, 550);
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->pos() == QPoint(30, 40) && window->size() == QSize(520, 550); }));
     window->close();
     EXPECT_EQ(store.ReadInt("Last", "Zoomed", -1), 0);
     EXPECT_EQ(store.ReadInt("Last", "PX", -1), window->frameGeometry().left());

