@@ -70,10 +70,11 @@ deb: deps
 	@cmake --build $(DEB_BUILD_DIR) -j $(JOBS)
 	@cd $(DEB_BUILD_DIR) && cpack -G DEB
 
-format:
+format: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+# Fails, listing what differs, when a source file is not formatted as .clang-format says.
+format-check: deps
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:

@@ -62,7 +62,7 @@ Projection::Band Projection::BandAt(int sourceRow) const {
     Band band;
     band.sourceRow = sourceRow;
     band.x = widthLost / 2 + TableLeft;
-    band.y = FrontEdgePixelsPerDegree * wholeAngle_ - depth + FrontEdgeBase;
+    band.y = FrontEdgeY(wholeAngle_) - depth;
     band.width = LayerWidth - widthLost;
     return band;
 }
@@ -77,7 +77,7 @@ QRect Projection::MapLayerRect(const QRect& layerRect) const {
     const int widthLost = static_cast<int>(height_ / tangent_ * WidthLossPerDepth);
     const float widthScale = static_cast<float>(LayerWidth - widthLost) / static_cast<float>(LayerWidth);
     const int originX = widthLost / 2 + TableLeft;
-    const int originY = FrontEdgePixelsPerDegree * wholeAngle_ - height_ + FrontEdgeBase;
+    const int originY = FrontEdgeY(wholeAngle_) - height_;
 
     // A rectangle nearer the front is drawn wider; its middle row says how near.
     const int middle = (top + bottom) / 2;

@@ -19,6 +19,7 @@ packages=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  clang-format
   xvfb
   xauth
   imagemagick
