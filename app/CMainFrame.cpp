@@ -33,8 +33,8 @@ int ScreenWidthForDesktop(int desktopHeight) {
 
 CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_(settings) {
     setWindowTitle("Tesseran");
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     table_ = new TableView(settings, taskbarFeature, this);
     setCentralWidget(table_);
     table_->onScreenSize = [this](int width) { ApplyScreenWidth(width, Placement::Centred); };
@@ -47,9 +47,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
     table_->onConquest = [this] {
         std::array<QString, EntryCount> names;
         for (int entry = 0; entry < EntryCount; ++entry) names[entry] = ToQString(RosterName(entry));
-        auto playSound = [this](int waveId) {
-            table_->PlaySoundEffect(waveId);
-        };
+        auto playSound = [this](int waveId) { table_->PlaySoundEffect(waveId); };
         CKunitori::Run(settings_, *table_, *table_, table_->game().entryNo, names, playSound, this);
     };
 

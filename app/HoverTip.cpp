@@ -85,13 +85,15 @@ void HoverTip::ShowNow() {
     QPoint topLeft = anchor_ + QPoint(-24, 18);
     if (QScreen* screen = owner_ != nullptr ? owner_->screen() : nullptr) {
         QRect area = screen->availableGeometry();
-        topLeft.setX(std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+        topLeft.setX(
+            std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() - size.width())));
         if (topLeft.y() + size.height() > area.bottom()) topLeft.setY(anchor_.y() - size.height() - 8);
     }
     setGeometry(QRect(topLeft, size));
     // A mask rather than a translucent window: the balloon keeps its shape on
     // desktops without a compositor too.
-    setMask(QRegion(BalloonPath(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1)).toFillPolygon().toPolygon()));
+    setMask(QRegion(
+        BalloonPath(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1)).toFillPolygon().toPolygon()));
     show();
     raise();
     update();

@@ -32,7 +32,8 @@ void PeekChannel::PublishHands(const GameState& state) {
         const auto index = static_cast<size_t>(seat);
         std::string cards;
         const int count = std::clamp(state.handCount[index], 0, HandSize);
-        for (int i = 0; i < count; ++i) cards += std::to_string(state.hand[index][static_cast<size_t>(i)]) + ",";
+        for (int i = 0; i < count; ++i)
+            cards += std::to_string(state.hand[index][static_cast<size_t>(i)]) + ",";
         if (publishedHands_[index] == cards) continue;
         settings_.Write(setting::PeekHands[index], cards);
         settings_.Sync();
@@ -54,8 +55,8 @@ PeekChannel::Opening PeekChannel::Open(int seat, const std::string& name, int ca
     if (ViewerRunning() || cardsHeld <= 0) return Opening::Pointed;
     qint64 processId = 0;
     const bool started = startProcess ? startProcess(&processId)
-                                      : QProcess::startDetached(QCoreApplication::applicationFilePath(), {"/W"},
-                                                                QString(), &processId);
+                                      : QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                                                {"/W"}, QString(), &processId);
     if (!started) return Opening::Failed;
     processId_ = processId;
     settings_.Write(setting::PeekRunning, 1);

@@ -12,7 +12,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-
 namespace tesseran {
 
 namespace {

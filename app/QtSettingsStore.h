@@ -25,7 +25,8 @@ public:
 
     int ReadInt(std::string_view section, std::string_view key, int defaultValue) override;
     void WriteInt(std::string_view section, std::string_view key, int value) override;
-    std::string ReadString(std::string_view section, std::string_view key, std::string_view defaultValue) override;
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) override;
     void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
     void Sync() override;
 

@@ -5,8 +5,8 @@
 
 #include "resources/ResourceStore.h"
 
-#include <QEventLoop>
 #include <QAudioDevice>
+#include <QEventLoop>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>

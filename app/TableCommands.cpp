@@ -58,7 +58,8 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
         const int current = g.speed;
         add(speed, "速い(&F)", command::SpeedFast, current == 1);
         add(speed, "やや速い(&G)", command::SpeedRatherFast, current == 5);
-        add(speed, "普通(&N)", command::SpeedNormal, current != 1 && current != 5 && current != 13 && current != 17);
+        add(speed, "普通(&N)", command::SpeedNormal,
+            current != 1 && current != 5 && current != 13 && current != 17);
         add(speed, "やや遅い(&T)", command::SpeedRatherSlow, current == 13);
         add(speed, "遅い(&S)", command::SpeedSlow, current == 17);
         add(menu.get(), "オープンモード(&O)", command::OpenMode, g.openMode == 1);
@@ -155,7 +156,8 @@ void TableCommands::Execute(int command) {
                                       : command == command::RemainingCards ? PlayOption::RemainingCards
                                                                            : PlayOption::StatusDisplay;
             if (!g.ToggleOption(option)) table_.update();
-            if (option == PlayOption::DisplayRemarks && g.displayRemarks == 0) table_.hoverTip()->Deactivate();
+            if (option == PlayOption::DisplayRemarks && g.displayRemarks == 0)
+                table_.hoverTip()->Deactivate();
             break;
         }
         case command::AutoStart:
@@ -173,8 +175,9 @@ void TableCommands::Execute(int command) {
         case command::CardBack:
             if (g.phase > 0 && table_.ready() && table_.cardBacks()) {
                 // The pile's top card shows the back, so the layer is redrawn.
-                if (CBackSet::Run(table_.cardSheet(), *table_.cardBacks(), table_.settings(), table_,
-                                  [this](int waveId) { table_.PlaySoundEffect(waveId); }, &table_)) {
+                if (CBackSet::Run(
+                        table_.cardSheet(), *table_.cardBacks(), table_.settings(), table_,
+                        [this](int waveId) { table_.PlaySoundEffect(waveId); }, &table_)) {
                     table_.Repaint(TableLayer::Changed);
                 }
             }

@@ -111,7 +111,8 @@ void TableView::RedrawAfterAngleChange() {
 
 void TableView::Peek(int seat) {
     if (!taskbarFeature_ || seat < 0 || seat > 2) return;
-    const std::string& name = game_.participantName[static_cast<size_t>(game_.participantAt[static_cast<size_t>(seat)])];
+    const std::string& name =
+        game_.participantName[static_cast<size_t>(game_.participantAt[static_cast<size_t>(seat)])];
     if (peek_.Open(seat, name, game_.handCount[static_cast<size_t>(seat)]) == PeekChannel::Opening::Failed) {
         ShowMessage(LoadString(text::PeekFailed), MessageIcon::Information);
     }
@@ -126,7 +127,9 @@ void TableView::contextMenuEvent(QContextMenuEvent* event) {
 
 // --- Host -------------------------------------------------------------------
 
-void TableView::ShowMessage(std::string_view text, MessageIcon icon) { MessageBoxes(this).ShowMessage(text, icon); }
+void TableView::ShowMessage(std::string_view text, MessageIcon icon) {
+    MessageBoxes(this).ShowMessage(text, icon);
+}
 
 bool TableView::AskYesNo(std::string_view text) { return MessageBoxes(this).AskYesNo(text); }
 
@@ -180,7 +183,7 @@ void TableView::StopTurnTimer() { turnTimer_.stop(); }
 std::optional<LocalTime> TableView::Now() {
     QDateTime now = QDateTime::currentDateTime();
     if (!now.isValid()) return std::nullopt;
-    return LocalTime{now.date().year(),  now.date().month(),  now.date().day(),
+    return LocalTime{now.date().year(), now.date().month(),  now.date().day(),
                      now.time().hour(), now.time().minute(), now.time().second()};
 }
 
@@ -189,7 +192,8 @@ void TableView::CloseMainWindow() {
     // without asking whether to leave a match half played.
     closingAfterMatch_ = true;
     QWidget* frame = window();
-    QMetaObject::invokeMethod(frame, [frame] { frame->close(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        frame, [frame] { frame->close(); }, Qt::QueuedConnection);
 }
 
 bool TableView::AsksBeforeClosing() const { return game_.phase > 0 && !closingAfterMatch_; }
@@ -212,7 +216,8 @@ void TableView::paintEvent(QPaintEvent*) {
     }
     if (game_.showingDiscards == 1) renderer_->PaintDiscardSpread(painter);
     if (game_.dragging == 1 && game_.lastPlayed != NoCard) {
-        QPointF clamped(std::clamp(dragPoint_.x(), 0.0, double(CanvasWidth)), std::clamp(dragPoint_.y(), 0.0, double(CanvasHeight)));
+        QPointF clamped(std::clamp(dragPoint_.x(), 0.0, double(CanvasWidth)),
+                        std::clamp(dragPoint_.y(), 0.0, double(CanvasHeight)));
         renderer_->PaintDraggedCard(painter, (clamped - grabOffset_).toPoint(), game_.lastPlayed);
     }
 }
@@ -257,7 +262,8 @@ void TableView::mousePressEvent(QMouseEvent* event) {
             RedrawAfterAngleChange();
             break;
         case TableResponse::CardPickedUp:
-            grabOffset_ = canvas - QPointF(renderer_->handCardRects[static_cast<size_t>(point.handPosition)].topLeft());
+            grabOffset_ =
+                canvas - QPointF(renderer_->handCardRects[static_cast<size_t>(point.handPosition)].topLeft());
             dragPoint_ = canvas;
             repaint();
             break;
@@ -309,7 +315,8 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
     }
     if (game_.dragging == 1) {
         dragPoint_ = canvas;
-        const bool inside = canvas.x() >= 1 && canvas.x() <= CanvasWidth - 1 && canvas.y() >= 1 && canvas.y() <= CanvasHeight - 1;
+        const bool inside = canvas.x() >= 1 && canvas.x() <= CanvasWidth - 1 && canvas.y() >= 1 &&
+                            canvas.y() <= CanvasHeight - 1;
         UpdateCursor(inside ? QCursor(Qt::PointingHandCursor) : forbiddenCursor_);
         update();
         return;
@@ -340,7 +347,8 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
 
 void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!ready_ || event->button() != Qt::LeftButton) return;
-    game_.DoubleClickOnHand(renderer_->HandPositionAt(Whole(ToCanvas(event->position())), game_.handCount[HumanSeat]));
+    game_.DoubleClickOnHand(
+        renderer_->HandPositionAt(Whole(ToCanvas(event->position())), game_.handCount[HumanSeat]));
 }
 
 void TableView::leaveEvent(QEvent*) { tip_->Deactivate(); }

@@ -30,9 +30,11 @@ inline constexpr int DiscardCapacity = 24;
 inline constexpr int CardCodeLimit = 44;  // every card code is below this
 
 // The 40 codes of the deck in ascending order, the order a deal starts from.
+// clang-format off
 inline constexpr std::array<int, DeckSize> Deck = {
     0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 13, 14, 15, 16, 17, 18, 19, 20,
     21, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 35, 36, 37, 38, 39, 40, 41, 42, 43};
+// clang-format on
 
 constexpr int SuitOf(int card) { return card / 11; }
 constexpr int RankOf(int card) { return card % 11; }

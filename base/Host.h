@@ -40,16 +40,16 @@ struct LocalTime {
 // Things the core reports for observers (the simulator's trace, tests).
 struct EngineEvent {
     enum class Kind {
-        MatchStarted,    // a new match's first game is set up
-        TrumpSet,        // a = suit
-        Dealt,           // a = seed; the hands are complete (sorted, prearranged)
-        RelationSet,     // after the relation is assigned or a seat swap
-        SeatsSwapped,    // a = from seat, b = to seat
-        ShowCardsPlaced, // a, b = the two show cards
-        CardPlayed,      // a = seat, b = card
-        TrickClosed,     // a = winner
-        GameScored,      // a = game number whose row is final
-        Credited,        // a = entry, b = its new balance
+        MatchStarted,     // a new match's first game is set up
+        TrumpSet,         // a = suit
+        Dealt,            // a = seed; the hands are complete (sorted, prearranged)
+        RelationSet,      // after the relation is assigned or a seat swap
+        SeatsSwapped,     // a = from seat, b = to seat
+        ShowCardsPlaced,  // a, b = the two show cards
+        CardPlayed,       // a = seat, b = card
+        TrickClosed,      // a = winner
+        GameScored,       // a = game number whose row is final
+        Credited,         // a = entry, b = its new balance
     };
     Kind kind;
     int a = 0;

@@ -28,42 +28,42 @@ inline constexpr int Unification = 184;
 
 // By suit: clubs, diamonds, hearts, spades.
 inline constexpr std::array<int, 4> Trump = {TrumpClubs, TrumpDiamonds, TrumpHearts, TrumpSpades};
-inline constexpr std::array<int, 4> RequestedSuit = {RequestClubs, RequestDiamonds, RequestHearts, RequestSpades};
+inline constexpr std::array<int, 4> RequestedSuit = {RequestClubs, RequestDiamonds, RequestHearts,
+                                                     RequestSpades};
 
 // Every wave the program carries.
-inline constexpr std::array<int, 13> All = {TrumpDiamonds, TrumpClubs,   TrumpHearts,     Lead,
-                                            Partner,       Card,         Click,           TrumpSpades,
-                                            RequestClubs,  RequestDiamonds, RequestHearts, RequestSpades,
-                                            Unification};
+inline constexpr std::array<int, 13> All = {
+    TrumpDiamonds, TrumpClubs,   TrumpHearts,     Lead,          Partner,       Card,       Click,
+    TrumpSpades,   RequestClubs, RequestDiamonds, RequestHearts, RequestSpades, Unification};
 
 }  // namespace wave
 
 namespace bitmap {
 
-inline constexpr int EntryMap = 106;        // the entry dialog's map
-inline constexpr int RemainingPanel = 130;  // the remaining-cards panel
-inline constexpr int GameCaption = 134;     // 第 ゲーム
-inline constexpr int SelectionMarker = 136; // the keyboard mark above a card
-inline constexpr int StatusBanners = 137;   // 合計 and the status banner's rows
+inline constexpr int EntryMap = 106;         // the entry dialog's map
+inline constexpr int RemainingPanel = 130;   // the remaining-cards panel
+inline constexpr int GameCaption = 134;      // 第 ゲーム
+inline constexpr int SelectionMarker = 136;  // the keyboard mark above a card
+inline constexpr int StatusBanners = 137;    // 合計 and the status banner's rows
 // The trump icon and the suit dialog's pictures: clubs, diamonds, hearts, spades.
 inline constexpr std::array<int, 4> SuitIcons = {146, 147, 148, 149};
 inline constexpr int TurnMarker = 152;
 inline constexpr int NamePlates = 154;
-inline constexpr int LargeMap = 163;        // the conquest window's large map
-inline constexpr int OverviewMap = 164;     // and its overview
+inline constexpr int LargeMap = 163;     // the conquest window's large map
+inline constexpr int OverviewMap = 164;  // and its overview
 inline constexpr int Toolbar = 165;
 inline constexpr int PartnerMarker = 167;
 inline constexpr int LeadMarker = 168;
 inline constexpr int Digits = 169;
 inline constexpr int GameNumbers = 170;
-inline constexpr int BattleCaption = 171;   // 第 戦
+inline constexpr int BattleCaption = 171;  // 第 戦
 inline constexpr int BattleNumbers = 172;
 inline constexpr int TrumpBalloon = 173;
 inline constexpr int RequestBalloon = 174;
-inline constexpr int RightSigns = 175;      // safe and danger, side by side
-inline constexpr int PeekPictures = 177;    // the three peek commands' pictures
-inline constexpr int CancelPicture = 179;   // a dialog's cancel button
-inline constexpr int SavePicture = 180;     // a dialog's save button
+inline constexpr int RightSigns = 175;     // safe and danger, side by side
+inline constexpr int PeekPictures = 177;   // the three peek commands' pictures
+inline constexpr int CancelPicture = 179;  // a dialog's cancel button
+inline constexpr int SavePicture = 180;    // a dialog's save button
 inline constexpr int UnificationBanner = 185;
 
 }  // namespace bitmap

@@ -49,9 +49,9 @@ inline constexpr IntSetting EntryNo{"Settei", "EntryNo", 0};
 inline constexpr IntSetting ScreenWidth{"Settei", "Gamen", 1000};
 
 // --- "Last": what the program remembers of the last session -------------
-inline constexpr IntSetting Angle{"Last", "Kakudo", 21};      // the table's whole degrees
-inline constexpr IntSetting CardBack{"Last", "BackSet", 0};   // 0..3 the preset backs, 4 the player's picture
-inline constexpr IntSetting CardFrame{"Last", "CardWaku", 1}; // a frame line around the backs
+inline constexpr IntSetting Angle{"Last", "Kakudo", 21};     // the table's whole degrees
+inline constexpr IntSetting CardBack{"Last", "BackSet", 0};  // 0..3 the preset backs, 4 the player's picture
+inline constexpr IntSetting CardFrame{"Last", "CardWaku", 1};  // a frame line around the backs
 inline constexpr IntSetting ConquestZoomed{"Last", "Zoomed", 0};
 inline constexpr IntSetting ConquestLeft{"Last", "PX", 0};
 inline constexpr IntSetting ConquestTop{"Last", "PY", 0};
@@ -67,8 +67,8 @@ inline constexpr TextSetting PeekName{"Cun", "Name", ""};
 inline constexpr IntSetting PeekRunning{"Cun", "CunningView", 0};
 // The computer seats' hands as "3,14,25,", one key per seat ("0", "1", "2").
 inline constexpr std::string_view PeekSection = "Cun";
-inline constexpr std::array<TextSetting, 3> PeekHands = {TextSetting{"Cun", "0", ""}, TextSetting{"Cun", "1", ""},
-                                                         TextSetting{"Cun", "2", ""}};
+inline constexpr std::array<TextSetting, 3> PeekHands = {
+    TextSetting{"Cun", "0", ""}, TextSetting{"Cun", "1", ""}, TextSetting{"Cun", "2", ""}};
 
 // --- The campaign ----------------------------------------------------------
 // 1 once the campaign has been set up; 0 asks for a fresh one at the next start.

@@ -26,12 +26,16 @@ public:
     virtual void Sync() {}
 
     // The values of SettingsKeys.h, each with its own default.
-    int Read(const IntSetting& setting) { return ReadInt(setting.section, setting.key, setting.defaultValue); }
+    int Read(const IntSetting& setting) {
+        return ReadInt(setting.section, setting.key, setting.defaultValue);
+    }
     void Write(const IntSetting& setting, int value) { WriteInt(setting.section, setting.key, value); }
     std::string Read(const TextSetting& setting) {
         return ReadString(setting.section, setting.key, setting.defaultValue);
     }
-    void Write(const TextSetting& setting, std::string_view value) { WriteString(setting.section, setting.key, value); }
+    void Write(const TextSetting& setting, std::string_view value) {
+        WriteString(setting.section, setting.key, value);
+    }
 };
 
 class MemorySettingsStore : public SettingsStore {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the game core: whole simulated matches per second on one core,
 // and the cost of one follow decision in a mid-battle position.
-#include "bench/SilentHost.h"
 #include "base/SettingsStore.h"
+#include "bench/SilentHost.h"
 #include "players/CFudaDashi.h"
 #include "sim/Simulation.h"
 
@@ -24,7 +24,8 @@ void WholeMatches(benchmark::State& state) {
         benchmark::DoNotOptimize(result.games);
         matches += result.matches;
     }
-    state.counters["matches/s"] = benchmark::Counter(static_cast<double>(matches), benchmark::Counter::kIsRate);
+    state.counters["matches/s"] =
+        benchmark::Counter(static_cast<double>(matches), benchmark::Counter::kIsRate);
 }
 BENCHMARK(WholeMatches)->Unit(benchmark::kMillisecond);
 

@@ -2,8 +2,8 @@
 // Benchmarks of the renderer: building the strip of fanned card backs, which
 // turns 54 cards pixel by pixel and runs at start-up and after every change
 // of the card back, and turning one back a quarter turn.
-#include "bench/SilentHost.h"
 #include "base/SettingsStore.h"
+#include "bench/SilentHost.h"
 #include "render/CardBacks.h"
 #include "render/CardSheet.h"
 

@@ -5,8 +5,8 @@
 // Each should take under 4 ms on one core. The times are the process's CPU
 // time, helper threads included; run with --benchmark_repetitions=9 and read
 // the medians.
-#include "common/SilentHost.h"
 #include "base/SettingsStore.h"
+#include "common/SilentHost.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/TableRenderer.h"

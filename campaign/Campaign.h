@@ -11,9 +11,9 @@
 // rule, so a damaged store can never make a rule index past a table.
 #pragma once
 
-#include "campaign/ProvinceMap.h"
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "campaign/ProvinceMap.h"
 
 #include <array>
 

@@ -143,15 +143,11 @@ constexpr bool NeighbourListsAreSound() {
 }
 static_assert(NeighbourListsAreSound(), "every neighbour is another province of the map");
 
-constexpr bool IsContinuationByte(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u;
-}
+constexpr bool IsContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0u) == 0x80u; }
 
 }  // namespace
 
-int ProvincePrice(int province) {
-    return IsProvince(province) ? Provinces[province].price : 0;
-}
+int ProvincePrice(int province) { return IsProvince(province) ? Provinces[province].price : 0; }
 
 std::span<const int> ProvinceNeighbours(int province) {
     if (!IsProvince(province)) return {};
@@ -166,17 +162,11 @@ int InitialOwner(int province) {
     return Unowned;
 }
 
-int HomeProvince(int entry) {
-    return IsEntry(entry) ? Entries[entry].homeProvince : -1;
-}
+int HomeProvince(int entry) { return IsEntry(entry) ? Entries[entry].homeProvince : -1; }
 
-EntryColour ColourOfEntry(int entry) {
-    return IsEntry(entry) ? Entries[entry].colour : EntryColour{};
-}
+EntryColour ColourOfEntry(int entry) { return IsEntry(entry) ? Entries[entry].colour : EntryColour{}; }
 
-std::string ProvinceName(int province) {
-    return ProvinceNameIn(LoadString(text::ProvinceNames), province);
-}
+std::string ProvinceName(int province) { return ProvinceNameIn(LoadString(text::ProvinceNames), province); }
 
 std::string ProvinceNameIn(std::string_view names, int province) {
     if (!IsProvince(province)) return {};

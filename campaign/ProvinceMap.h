@@ -35,9 +35,7 @@ struct EntryColour {
     std::uint32_t packed = 0;
 };
 
-constexpr bool IsProvince(int province) {
-    return province >= 0 && province < ProvinceCount;
-}
+constexpr bool IsProvince(int province) { return province >= 0 && province < ProvinceCount; }
 
 // The price of a province in koku; 0 for an index that is no province.
 int ProvincePrice(int province);

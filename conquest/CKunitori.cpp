@@ -3,12 +3,12 @@
 #include "base/ResourceIds.h"
 #include "resources/QtText.h"
 
+#include "base/StringTable.h"
 #include "campaign/Campaign.h"
 #include "campaign/RegularsTurn.h"
 #include "campaign/map/MapBitmaps.h"
 #include "campaign/map/ProvincePositions.h"
 #include "engine/Random.h"
-#include "base/StringTable.h"
 #include "render/ImageFiles.h"
 
 #include <QApplication>
@@ -69,7 +69,8 @@ public:
 const QString CKunitori::SaveFileTitle = QStringLiteral("保存するファイルを指定");
 const QString CKunitori::SaveFileInitialName = QStringLiteral("無題");
 const QString CKunitori::SaveFileFilter = QStringLiteral(
-    "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル(*.tiff)");
+    "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル("
+    "*.tiff)");
 
 CKunitori::CKunitori(SettingsStore& settings, Messages& messages, Clock& clock, int humanEntry,
                      const std::array<QString, EntryCount>& displayNames, std::function<void(int)> playSound,
@@ -156,7 +157,8 @@ bool CKunitori::Open() {
     PlaceControls();
 
     conquering_ = true;
-    const QString humanName = humanEntry_ >= 0 && humanEntry_ < EntryCount ? displayNames_[humanEntry_] : QString();
+    const QString humanName =
+        humanEntry_ >= 0 && humanEntry_ < EntryCount ? displayNames_[humanEntry_] : QString();
     modeTitle_ = QStringLiteral("[ ｢") + humanName + QStringLiteral("｣ の国盗りモード ]");
     setWindowTitle(modeTitle_);
     ShowOpeningStatus();
@@ -207,7 +209,8 @@ void CKunitori::Click(QPoint clientPoint) {
     }
     const int province = ProvinceAtMapPoint(MapPointAt(clientPoint));
     if (province < 0) return;
-    if (OwnerOf(settings_, province) == humanEntry_ || !HumanMayTake(settings_, humanEntry_, province)) return;
+    if (OwnerOf(settings_, province) == humanEntry_ || !HumanMayTake(settings_, humanEntry_, province))
+        return;
     if (BalanceOf(settings_, humanEntry_) < ProvincePrice(province)) {
         messages_.ShowMessage(LoadString(text::NotEnoughKoku), MessageIcon::Information);
         return;
@@ -241,10 +244,11 @@ void CKunitori::RunRegularsTurn() {
             AfterUnification();
             return;
         }
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("レギュラー ｢") + name + QStringLiteral("｣ の国盗り"),
-                        QStringLiteral(" ｢") + NameOf(event.province) + QStringLiteral("｣ を盗ります。\n    (残り : ") +
-                            QString::number(event.balanceLeft) + QStringLiteral(")"),
-                        QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::NoIcon, QStringLiteral("レギュラー ｢") + name + QStringLiteral("｣ の国盗り"),
+            QStringLiteral(" ｢") + NameOf(event.province) + QStringLiteral("｣ を盗ります。\n    (残り : ") +
+                QString::number(event.balanceLeft) + QStringLiteral(")"),
+            QMessageBox::Ok, this);
         box.exec();
         maps_.FillProvince(event.province, KunitoriMaps::ColourOf(event.regular));
         update();
@@ -298,7 +302,9 @@ void CKunitori::RunHumanUnification() {
     RepaintAtOnce();
     clock_.Pause(1000);
 
-    if (messages_.AskYesNo(LoadString(text::SaveMapPicture)) || !messages_.AskYesNo(LoadString(text::MapPictureLost))) SaveImage();
+    if (messages_.AskYesNo(LoadString(text::SaveMapPicture)) ||
+        !messages_.AskYesNo(LoadString(text::MapPictureLost)))
+        SaveImage();
 
     OnUnification(settings_);
     maps_.ReloadLargeMap();
@@ -322,8 +328,8 @@ void CKunitori::SaveImage() {
     bool saved = false;
     {
         WaitCursor wait;
-        saved = SaveBitmapAs(maps_.largeMap(), path, LargeMapWidth, LargeMapHeight, QFileInfo(path).suffix().toLower(),
-                             messages_);
+        saved = SaveBitmapAs(maps_.largeMap(), path, LargeMapWidth, LargeMapHeight,
+                             QFileInfo(path).suffix().toLower(), messages_);
     }
     if (saved && messages_.AskYesNo(LoadString(text::SavedShowFolder))) OpenFolderOf(path, messages_);
 }
@@ -349,7 +355,9 @@ void CKunitori::ShowBalanceStatus(int target, int balance) {
     SetStatus(status);
 }
 
-void CKunitori::SetStatus(const QString& status) { setWindowTitle(modeTitle_ + QStringLiteral(" ... ") + status); }
+void CKunitori::SetStatus(const QString& status) {
+    setWindowTitle(modeTitle_ + QStringLiteral(" ... ") + status);
+}
 
 void CKunitori::UpdateScrollRanges() {
     const QSignalBlocker blockHorizontal(horizontalBar_);

@@ -10,10 +10,10 @@
 // at every opening, so the pictures always match what is stored.
 #pragma once
 
-#include "campaign/ProvinceMap.h"
-#include "conquest/KunitoriMaps.h"
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "campaign/ProvinceMap.h"
+#include "conquest/KunitoriMaps.h"
 
 #include <QDialog>
 #include <QPoint>
@@ -41,8 +41,8 @@ public:
 
     // Asks for the file to save the map in: parent, title, initial name,
     // filter; the empty text when the player cancels.
-    using SaveFileChooser =
-        std::function<QString(QWidget*, const QString& title, const QString& initialName, const QString& filter)>;
+    using SaveFileChooser = std::function<QString(QWidget*, const QString& title, const QString& initialName,
+                                                  const QString& filter)>;
 
     static const QString SaveFileTitle;
     static const QString SaveFileInitialName;

@@ -55,7 +55,8 @@ bool KunitoriMaps::Load() {
         const MapPoint large = LargeMapSeed(ProvincePositions[province]);
         const MapPoint small = OverviewSeed(ProvincePositions[province]);
         blankLarge_[province] = large_.valid(large.x, large.y) ? large_.pixel(large.x, large.y) : White;
-        blankOverview_[province] = overview_.valid(small.x, small.y) ? overview_.pixel(small.x, small.y) : White;
+        blankOverview_[province] =
+            overview_.valid(small.x, small.y) ? overview_.pixel(small.x, small.y) : White;
     }
     return true;
 }

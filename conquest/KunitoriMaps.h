@@ -9,8 +9,8 @@
 // originals.
 #pragma once
 
-#include "campaign/ProvinceMap.h"
 #include "base/SettingsStore.h"
+#include "campaign/ProvinceMap.h"
 
 #include <QFont>
 #include <QImage>

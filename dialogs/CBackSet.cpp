@@ -340,9 +340,7 @@ void CBackSet::mouseDoubleClickEvent(QMouseEvent* event) {
     Save();
 }
 
-void CBackSet::dragEnterEvent(QDragEnterEvent* event) {
-    dragMoveEvent(event);
-}
+void CBackSet::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void CBackSet::dragMoveEvent(QDragMoveEvent* event) {
     // Only the black frame takes files; elsewhere the pointer shows that a

@@ -55,19 +55,14 @@ CHelpDlg::CHelpDlg(QWidget* parent, const QString& fileName, const QString& titl
     resize(820, 640);
 }
 
-QString CHelpDlg::DefaultHelpFolder() {
-    return ProgramDataPath(QStringLiteral("help"));
-}
+QString CHelpDlg::DefaultHelpFolder() { return ProgramDataPath(QStringLiteral("help")); }
 
-QString CHelpDlg::PagePath() const {
-    return QDir(helpFolder_).filePath(fileName_);
-}
+QString CHelpDlg::PagePath() const { return QDir(helpFolder_).filePath(fileName_); }
 
 bool CHelpDlg::Initialise() {
     const QString path = PagePath();
     if (!QFileInfo(path).isFile()) {
-        QMessageBox::information(parentWidget(), QStringLiteral("Tesseran"),
-                                 LoadText(text::NoHelpFolder));
+        QMessageBox::information(parentWidget(), QStringLiteral("Tesseran"), LoadText(text::NoHelpFolder));
         reject();
         return false;
     }

@@ -113,9 +113,7 @@ void CMonSel::SetCaptionText(const QString& text) {
     promptLabel->setText((captionText.isEmpty() ? RequestCaptionText : captionText) + PromptTail);
 }
 
-void CMonSel::SetSoundPlayer(std::function<void(int waveId)> player) {
-    playSound = std::move(player);
-}
+void CMonSel::SetSoundPlayer(std::function<void(int waveId)> player) { playSound = std::move(player); }
 
 void CMonSel::SelectSuit(int suit, ClickedOn clicked) {
     selectedSuit = suit;

@@ -8,11 +8,11 @@
 #include "resources/ResourceCatalogue.h"
 #include "resources/ResourceStore.h"
 
+#include <QFont>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
-#include <QFont>
 #include <QVBoxLayout>
 
 #include <algorithm>

@@ -13,7 +13,6 @@ namespace tesseran {
 
 namespace {
 
-
 struct DeclarationControl {
     const char* name;
     QString caption;
@@ -73,7 +72,8 @@ CSengen::CSengen(DeclarationSide declarationSide, QWidget* parent) : QDialog(par
         declarationGrid->addWidget(button, control.row, control.column);
     }
 
-    cancelButton = new QPushButton(ButtonIcon(bitmap::CancelPicture), QStringLiteral("ジョーカー出し中止(&C)"), this);
+    cancelButton =
+        new QPushButton(ButtonIcon(bitmap::CancelPicture), QStringLiteral("ジョーカー出し中止(&C)"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setIconSize(QSize(32, 32));
     cancelButton->setToolTip(QStringLiteral("初巡のジョーカー出しを中止します"));

@@ -96,8 +96,6 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     confirmButton->setFocus();
 }
 
-QString VersionDialog::HistoryText() const {
-    return historyBox->toPlainText();
-}
+QString VersionDialog::HistoryText() const { return historyBox->toPlainText(); }
 
 }  // namespace tesseran

@@ -75,7 +75,8 @@ void CTorvelView::AnnounceRequestedSuit(int seat, int suit) {
 void CTorvelView::ChangeSpeed(int newSpeed) {
     if (phase > 0) {
         host_.StopTurnTimer();
-        if (!host_.StartTurnTimer(newSpeed * MillisecondsPerSpeedStep)) Message(text::TimerFailed, MessageIcon::Stop);
+        if (!host_.StartTurnTimer(newSpeed * MillisecondsPerSpeedStep))
+            Message(text::TimerFailed, MessageIcon::Stop);
     }
     speed = newSpeed;
     settings_.Write(setting::Speed, newSpeed);

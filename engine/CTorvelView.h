@@ -8,9 +8,9 @@
 // CFudaDashi. The view reaches the world only through Host and SettingsStore.
 #pragma once
 
-#include "engine/GameState.h"
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "engine/GameState.h"
 
 #include <cstdint>
 #include <string_view>

@@ -45,7 +45,7 @@ struct GameState {
     std::array<int, 4> facePlayed{};    // face cards of each suit played this battle
     std::array<std::array<int, HandSize>, SeatCount> hand{};
     std::array<int, SeatCount> trick{};  // card each seat put on the table this trick, or -1
-    int lastPlayed = NoCard;              // the card in flight
+    int lastPlayed = NoCard;             // the card in flight
     std::array<int, 2> showCards{};
     std::array<int, DiscardCapacity> discard{};
     int gameNo = 1;

@@ -29,7 +29,8 @@ std::optional<std::string> CheckInvariants(const GameState& state) {
     };
     for (int seat = 0; seat < SeatCount; ++seat) {
         int n = state.handCount[seat];
-        if (n < 0 || n > HandSize) return "seat " + std::to_string(seat) + " holds " + std::to_string(n) + " cards";
+        if (n < 0 || n > HandSize)
+            return "seat " + std::to_string(seat) + " holds " + std::to_string(n) + " cards";
         for (int i = 0; i < n; ++i) {
             if (auto error = count(state.hand[seat][i])) return error;
             if (i > 0 && state.hand[seat][i - 1] >= state.hand[seat][i]) {
@@ -41,10 +42,12 @@ std::optional<std::string> CheckInvariants(const GameState& state) {
             onTable[state.trick[seat]] = 1;
         }
     }
-    if (state.discardCount < 0 || state.discardCount > DiscardCapacity) return "the discard count is out of range";
+    if (state.discardCount < 0 || state.discardCount > DiscardCapacity)
+        return "the discard count is out of range";
     for (int i = 0; i < state.discardCount; ++i) {
         if (auto error = count(state.discard[i])) return error;
-        if (IsFace(state.discard[i])) return "face card " + CardText(state.discard[i]) + " lies on the discard pile";
+        if (IsFace(state.discard[i]))
+            return "face card " + CardText(state.discard[i]) + " lies on the discard pile";
         onTable[state.discard[i]] = 1;
     }
     for (int face = 0; face < FaceCardCount; ++face) {
@@ -80,13 +83,15 @@ std::optional<std::string> CheckInvariants(const GameState& state) {
     if (state.faceCount[0] >= 0) {
         int taken = std::accumulate(state.faceCount.begin(), state.faceCount.end(), 0);
         if (taken != FaceCardCount - state.faceLeft) {
-            return "faceCount sums to " + std::to_string(taken) + " but faceLeft is " + std::to_string(state.faceLeft);
+            return "faceCount sums to " + std::to_string(taken) + " but faceLeft is " +
+                   std::to_string(state.faceLeft);
         }
         for (int seat = 0; seat < SeatCount; ++seat) {
             int owned = 0;
             for (int owner : state.faceOwner) owned += owner == seat ? 1 : 0;
             if (owned != state.faceCount[seat]) {
-                return "faceCount of seat " + std::to_string(seat) + " does not match the captured face cards";
+                return "faceCount of seat " + std::to_string(seat) +
+                       " does not match the captured face cards";
             }
         }
     }

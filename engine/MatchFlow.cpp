@@ -4,11 +4,11 @@
 // a card or closes a completed trick.
 #include "engine/CTorvelView.h"
 
-#include "campaign/Campaign.h"
-#include "engine/Random.h"
 #include "base/ResourceIds.h"
 #include "base/Roster.h"
 #include "base/StringTable.h"
+#include "campaign/Campaign.h"
+#include "engine/Random.h"
 
 #include <algorithm>
 #include <memory>
@@ -17,7 +17,6 @@
 namespace tesseran {
 
 namespace {
-
 
 // The deck after the 200 swaps of a seed: for each swap, seat a = a draw mod
 // 10, drawn again until it is at most 3; position i = draw mod 10; seat b and
@@ -317,7 +316,8 @@ void CTorvelView::CloseTrick() {
     }
     int relatedTally = 0;
     int unrelatedTally = 0;
-    for (int seat = 0; seat < SeatCount; ++seat) (IsRelated(seat) ? relatedTally : unrelatedTally) += faceCount[seat];
+    for (int seat = 0; seat < SeatCount; ++seat)
+        (IsRelated(seat) ? relatedTally : unrelatedTally) += faceCount[seat];
 
     busy = 1;
     int answer = JudgeBattle(winner, relatedTally, unrelatedTally);

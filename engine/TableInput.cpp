@@ -130,7 +130,8 @@ bool CTorvelView::LowerAngle() {
 
 bool CTorvelView::DragAngleTo(double angle) {
     if (angleDragging != 1 || !std::isfinite(angle)) return false;
-    const double clamped = std::clamp(angle, static_cast<double>(MinimumAngle), static_cast<double>(MaximumAngle));
+    const double clamped =
+        std::clamp(angle, static_cast<double>(MinimumAngle), static_cast<double>(MaximumAngle));
     if (clamped == viewAngle) return false;
     viewAngle = clamped;
     return true;
@@ -181,7 +182,8 @@ bool CTorvelView::ToggleOption(PlayOption option) {
 void CTorvelView::ToggleAutoStart() {
     const bool wasOn = settings_.Read(setting::AutoStart) == 1;
     const std::string text = std::string("自動スタート") +
-                             (wasOn ? "の設定を解除しました\n" : "に設定しました\n") + LoadString(text::AppliesAtNextStart);
+                             (wasOn ? "の設定を解除しました\n" : "に設定しました\n") +
+                             LoadString(text::AppliesAtNextStart);
     host_.ShowMessage(text, MessageIcon::Information);
     settings_.Write(setting::AutoStart, wasOn ? 0 : 1);
 }

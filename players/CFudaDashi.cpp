@@ -94,7 +94,8 @@ int CFudaDashi::ChooseLeadCard() {
                         MessageIcon::Information);
             } else {
                 declaration = skunk ? UnrelatedDeclaredSkunk : UnrelatedDeclaredSixteen;
-                Message(skunk ? text::UnrelatedDeclaresReverseSkunk : text::UnrelatedDeclaresDeclaredReverseSixteen,
+                Message(skunk ? text::UnrelatedDeclaresReverseSkunk
+                              : text::UnrelatedDeclaresDeclaredReverseSixteen,
                         MessageIcon::Information);
             }
             PauseTurn();
@@ -131,13 +132,9 @@ int CFudaDashi::ChooseFollowCard() {
     return computer::ClampToHand(*this, seat, computer::FollowCard(*this));
 }
 
-int CFudaDashi::ContinueForSixteen() {
-    return GoOnForSixteen(*this);
-}
+int CFudaDashi::ContinueForSixteen() { return GoOnForSixteen(*this); }
 
-int CFudaDashi::ContinueForReverseSixteen() {
-    return GoOnForSixteen(*this);
-}
+int CFudaDashi::ContinueForReverseSixteen() { return GoOnForSixteen(*this); }
 
 int CFudaDashi::ArrangeDeclarationHand() {
     plannedDeclaration = 0;
@@ -165,16 +162,10 @@ int CFudaDashi::ArrangeDeclarationHand() {
     return 1;
 }
 
-void CFudaDashi::ChooseShowCards(int seat) {
-    computer::PickShowCards(*this, seat);
-}
+void CFudaDashi::ChooseShowCards(int seat) { computer::PickShowCards(*this, seat); }
 
-int CFudaDashi::ChooseTrumpAfterShow() {
-    return computer::TrumpAfterShow(*this);
-}
+int CFudaDashi::ChooseTrumpAfterShow() { return computer::TrumpAfterShow(*this); }
 
-int CFudaDashi::ChooseTrumpTogether() {
-    return computer::TrumpTogether(*this);
-}
+int CFudaDashi::ChooseTrumpTogether() { return computer::TrumpTogether(*this); }
 
 }  // namespace tesseran

@@ -54,9 +54,7 @@ int StillNeeded(const GameState& state) {
 }
 
 // Whether the current seat plays last in this trick.
-bool PlaysLast(const GameState& state) {
-    return state.currentSeat == (state.leader + 3) % SeatCount;
-}
+bool PlaysLast(const GameState& state) { return state.currentSeat == (state.leader + 3) % SeatCount; }
 
 // The partner's pin of the requested suit lies in the trick.
 bool PartnerPinInTrick(const GameState& state) {

@@ -20,12 +20,8 @@ inline constexpr int NotFound = -1;
 // A test on one card code.
 using CardTest = std::function<bool(int card)>;
 
-constexpr bool IsSeat(int seat) {
-    return seat >= 0 && seat < SeatCount;
-}
-constexpr bool IsSuit(int suit) {
-    return suit >= Clubs && suit <= Spades;
-}
+constexpr bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
+constexpr bool IsSuit(int suit) { return suit >= Clubs && suit <= Spades; }
 
 // How many positions of a seat's hand are valid, kept inside the array even
 // when the count in the state is odd.

@@ -288,7 +288,9 @@ bool CardBacks::LoadBackStrip(BackStripSource source) {
 
     // A cache that cannot be read (cut short, damaged, foreign) is rebuilt
     // rather than leaving the table without card backs.
-    if (source == BackStripSource::Cache && QFileInfo::exists(cache) && LoadBackFanFile(cache) && MakeRotatedBack()) return true;
+    if (source == BackStripSource::Cache && QFileInfo::exists(cache) && LoadBackFanFile(cache) &&
+        MakeRotatedBack())
+        return true;
 
     if (!BuildBackFan()) return false;
     // A cache that cannot be written costs only the time of a rebuild at the
@@ -325,8 +327,8 @@ void CardBacks::KeepCustomBack() {
     // Without a work folder the picture cannot be kept; the table then shows
     // the first preset, as for a lost "CardBack.jpg".
     if (folder.isEmpty()) return;
-    SaveBitmapAs(currentBack_, folder + QLatin1Char('/') + QLatin1String(CustomBackName), CardWidth, CardHeight,
-                 QStringLiteral("jpeg"), messages_);
+    SaveBitmapAs(currentBack_, folder + QLatin1Char('/') + QLatin1String(CustomBackName), CardWidth,
+                 CardHeight, QStringLiteral("jpeg"), messages_);
 }
 
 bool CardBacks::ApplyChoice(Choice choice) {

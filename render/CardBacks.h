@@ -15,7 +15,7 @@
 
 namespace tesseran {
 
-inline constexpr QRgb FanBackground = 0xfffff7ffu;  // RGB(255, 247, 255), see-through on the table
+inline constexpr QRgb FanBackground = 0xfffff7ffu;    // RGB(255, 247, 255), see-through on the table
 inline constexpr QRgb BackFrameColour = 0xff78783cu;  // RGB(120, 120, 60)
 inline constexpr int BackFanStripWidth = 3575;
 inline constexpr int BackFanStripHeight = 342;

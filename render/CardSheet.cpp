@@ -42,13 +42,9 @@ bool WriteSignature(const QString& path) {
 
 }  // namespace
 
-QString CardSheetDataFile() {
-    return ProgramDataPath(QLatin1String(DataFileName));
-}
+QString CardSheetDataFile() { return ProgramDataPath(QLatin1String(DataFileName)); }
 
-QImage LoadCardSheet(Messages& messages) {
-    return LoadCardSheet(messages, CardSheetDataFile());
-}
+QImage LoadCardSheet(Messages& messages) { return LoadCardSheet(messages, CardSheetDataFile()); }
 
 QImage LoadCardSheet(Messages& messages, const QString& dataFile) {
     if (!QFileInfo(dataFile).isFile()) return {};

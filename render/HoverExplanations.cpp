@@ -3,8 +3,8 @@
 
 #include "base/ResourceIds.h"
 #include "base/Roster.h"
-#include "resources/QtText.h"
 #include "render/StatusPanels.h"
+#include "resources/QtText.h"
 
 #include <cmath>
 
@@ -13,23 +13,18 @@ namespace tesseran {
 namespace {
 
 QPoint Pixel(QPointF canvasPoint) {
-    return QPoint(static_cast<int>(std::floor(canvasPoint.x())), static_cast<int>(std::floor(canvasPoint.y())));
+    return QPoint(static_cast<int>(std::floor(canvasPoint.x())),
+                  static_cast<int>(std::floor(canvasPoint.y())));
 }
 
 // Whether a point lies on a rectangle; empty rectangles hold no point.
-bool Hits(const QRect& rect, QPoint point) {
-    return !rect.isEmpty() && rect.contains(point);
-}
+bool Hits(const QRect& rect, QPoint point) { return !rect.isEmpty() && rect.contains(point); }
 
-HoverText Explain(int textId) {
-    return HoverText{true, LoadText(textId)};
-}
+HoverText Explain(int textId) { return HoverText{true, LoadText(textId)}; }
 
 }  // namespace
 
-bool HoverExplanations::OnTrumpIcon(QPointF canvasPoint) {
-    return Hits(TrumpIconRect, Pixel(canvasPoint));
-}
+bool HoverExplanations::OnTrumpIcon(QPointF canvasPoint) { return Hits(TrumpIconRect, Pixel(canvasPoint)); }
 
 HoverText HoverExplanations::Explain(QPointF canvasPoint) {
     const QPoint point = Pixel(canvasPoint);

@@ -23,7 +23,8 @@ struct HoverText {
 class HoverExplanations {
 public:
     // geometry: the rectangles of the table as the last repaint left them.
-    HoverExplanations(const GameState& state, const TableGeometry& geometry) : state_(state), geometry_(geometry) {}
+    HoverExplanations(const GameState& state, const TableGeometry& geometry)
+        : state_(state), geometry_(geometry) {}
 
     // The explanation for the point under the pointer (canvas coordinates).
     // The gap between the two rows of the remaining-cards panel keeps the

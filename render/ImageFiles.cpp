@@ -31,15 +31,12 @@ namespace tesseran {
 
 namespace {
 
-
 constexpr qint64 AllocationLimitBytes = static_cast<qint64>(PictureAllocationLimitMegabytes) * 1024 * 1024;
 
 // The largest side a GIF can describe (its sizes are 16-bit fields).
 constexpr int GifMaximumSide = 65535;
 
-void Show(Messages& messages, int id, MessageIcon icon) {
-    messages.ShowMessage(LoadString(id), icon);
-}
+void Show(Messages& messages, int id, MessageIcon icon) { messages.ShowMessage(LoadString(id), icon); }
 
 bool FitsAllocationLimit(qint64 width, qint64 height) {
     return width > 0 && height > 0 && width * height * 4 <= AllocationLimitBytes;
@@ -89,9 +86,7 @@ struct HistogramBin {
     qint64 blue = 0;
 };
 
-int BinChannel(const HistogramBin& bin, int channel) {
-    return (bin.key >> (10 - 5 * channel)) & 31;
-}
+int BinChannel(const HistogramBin& bin, int channel) { return (bin.key >> (10 - 5 * channel)) & 31; }
 
 Palette MedianCutPalette(const QImage& image) {
     std::vector<HistogramBin> histogram(32768);

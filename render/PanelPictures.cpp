@@ -49,7 +49,8 @@ bool PanelPictures::Load() {
     leadMarker = LoadTransparentBitmap(bitmap::LeadMarker);
     trumpBalloon = LoadTransparentBitmap(bitmap::TrumpBalloon);
     requestBalloon = LoadTransparentBitmap(bitmap::RequestBalloon);
-    for (int entry = 0; entry < EntryCount; ++entry) rosterNames[static_cast<size_t>(entry)] = RosterName(entry);
+    for (int entry = 0; entry < EntryCount; ++entry)
+        rosterNames[static_cast<size_t>(entry)] = RosterName(entry);
 
     const QImage* all[] = {&gameCaption,     &gameNumbers, &battleCaption,  &battleNumbers,
                            &toolbar,         &banners,     &remainingPanel, &digits,
@@ -69,7 +70,8 @@ bool PanelPictures::Load() {
     QPainter panel(&remainingPanel);
     panel.setCompositionMode(QPainter::CompositionMode_Source);
     for (int rowY : RemainingBandY) {
-        panel.fillRect(QRect(RemainingBandLeft, rowY, RemainingBandWidth, RemainingBandHeight), Qt::transparent);
+        panel.fillRect(QRect(RemainingBandLeft, rowY, RemainingBandWidth, RemainingBandHeight),
+                       Qt::transparent);
     }
     return true;
 }

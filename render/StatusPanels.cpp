@@ -25,12 +25,8 @@ constexpr int MarkerHeight = 34;
 constexpr int BalloonWidth = 74;
 constexpr int BalloonHeight = 38;
 
-bool IsSuit(int suit) {
-    return suit >= 0 && suit < 4;
-}
-bool IsSeat(int seat) {
-    return seat >= 0 && seat < SeatCount;
-}
+bool IsSuit(int suit) { return suit >= 0 && suit < 4; }
+bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
 
 }  // namespace
 
@@ -110,8 +106,9 @@ QRect StatusPanels::DrawSeatMarks(QPainter& painter, int seat, QPoint markerAt, 
 
     int column = view_.relation[static_cast<size_t>(seat)] > 0 ? RelatedPlateColumn : UnrelatedPlateColumn;
     if (view_.battleNo == 1 && view_.revealed[static_cast<size_t>(seat)] == 0) column = UnknownPlateColumn;
-    painter.drawImage(plateAt, pictures_.namePlates,
-                      QRect(column, NamePlateHeight * pictures_.RosterRow(name), NamePlateWidth, NamePlateHeight));
+    painter.drawImage(
+        plateAt, pictures_.namePlates,
+        QRect(column, NamePlateHeight * pictures_.RosterRow(name), NamePlateWidth, NamePlateHeight));
     return QRect(plateAt, QSize(NamePlateWidth, NamePlateHeight));
 }
 
@@ -191,7 +188,8 @@ void StatusPanels::DrawMarker(QPainter& painter, WindowScale scale, int seat, Ma
     painter.restore();
 }
 
-void StatusPanels::DrawBalloon(QPainter& painter, WindowScale scale, int seat, Balloon balloon, int suit) const {
+void StatusPanels::DrawBalloon(QPainter& painter, WindowScale scale, int seat, Balloon balloon,
+                               int suit) const {
     if (seat < 0 || seat >= static_cast<int>(AnnouncementAnchors.size()) || !IsSuit(suit)) return;
     // The suit goes into a copy, so the stored balloon stays empty.
     QImage filled = (balloon == Balloon::Trump ? pictures_.trumpBalloon : pictures_.requestBalloon).copy();

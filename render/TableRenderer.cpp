@@ -67,12 +67,8 @@ constexpr int SideFaceStep = 27;
 constexpr int PeekCardStep = 30;
 constexpr int SpreadStep = 20;
 
-bool IsSeat(int seat) {
-    return seat >= 0 && seat < SeatCount;
-}
-int CardsHeld(int count) {
-    return std::clamp(count, 0, HandSize);
-}
+bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
+int CardsHeld(int count) { return std::clamp(count, 0, HandSize); }
 
 // The strip's see-through colour as transparency, so that the fans can be
 // scaled smoothly and laid over the table.
@@ -332,9 +328,7 @@ void TableRenderer::DrawFrontEdgeAndPileSide(QPainter& painter) {
 
 // --- Hands -------------------------------------------------------------------
 
-bool TableRenderer::ComputerHandsFaceUp() const {
-    return view_.openMode == 1 && view_.gameNo < 4;
-}
+bool TableRenderer::ComputerHandsFaceUp() const { return view_.openMode == 1 && view_.gameNo < 4; }
 
 void TableRenderer::RefreshFans() {
     const QImage& strip = backs_.backFanStrip();
@@ -376,7 +370,8 @@ void TableRenderer::DrawTopHand(QPainter& painter) {
     if (ComputerHandsFaceUp()) {
         for (int i = 0; i < cards; ++i) {
             const int card = view_.hand[1][static_cast<size_t>(i)];
-            if (IsCardCode(card)) painter.drawImage(QPoint(x + TopFaceStep * i, y), ScaledFace(card, FaceSeat::Top));
+            if (IsCardCode(card))
+                painter.drawImage(QPoint(x + TopFaceStep * i, y), ScaledFace(card, FaceSeat::Top));
         }
     } else if (cards > 0) {
         painter.drawImage(QPoint(x, y), topFans_[static_cast<size_t>(cards - 1)]);

@@ -8,7 +8,8 @@
 namespace tesseran {
 
 QImage LoadMapBitmap(int bitmap) {
-    if (bitmap != bitmap::LargeMap && bitmap != bitmap::OverviewMap && bitmap != bitmap::UnificationBanner) return {};
+    if (bitmap != bitmap::LargeMap && bitmap != bitmap::OverviewMap && bitmap != bitmap::UnificationBanner)
+        return {};
     const QImage picture(QStringLiteral(":/bitmaps/%1.png").arg(bitmap));
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }

@@ -53,7 +53,8 @@ protected:
     TableRenderer& renderer() const { return *frame->table()->renderer(); }
 
     QPoint WindowPoint(QPointF canvas) const {
-        return QPoint(static_cast<int>(canvas.x() * renderer().scaleX), static_cast<int>(canvas.y() * renderer().scaleY));
+        return QPoint(static_cast<int>(canvas.x() * renderer().scaleX),
+                      static_cast<int>(canvas.y() * renderer().scaleY));
     }
     QPointF CardCentre(int position) const {
         QRect strip = renderer().handCardRects[position];

@@ -5,10 +5,10 @@
 #include "AppFixture.h"
 
 #include "app/CommandIds.h"
+#include "base/StringTable.h"
 #include "campaign/Campaign.h"
 #include "campaign/ProvinceMap.h"
 #include "conquest/CKunitori.h"
-#include "base/StringTable.h"
 
 #include <QMenu>
 
@@ -38,12 +38,13 @@ TEST_F(Commands, BeforeAMatchTheStartIsOfferedAndTheMatchItemsAreGreyed) {
     ASSERT_NE(Item(*game, command::Start), nullptr);
     EXPECT_TRUE(Item(*game, command::Start)->isEnabled());
     auto settings = table()->commands().BuildPopupMenu(1);
-    for (int id : {command::Score, command::Conquest, command::CardBack}) EXPECT_FALSE(Item(*settings, id)->isEnabled()) << id;
+    for (int id : {command::Score, command::Conquest, command::CardBack})
+        EXPECT_FALSE(Item(*settings, id)->isEnabled()) << id;
     EXPECT_TRUE(Item(*settings, command::ResetConquest)->isEnabled());
     EXPECT_TRUE(Item(*settings, command::SpeedNormal)->isChecked());  // 普通
     EXPECT_TRUE(Item(*settings, command::Sound)->isCheckable());
-    EXPECT_FALSE(Item(*settings, command::Sound)->isChecked());  // sound stored off
-    EXPECT_TRUE(Item(*settings, command::RemainingCards)->isChecked());   // remaining cards on by default
+    EXPECT_FALSE(Item(*settings, command::Sound)->isChecked());          // sound stored off
+    EXPECT_TRUE(Item(*settings, command::RemainingCards)->isChecked());  // remaining cards on by default
 }
 
 TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {
@@ -53,7 +54,8 @@ TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {
     auto menu = table()->commands().BuildPopupMenu(0);
     EXPECT_FALSE(Item(*menu, command::Start)->isEnabled());
     auto settings = table()->commands().BuildPopupMenu(1);
-    for (int id : {command::Score, command::Conquest, command::CardBack}) EXPECT_TRUE(Item(*settings, id)->isEnabled()) << id;
+    for (int id : {command::Score, command::Conquest, command::CardBack})
+        EXPECT_TRUE(Item(*settings, id)->isEnabled()) << id;
     EXPECT_TRUE(Item(*settings, command::AutoStart)->isChecked());  // 自動スタート
 }
 
@@ -81,7 +83,8 @@ TEST_F(Commands, TheConquestCommandOpensTheMapForThePlayersEntryOnlyOnceAMatchRu
     table()->StopTurnTimer();
     table()->commands().Execute(command::Conquest);
     const QString name = QString::fromStdString(RosterName(3));
-    EXPECT_TRUE(openedTitle.startsWith("[ ｢" + name + "｣ の国盗りモード ] ... ")) << openedTitle.toStdString();
+    EXPECT_TRUE(openedTitle.startsWith("[ ｢" + name + "｣ の国盗りモード ] ... "))
+        << openedTitle.toStdString();
 }
 
 struct ToggleCase {
@@ -92,8 +95,10 @@ struct ToggleCase {
 
 TEST_F(Commands, EveryToggleFlipsItsSettingAndStoresIt) {
     OpenWindow();
-    const ToggleCase toggles[] = {{command::OpenMode, "OpenMode", 0},    {command::Sound, "Koukaon", 0},   {command::RuleRemarks, "RuleRem", 1},
-                                  {command::DisplayRemarks, "DspRem", 1},      {command::RemainingCards, "NokoriDsp", 1}, {command::StatusDisplay, "DspInfo", 1}};
+    const ToggleCase toggles[] = {
+        {command::OpenMode, "OpenMode", 0},        {command::Sound, "Koukaon", 0},
+        {command::RuleRemarks, "RuleRem", 1},      {command::DisplayRemarks, "DspRem", 1},
+        {command::RemainingCards, "NokoriDsp", 1}, {command::StatusDisplay, "DspInfo", 1}};
     for (const ToggleCase& toggle : toggles) {
         table()->commands().Execute(toggle.command);
         EXPECT_EQ(store->ReadInt("Settei", toggle.key, -1), 1 - toggle.initial) << toggle.key;
@@ -106,7 +111,11 @@ TEST_F(Commands, EveryToggleFlipsItsSettingAndStoresIt) {
 
 TEST_F(Commands, SpeedsAreStoredAndChecked) {
     OpenWindow();
-    const std::pair<int, int> speeds[] = {{command::SpeedFast, 1}, {command::SpeedRatherFast, 5}, {command::SpeedRatherSlow, 13}, {command::SpeedSlow, 17}, {command::SpeedNormal, 9}};
+    const std::pair<int, int> speeds[] = {{command::SpeedFast, 1},
+                                          {command::SpeedRatherFast, 5},
+                                          {command::SpeedRatherSlow, 13},
+                                          {command::SpeedSlow, 17},
+                                          {command::SpeedNormal, 9}};
     for (auto [command, speed] : speeds) {
         table()->commands().Execute(command);
         EXPECT_EQ(store->ReadInt("Settei", "Speed", -1), speed);

@@ -3,12 +3,12 @@
 // table by mouse drags, double clicks and the keyboard in turn, every message
 // box and dialog is answered as a player would, and at the end the koku land
 // in the settings file.
-#include "app/CommandIds.h"
 #include "AppFixture.h"
+#include "app/CommandIds.h"
 
-#include "engine/Invariants.h"
 #include "base/StringTable.h"
 #include "dialogs/CMonSel.h"
+#include "engine/Invariants.h"
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
@@ -44,7 +44,8 @@ protected:
 
     void PlayByKeyboard(int position) {
         // Walk the mark to the card with the arrows, then Enter.
-        while (game().markedCard != position) Key(game().markedCard < position ? Qt::Key_Right : Qt::Key_Left);
+        while (game().markedCard != position)
+            Key(game().markedCard < position ? Qt::Key_Right : Qt::Key_Left);
         Key(Qt::Key_Return);
     }
 
@@ -129,7 +130,8 @@ TEST_F(FullMatch, FromTheStartCommandToTheLastQuestionByMouseAndKeyboard) {
     QtSettingsStore reread(folder.filePath("Tesseran.ini"));
     const int entries[4] = {5, 6, 2, 3};
     for (int p = 0; p < 4; ++p) {
-        EXPECT_EQ(reread.ReadInt("Entry", "Entry" + std::to_string(entries[p]), -1), std::max(0, totals[p])) << p;
+        EXPECT_EQ(reread.ReadInt("Entry", "Entry" + std::to_string(entries[p]), -1), std::max(0, totals[p]))
+            << p;
     }
 }
 

@@ -25,7 +25,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase == 1; }, 5000));
         // Let the computers play up to the human's first turn, then hold the timer.
         ASSERT_TRUE(QTest::qWaitFor(
-            [this] { return game().currentSeat == HumanSeat && game().busy == 1 && game().HumanMayPlay(); }, 10000));
+            [this] { return game().currentSeat == HumanSeat && game().busy == 1 && game().HumanMayPlay(); },
+            10000));
         table()->StopTurnTimer();
         shownTexts.clear();
     }

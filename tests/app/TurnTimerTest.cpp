@@ -32,7 +32,8 @@ TEST_F(TurnTimer, TicksInsideAPauseDoNothingAndEachSeatPlaysOnce) {
         for (int seat = 0; seat < SeatCount; ++seat) played += HandSize - game().handCount[seat];
         if (played != onTable || onTable > 4) {
             consistent = false;
-            violation = "cards played " + std::to_string(played) + ", on the table " + std::to_string(onTable);
+            violation =
+                "cards played " + std::to_string(played) + ", on the table " + std::to_string(onTable);
         } else if (auto broken = CheckInvariants(game())) {
             consistent = false;
             violation = *broken;
@@ -40,7 +41,9 @@ TEST_F(TurnTimer, TicksInsideAPauseDoNothingAndEachSeatPlaysOnce) {
     });
     watch.start(0);
     ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return game().currentSeat == HumanSeat && game().busy == 1 && game().trick[HumanSeat] == NoCard; },
+        [this] {
+            return game().currentSeat == HumanSeat && game().busy == 1 && game().trick[HumanSeat] == NoCard;
+        },
         10000));
     watch.stop();
     EXPECT_TRUE(consistent) << violation;

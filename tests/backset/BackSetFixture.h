@@ -4,8 +4,8 @@
 // in memory whose four preset cells are flat, easily told colours.
 #pragma once
 
-#include "dialogs/CBackSet.h"
 #include "base/StringTable.h"
+#include "dialogs/CBackSet.h"
 #include "render/CardBacks.h"
 #include "render/CardSheet.h"
 #include "support/TestHost.h"

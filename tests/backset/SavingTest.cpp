@@ -3,8 +3,8 @@
 // of the player's picture, and rebuilding the table's backs only when
 // something changed.
 #include "backset/BackSetFixture.h"
-#include "dialogs/ModalAnswer.h"
 #include "base/ResourceIds.h"
+#include "dialogs/ModalAnswer.h"
 
 #include <QCheckBox>
 #include <QDateTime>

@@ -21,7 +21,7 @@ TEST_F(KunitoriTest, OnlyAClickInsideTheLabelBoxTakesTheProvince) {
     window->ToggleZoom();
     const QPoint corner = LabelCorner(Akita);
 
-    ClickMapPoint(corner + QPoint(LabelWidth, 0));  // one pixel right of the box
+    ClickMapPoint(corner + QPoint(LabelWidth, 0));   // one pixel right of the box
     ClickMapPoint(corner + QPoint(0, LabelHeight));  // one pixel below it
     ClickMapPoint(corner + QPoint(-1, 5));
     EXPECT_EQ(OwnerOf(store, Akita), Unowned);
@@ -50,8 +50,8 @@ TEST_F(KunitoriTest, OnlyAClickInsideTheLabelBoxTakesTheProvince) {
 TEST_F(KunitoriTest, TheOverviewAndAPoorPurseRefuseWithTheirMessages) {
     SetBalance(store, 0, 100);
     OpenWindow();
-    EXPECT_TRUE(window->windowTitle().startsWith(
-        QStringLiteral("[ ｢") + RosterNames()[0] + QStringLiteral("｣ の国盗りモード ] ... 現在の石数: 100 ")));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("[ ｢") + RosterNames()[0] +
+                                                 QStringLiteral("｣ の国盗りモード ] ... 現在の石数: 100 ")));
 
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(300, 300));
@@ -61,7 +61,7 @@ TEST_F(KunitoriTest, TheOverviewAndAPoorPurseRefuseWithTheirMessages) {
 
     host.ClearRecords();
     window->ToggleZoom();
-    ClickMapPoint(LabelCorner(Ezo) + QPoint(2, 2));  // 160 koku
+    ClickMapPoint(LabelCorner(Ezo) + QPoint(2, 2));   // 160 koku
     ClickMapPoint(LabelCorner(Oumi) + QPoint(2, 2));  // not next to the player's land
     ASSERT_EQ(MessageTexts(), std::vector<std::string>{LoadString(30033)});
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);

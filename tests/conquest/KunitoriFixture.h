@@ -4,13 +4,13 @@
 // point, and a recorder that answers the regulars' captioned message boxes.
 #pragma once
 
+#include "base/ResourceIds.h"
+#include "base/StringTable.h"
 #include "campaign/Campaign.h"
 #include "campaign/map/MapBitmaps.h"
 #include "campaign/map/ProvincePositions.h"
 #include "conquest/CKunitori.h"
-#include "base/StringTable.h"
 #include "support/TestHost.h"
-#include "base/ResourceIds.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -110,8 +110,12 @@ protected:
     QRgb LargeMapAt(QPoint point) const { return window->maps().largeMap().pixel(point) & 0xffffffu; }
     QRgb OverviewAt(QPoint point) const { return window->maps().overview().pixel(point) & 0xffffffu; }
     // The colour at a point of the plain pictures, before any province was coloured.
-    static QRgb PlainLargeMapAt(QPoint point) { return LoadMapBitmap(bitmap::LargeMap).pixel(point) & 0xffffffu; }
-    static QRgb PlainOverviewAt(QPoint point) { return LoadMapBitmap(bitmap::OverviewMap).pixel(point) & 0xffffffu; }
+    static QRgb PlainLargeMapAt(QPoint point) {
+        return LoadMapBitmap(bitmap::LargeMap).pixel(point) & 0xffffffu;
+    }
+    static QRgb PlainOverviewAt(QPoint point) {
+        return LoadMapBitmap(bitmap::OverviewMap).pixel(point) & 0xffffffu;
+    }
     static QRgb Colour(int entry) { return KunitoriMaps::ColourOf(entry) & 0xffffffu; }
 
     std::vector<std::string> MessageTexts() const {

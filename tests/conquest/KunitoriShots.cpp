@@ -6,18 +6,18 @@
 // large map as it is offered for saving).
 //
 //   kunitori-shots [DIR]    (default /tmp/kunitori-shots)
+#include "base/StringTable.h"
 #include "campaign/Campaign.h"
 #include "campaign/map/ProvincePositions.h"
 #include "conquest/CKunitori.h"
-#include "base/StringTable.h"
 #include "support/TestHost.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QTimer>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <cstdio>
 #include <functional>
@@ -74,8 +74,9 @@ int main(int argc, char** argv) {
     for (int entry = 0; entry < EntryCount; ++entry) SetBalance(store, entry, balances[entry]);
     // A few conquests in several colours.
     for (const auto& [province, owner] : std::initializer_list<std::pair<int, int>>{
-             {0, 0}, {2, 0}, {6, 1}, {7, 1}, {4, 1}, {16, 4}, {17, 4}, {12, 6}, {19, 6}, {34, 5}, {36, 8}, {38, 8},
-             {49, 7}, {53, 7}, {61, 9}, {68, 9}, {69, 9}, {25, 3}, {26, 3}, {30, 2}, {29, 2}}) {
+             {0, 0},  {2, 0},  {6, 1},  {7, 1},  {4, 1},  {16, 4}, {17, 4},
+             {12, 6}, {19, 6}, {34, 5}, {36, 8}, {38, 8}, {49, 7}, {53, 7},
+             {61, 9}, {68, 9}, {69, 9}, {25, 3}, {26, 3}, {30, 2}, {29, 2}}) {
         SetOwner(store, province, owner);
     }
     {

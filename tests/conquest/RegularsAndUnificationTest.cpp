@@ -117,7 +117,8 @@ TEST_F(KunitoriTest, ThePlayersUnificationShowsTheBannerOffersTheMapAndStartsAfr
     }
     EXPECT_GT(dateInk, 100);
     for (int x = KunitoriMaps::DateLineRight + 3; x < KunitoriMaps::DateLineRight + 40; ++x) {
-        EXPECT_NE(saved.pixel(x, KunitoriMaps::DateLineTop + 12) & 0xffffffu, KunitoriMaps::DateLineColour & 0xffffffu);
+        EXPECT_NE(saved.pixel(x, KunitoriMaps::DateLineTop + 12) & 0xffffffu,
+                  KunitoriMaps::DateLineColour & 0xffffffu);
     }
 
     // And the campaign starts over, on the plain map.

@@ -77,7 +77,8 @@ TEST_F(KunitoriTest, TheLargeMapIsSavedInEveryFormatAtFullSize) {
     OpenWindow();
     std::vector<QString> titles;
     QString chosen;
-    window->chooseSaveFile = [&](QWidget*, const QString& title, const QString& initialName, const QString& filter) {
+    window->chooseSaveFile = [&](QWidget*, const QString& title, const QString& initialName,
+                                 const QString& filter) {
         titles.push_back(title + "|" + initialName + "|" + filter);
         return chosen;
     };
@@ -89,9 +90,10 @@ TEST_F(KunitoriTest, TheLargeMapIsSavedInEveryFormatAtFullSize) {
         EXPECT_EQ(back.size(), QSize(LargeMapWidth, LargeMapHeight)) << extension;
     }
     ASSERT_EQ(titles.size(), 5u);
-    EXPECT_EQ(titles[0].toStdString(),
-              "保存するファイルを指定|無題|JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;"
-              "PNGファイル(*.png);;TIFFファイル(*.tiff)");
+    EXPECT_EQ(
+        titles[0].toStdString(),
+        "保存するファイルを指定|無題|JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;"
+        "PNGファイル(*.png);;TIFFファイル(*.tiff)");
     EXPECT_EQ(host.questions, std::vector<std::string>(5, LoadString(30069)));
     EXPECT_TRUE(host.messages.empty());
 
@@ -132,7 +134,8 @@ TEST_F(KunitoriTest, ScrollBarsStepWithinTheMapAndOnlyForTheLargeMap) {
 
     // A window larger than the map keeps both positions at 0.
     window->resize(LargeMapWidth + 100, LargeMapHeight + 100);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(LargeMapWidth + 100, LargeMapHeight + 100); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->size() == QSize(LargeMapWidth + 100, LargeMapHeight + 100); }));
     EXPECT_EQ(window->scrollPosition(), QPoint(0, 0));
     EXPECT_EQ(across.maximum(), 0);
     EXPECT_EQ(window->zoomButton()->geometry(), QRect(window->width() - 42, window->height() - 17, 40, 15));
@@ -149,7 +152,8 @@ TEST_F(KunitoriTest, PlacementIsClampedOnOpeningAndWrittenOnClosing) {
 
     window->move(30, 40);
     window->resize(520, 550);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->pos() == QPoint(30, 40) && window->size() == QSize(520, 550); }));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->pos() == QPoint(30, 40) && window->size() == QSize(520, 550); }));
     window->close();
     EXPECT_EQ(store.ReadInt("Last", "Zoomed", -1), 0);
     EXPECT_EQ(store.ReadInt("Last", "PX", -1), window->frameGeometry().left());
@@ -175,7 +179,9 @@ TEST_F(KunitoriTest, PlacementIsClampedOnOpeningAndWrittenOnClosing) {
 
 TEST_F(KunitoriTest, MissingPicturesCloseTheWindowWithTheMemoryMessage) {
     CKunitori failing(store, host, host, 0, RosterNames(), {});
-    failing.loadBitmap = [](int bitmap) { return bitmap == bitmap::LargeMap ? QImage() : LoadMapBitmap(bitmap); };
+    failing.loadBitmap = [](int bitmap) {
+        return bitmap == bitmap::LargeMap ? QImage() : LoadMapBitmap(bitmap);
+    };
     EXPECT_FALSE(failing.Open());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, LoadString(30001));

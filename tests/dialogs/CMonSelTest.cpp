@@ -36,9 +36,7 @@ QPushButton* ConfirmButton(CMonSel& dialog) {
     return dialog.findChild<QPushButton*>(QStringLiteral("confirmButton"));
 }
 
-QString Prompt(CMonSel& dialog) {
-    return dialog.findChild<QLabel*>(QStringLiteral("promptLabel"))->text();
-}
+QString Prompt(CMonSel& dialog) { return dialog.findChild<QLabel*>(QStringLiteral("promptLabel"))->text(); }
 
 std::vector<int> CheckedRadios(CMonSel& dialog) {
     std::vector<int> checked;

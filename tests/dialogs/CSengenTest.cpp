@@ -37,9 +37,7 @@ QPushButton* Button(CSengen& dialog, const char* name) {
     return dialog.findChild<QPushButton*>(QLatin1String(name));
 }
 
-QPushButton* CancelButton(CSengen& dialog) {
-    return Button(dialog, "cancelButton");
-}
+QPushButton* CancelButton(CSengen& dialog) { return Button(dialog, "cancelButton"); }
 
 TEST(DeclarationDialogOffer, UnrelatedHumanIsOfferedOnlyTheReversePair) {
     CSengen dialog(DeclarationSide::Unrelated);

@@ -48,9 +48,7 @@ int CountPixels(const QImage& image, const std::function<bool(QColor)>& wanted) 
     return count;
 }
 
-bool Reddish(QColor colour) {
-    return colour.red() > 150 && colour.green() < 90 && colour.blue() < 90;
-}
+bool Reddish(QColor colour) { return colour.red() > 150 && colour.green() < 90 && colour.blue() < 90; }
 
 TEST(DialogPictures, SuitDialogShowsRedSuitsOnlyOnTheRedPictures) {
     CMonSel dialog;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Judging a battle after each trick: every row of the result tables, the
 // questions to the human, and the face cards still to go.
-#include "base/StringTable.h"
 #include "EngineFixture.h"
+#include "base/StringTable.h"
 
 #include <gtest/gtest.h>
 
@@ -200,9 +200,10 @@ TEST_P(ToGoTable, ShowsWhatEachGroupStillNeeds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDeclaration, ToGoTable,
-                         ::testing::Values(ToGoCase{0, 3, 2, 5, 7}, ToGoCase{1, 9, 0, 7, 1}, ToGoCase{4, 2, 0, 14, 1},
-                                           ToGoCase{2, 0, 10, 1, 6}, ToGoCase{6, 0, 3, 1, 13},
-                                           ToGoCase{3, 4, 0, 4, 1}, ToGoCase{5, 0, 4, 1, 5}));
+                         ::testing::Values(ToGoCase{0, 3, 2, 5, 7}, ToGoCase{1, 9, 0, 7, 1},
+                                           ToGoCase{4, 2, 0, 14, 1}, ToGoCase{2, 0, 10, 1, 6},
+                                           ToGoCase{6, 0, 3, 1, 13}, ToGoCase{3, 4, 0, 4, 1},
+                                           ToGoCase{5, 0, 4, 1, 5}));
 
 }  // namespace
 }  // namespace tesseran::testing

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The human's play: legal cards, keyboard and mouse plays, declarations,
 // the requested suit of a joker lead, and show cards.
-#include "base/StringTable.h"
 #include "EngineFixture.h"
+#include "base/StringTable.h"
 
 #include <gtest/gtest.h>
 

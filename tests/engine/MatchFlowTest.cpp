@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The match flow: start-up, starting a match, the deal, the groups, the turn
 // timer's ticks, the seat swap before battle 2 and the end of a match.
-#include "engine/Invariants.h"
-#include "base/StringTable.h"
 #include "EngineFixture.h"
+#include "base/StringTable.h"
+#include "engine/Invariants.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,8 @@ TEST(StartUp, ReadsTheSettingsAndInitialisesTheCampaignOnce) {
     table.store.WriteInt("Settei", "DspInfo", 0);
     table.view.StartUp();
     const auto& v = table.view;
-    EXPECT_EQ(std::make_tuple(v.speed, v.openMode, v.soundOn, v.ruleRemarks, v.displayRemarks, v.remainingDisplay,
-                              v.statusDisplay),
+    EXPECT_EQ(std::make_tuple(v.speed, v.openMode, v.soundOn, v.ruleRemarks, v.displayRemarks,
+                              v.remainingDisplay, v.statusDisplay),
               std::make_tuple(13, 1, 0, 0, 0, 0, 0));
     EXPECT_EQ(table.store.ReadInt("Kunitori", "INIT", 0), 1);
     EXPECT_EQ(table.store.ReadInt("Owner", "Kuni1", 10), 0);  // 津軽 belongs to entry 0
@@ -38,8 +38,8 @@ TEST(StartUp, DefaultsWhenNothingIsStored) {
     Table table;
     table.view.StartUp();
     const auto& v = table.view;
-    EXPECT_EQ(std::make_tuple(v.speed, v.openMode, v.soundOn, v.ruleRemarks, v.displayRemarks, v.remainingDisplay,
-                              v.statusDisplay),
+    EXPECT_EQ(std::make_tuple(v.speed, v.openMode, v.soundOn, v.ruleRemarks, v.displayRemarks,
+                              v.remainingDisplay, v.statusDisplay),
               std::make_tuple(9, 0, 1, 1, 1, 1, 1));
 }
 
@@ -392,7 +392,9 @@ INSTANTIATE_TEST_SUITE_P(Adjacent, SeatSwap,
                                            SwapCase{"OneAndTwo", {0, 1, 2, 0}, 1, 0},
                                            SwapCase{"TwoAndThree", {0, 0, 2, 1}, 2, 1},
                                            SwapCase{"AlreadyOpposite", {1, 0, 2, 0}, -1, -1}),
-                         [](const ::testing::TestParamInfo<SwapCase>& param) { return std::string(param.param.name); });
+                         [](const ::testing::TestParamInfo<SwapCase>& param) {
+                             return std::string(param.param.name);
+                         });
 
 TEST(NextBattle, HumanChooserSeesTheComputerShowCardsAndNamesTheTrump) {
     Table table;

@@ -31,6 +31,7 @@ TEST_P(TrickWinnerTable, StrongestCardWins) {
     EXPECT_EQ(v.trickStrength, c.strengths);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Strengths, TrickWinnerTable,
     ::testing::Values(
@@ -51,6 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         TrickCase{"OffSuitCardsRankByCodeAfterAJokerLeadInTheTenthTrick", Diamonds, Hearts, {0, 43, 5, 38},
                   {0, 0, 0, 0}, 1, {0, 43, 5, 38}}),
     [](const ::testing::TestParamInfo<TrickCase>& param) { return std::string(param.param.name); });
+// clang-format on
 
 TEST(CaptureTrick, FaceCardsGoToTheWinnerAndTheRestToThePileInSeatOrder) {
     Table table;

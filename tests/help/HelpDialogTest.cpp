@@ -2,8 +2,8 @@
 // The help window: each page of the help menu opens maximised with its title,
 // a missing page or folder gives the help-folder message and leaves the other
 // pages working, and a link to another page opens it in the same window.
-#include "dialogs/CHelpDlg.h"
 #include "base/StringTable.h"
+#include "dialogs/CHelpDlg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,12 +59,8 @@ void PressOk(QMessageBox& box) {
     ok->click();
 }
 
-QString PageFile(HelpPage page) {
-    return QString::fromUtf8(HelpPageFor(page).fileName);
-}
-QString PageTitle(HelpPage page) {
-    return QString::fromUtf8(HelpPageFor(page).title);
-}
+QString PageFile(HelpPage page) { return QString::fromUtf8(HelpPageFor(page).fileName); }
+QString PageTitle(HelpPage page) { return QString::fromUtf8(HelpPageFor(page).title); }
 
 // A help folder holding only some of the built pages.
 bool CopyPages(const QString& folder, std::initializer_list<HelpPage> pages) {

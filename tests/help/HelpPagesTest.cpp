@@ -4,8 +4,8 @@
 // executable, and the content the player needs (every menu item, every
 // result the game announces, the three opponents).
 #include "HtmlCheck.h"
-#include "dialogs/CHelpDlg.h"
 #include "base/StringTable.h"
+#include "dialogs/CHelpDlg.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,9 +27,7 @@ using testing::HtmlTag;
 
 const HelpPage AllPages[] = {HelpPage::Operation, HelpPage::Rules, HelpPage::Tactics};
 
-QString SourceFolder() {
-    return QStringLiteral(TESSERAN_HELP_SOURCE_DIR);
-}
+QString SourceFolder() { return QStringLiteral(TESSERAN_HELP_SOURCE_DIR); }
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);
@@ -41,9 +39,7 @@ QString ReadPage(const QString& folder, const char* fileName) {
     return QString::fromUtf8(ReadBytes(QDir(folder).filePath(QString::fromUtf8(fileName))));
 }
 
-QString FileOf(HelpPage page) {
-    return QString::fromUtf8(HelpPageFor(page).fileName);
-}
+QString FileOf(HelpPage page) { return QString::fromUtf8(HelpPageFor(page).fileName); }
 
 QSet<QString> IdsOf(const HtmlReport& report) {
     QSet<QString> ids;

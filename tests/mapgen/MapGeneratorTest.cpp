@@ -87,9 +87,7 @@ TEST(MapGenerator, WritingTheTableReproducesTheCommittedFile) {
     EXPECT_EQ(ReadAll(path), ReadAll(QStringLiteral(TESSERAN_POSITION_TABLE)));
 }
 
-TEST(MapGenerator, RunWithoutATaskFails) {
-    EXPECT_NE(RunGenerator({}).exitCode, 0);
-}
+TEST(MapGenerator, RunWithoutATaskFails) { EXPECT_NE(RunGenerator({}).exitCode, 0); }
 
 TEST(MapGenerator, MissingCoastlineFails) {
     QTemporaryDir folder;

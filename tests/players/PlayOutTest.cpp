@@ -15,9 +15,7 @@ namespace {
 
 constexpr int Deals = 400;
 
-constexpr bool IsSuitValue(int suit) {
-    return suit >= Clubs && suit <= Spades;
-}
+constexpr bool IsSuitValue(int suit) { return suit >= Clubs && suit <= Spades; }
 
 int CardsOfSuit(const GameState& state, int seat, int suit) {
     int count = 0;

@@ -84,17 +84,9 @@ protected:
 };
 
 // Card codes by suit and rank, to keep the situations readable.
-constexpr int Club(int rank) {
-    return CardOf(Clubs, rank);
-}
-constexpr int Diamond(int rank) {
-    return CardOf(Diamonds, rank);
-}
-constexpr int Heart(int rank) {
-    return CardOf(Hearts, rank);
-}
-constexpr int Spade(int rank) {
-    return CardOf(Spades, rank);
-}
+constexpr int Club(int rank) { return CardOf(Clubs, rank); }
+constexpr int Diamond(int rank) { return CardOf(Diamonds, rank); }
+constexpr int Heart(int rank) { return CardOf(Hearts, rank); }
+constexpr int Spade(int rank) { return CardOf(Spades, rank); }
 
 }  // namespace tesseran::testing

@@ -26,9 +26,7 @@ namespace {
 
 using testing::TestHost;
 
-int CellBlue(int code) {
-    return 40 + 5 * code;
-}
+int CellBlue(int code) { return 40 + 5 * code; }
 
 QImage PositionSheet() {
     QImage sheet(CardSheetMinimumWidth, CardSheetMinimumHeight, QImage::Format_RGB32);

@@ -25,9 +25,7 @@ namespace {
 using testing::TestHost;
 
 // Flat colours, far enough apart to survive JPEG compression.
-QRgb CellColour(int code) {
-    return qRgb(20 + 5 * code, 230 - 4 * code, (code * 53) % 200 + 20);
-}
+QRgb CellColour(int code) { return qRgb(20 + 5 * code, 230 - 4 * code, (code * 53) % 200 + 20); }
 
 QImage SyntheticSheet(int width = CardSheetMinimumWidth, int height = CardSheetMinimumHeight) {
     QImage sheet(width, height, QImage::Format_RGB32);

@@ -42,9 +42,7 @@ QImage OverRegion(const QImage& window, const QRect& rect, const QImage& picture
     return expected;
 }
 
-HoverText Explained(int stringId) {
-    return HoverText{true, QString::fromStdString(LoadString(stringId))};
-}
+HoverText Explained(int stringId) { return HoverText{true, QString::fromStdString(LoadString(stringId))}; }
 
 class StatusPanelsTest : public TableFixture {};
 

@@ -27,9 +27,7 @@ using namespace tesseran::art;
 
 namespace {
 
-QRgb Opaque(QRgb pixel) {
-    return pixel | 0xff000000u;
-}
+QRgb Opaque(QRgb pixel) { return pixel | 0xff000000u; }
 
 struct Ink {
     int pixels = 0;

@@ -22,9 +22,7 @@ constexpr QRgb Red = 0xffff0000u;
 constexpr QRgb Maroon = 0xff800000u;
 constexpr QRgb White = 0xffffffffu;
 
-QRgb Opaque(QRgb pixel) {
-    return pixel | 0xff000000u;
-}
+QRgb Opaque(QRgb pixel) { return pixel | 0xff000000u; }
 
 int CountNotKey(const QImage& image, const QRect& area, QRgb key) {
     int count = 0;

@@ -3,7 +3,9 @@
 
 namespace tesseran::testing {
 
-void TestHost::ShowMessage(std::string_view text, MessageIcon icon) { messages.push_back({std::string(text), icon}); }
+void TestHost::ShowMessage(std::string_view text, MessageIcon icon) {
+    messages.push_back({std::string(text), icon});
+}
 
 bool TestHost::AskYesNo(std::string_view text) {
     questions.emplace_back(text);

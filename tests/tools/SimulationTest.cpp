@@ -144,7 +144,8 @@ TEST(ParseTimeOfDay, AcceptsOnlyTimesOfDay) {
     EXPECT_EQ(ParseTimeOfDay("00:00:00"), 0);
     EXPECT_EQ(ParseTimeOfDay("23:59:59"), 86399);
     EXPECT_EQ(ParseTimeOfDay("07:05:09"), 7 * 3600 + 5 * 60 + 9);
-    for (const char* bad : {"24:00:00", "12:60:00", "12:00:60", "1:00:00", "12-00-00", "", "aa:bb:cc", "12:00:001"}) {
+    for (const char* bad :
+         {"24:00:00", "12:60:00", "12:00:60", "1:00:00", "12-00-00", "", "aa:bb:cc", "12:00:001"}) {
         EXPECT_EQ(ParseTimeOfDay(bad), std::nullopt) << bad;
     }
 }

@@ -30,9 +30,7 @@ constexpr double MiddleRow = Height / 2;
 constexpr double BottomRow = Height - 50;
 constexpr double PipSize = 31;
 
-QColor SuitInk(Suit suit) {
-    return IsRed(suit) ? QColor(192, 22, 34) : InkBlack;
-}
+QColor SuitInk(Suit suit) { return IsRed(suit) ? QColor(192, 22, 34) : InkBlack; }
 
 // Each suit's face cards have a lacquer of their own (clubs pine green,
 // diamonds vermilion, hearts crimson, spades indigo), so the captured face
@@ -57,15 +55,9 @@ LacquerTones SuitLacquer(Suit suit) {
     return {IndigoLight, Indigo, IndigoDeep};
 }
 
-QColor LacquerLight(Suit suit) {
-    return SuitLacquer(suit).light;
-}
-QColor Lacquer(Suit suit) {
-    return SuitLacquer(suit).mid;
-}
-QColor LacquerDeep(Suit suit) {
-    return SuitLacquer(suit).deep;
-}
+QColor LacquerLight(Suit suit) { return SuitLacquer(suit).light; }
+QColor Lacquer(Suit suit) { return SuitLacquer(suit).mid; }
+QColor LacquerDeep(Suit suit) { return SuitLacquer(suit).deep; }
 
 void PaintPaper(QPainter& painter) {
     QLinearGradient paper(0, 0, 0, Height);

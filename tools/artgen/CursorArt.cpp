@@ -74,9 +74,7 @@ QImage PaintGrip(int id, const QColor& fill, const QColor& barMarks) {
 
 }  // namespace
 
-QImage PaintAngleGripCursor() {
-    return PaintGrip(131, QColor(255, 255, 255), QColor(90, 90, 90));
-}
+QImage PaintAngleGripCursor() { return PaintGrip(131, QColor(255, 255, 255), QColor(90, 90, 90)); }
 
 QImage PaintAngleDraggingCursor() {
     // Held: the grip turns gold and little motion ticks flank the heads.

@@ -74,9 +74,7 @@ QPainterPath ClubOutline() {
 
 }  // namespace
 
-bool IsRed(Suit suit) {
-    return suit == Suit::Diamonds || suit == Suit::Hearts;
-}
+bool IsRed(Suit suit) { return suit == Suit::Diamonds || suit == Suit::Hearts; }
 
 QPainterPath SuitOutline(Suit suit) {
     switch (suit) {

@@ -15,15 +15,11 @@ namespace {
 constexpr double Tau = 2.0 * std::numbers::pi;
 constexpr double CloseFade = 0.012;  // seconds of fade at the end of every note
 
-int ToIndex(double seconds) {
-    return static_cast<int>(std::lround(seconds * SampleRate));
-}
+int ToIndex(double seconds) { return static_cast<int>(std::lround(seconds * SampleRate)); }
 
 }  // namespace
 
-double NoteFrequency(int midiNote) {
-    return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
-}
+double NoteFrequency(int midiNote) { return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0); }
 
 SoundBuffer::SoundBuffer(double seconds) : samples_(static_cast<std::size_t>(ToIndex(seconds)), 0.0) {}
 

@@ -136,11 +136,14 @@ void WritePanels(Writer& writer) {
     writer.Save(LoadTransparentBitmap(bitmap::PartnerMarker), "marker-partner.png");
     writer.Save(LoadTransparentBitmap(bitmap::TurnMarker), "turn.png");
     writer.Save(LoadTransparentBitmap(bitmap::SelectionMarker), "mark.png");
-    writer.Save(BalloonWithSuit(bitmap::TrumpBalloon, bitmap::SuitIcons[Hearts], QRect(29, 1, 32, 36)), "balloon-trump.png");
-    writer.Save(BalloonWithSuit(bitmap::RequestBalloon, bitmap::SuitIcons[Spades], QRect(5, 0, 34, 38)), "balloon-request.png");
+    writer.Save(BalloonWithSuit(bitmap::TrumpBalloon, bitmap::SuitIcons[Hearts], QRect(29, 1, 32, 36)),
+                "balloon-trump.png");
+    writer.Save(BalloonWithSuit(bitmap::RequestBalloon, bitmap::SuitIcons[Spades], QRect(5, 0, 34, 38)),
+                "balloon-request.png");
     const char* suits[4] = {"club", "diamond", "heart", "spade"};
     for (int suit = 0; suit < 4; ++suit) {
-        writer.Save(LoadTransparentBitmap(bitmap::SuitIcons[static_cast<std::size_t>(suit)]), QStringLiteral("suit-%1.png").arg(suits[suit]));
+        writer.Save(LoadTransparentBitmap(bitmap::SuitIcons[static_cast<std::size_t>(suit)]),
+                    QStringLiteral("suit-%1.png").arg(suits[suit]));
     }
     // Name plates of one entry (白根左京, row 3): related, unrelated, not yet known.
     const QImage plates = LoadTransparentBitmap(bitmap::NamePlates);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "HelpScene.h"
 
-#include "common/VirtualClockHost.h"
-#include "common/ScriptedHuman.h"
 #include "base/SettingsStore.h"
+#include "common/ScriptedHuman.h"
+#include "common/VirtualClockHost.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/StatusPanels.h"

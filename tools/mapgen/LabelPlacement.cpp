@@ -93,9 +93,7 @@ long long SquaredDistance(QPoint a, QPoint b) {
 
 using SeedTest = std::function<bool(QPoint)>;
 
-QPoint SeedOf(QPoint corner) {
-    return corner + QPoint(LargeSeedOffsetX, LargeSeedOffsetY);
-}
+QPoint SeedOf(QPoint corner) { return corner + QPoint(LargeSeedOffsetX, LargeSeedOffsetY); }
 
 // The plate wholly inside the province, as far in as it goes up to the
 // comfortable margin, and then as near the middle as it goes.

@@ -25,9 +25,7 @@ namespace tesseran::mapgen {
 // The whole plate: the name box and the price row under it.
 inline constexpr int PlateHeight = 27;
 
-inline QRect PlateRect(QPoint labelCorner) {
-    return QRect(labelCorner, QSize(LabelWidth, PlateHeight));
-}
+inline QRect PlateRect(QPoint labelCorner) { return QRect(labelCorner, QSize(LabelWidth, PlateHeight)); }
 
 struct LabelSpot {
     QPoint corner;

@@ -153,9 +153,7 @@ std::optional<Frame> FrameOfIsland(QPointF centre) {
     return std::nullopt;
 }
 
-QPointF Project(QPointF lonLat, Frame frame) {
-    return ProjectKeyed(lonLat, frame, lonLat);
-}
+QPointF Project(QPointF lonLat, Frame frame) { return ProjectKeyed(lonLat, frame, lonLat); }
 
 std::vector<PlacedIsland> PlaceIslands(const std::vector<Island>& islands) {
     std::vector<PlacedIsland> placed;

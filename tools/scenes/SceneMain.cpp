@@ -12,9 +12,9 @@
 //
 // The card sheet is the data file next to the executable when the art
 // generator has made it; otherwise a plain sheet of coloured cells stands in.
-#include "common/VirtualClockHost.h"
-#include "common/ScriptedHuman.h"
 #include "base/SettingsStore.h"
+#include "common/ScriptedHuman.h"
+#include "common/VirtualClockHost.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/TableRenderer.h"

@@ -144,8 +144,10 @@ void ScriptedHost::OnEvent(const EngineEvent& event) {
             Line("trump " + number(event.a));
             break;
         case Kind::Dealt:
-            Line("deal g=" + number(state.gameNo) + " b=" + number(state.battleNo) + " seed=" + number(event.a));
-            for (int seat = 0; seat < SeatCount; ++seat) Line("hand " + number(seat) + " " + CardList(state, seat));
+            Line("deal g=" + number(state.gameNo) + " b=" + number(state.battleNo) +
+                 " seed=" + number(event.a));
+            for (int seat = 0; seat < SeatCount; ++seat)
+                Line("hand " + number(seat) + " " + CardList(state, seat));
             break;
         case Kind::RelationSet:
             Line("relation " + number(state.relation[0]) + " " + number(state.relation[1]) + " " +
@@ -165,8 +167,8 @@ void ScriptedHost::OnEvent(const EngineEvent& event) {
             break;
         case Kind::GameScored: {
             const auto& row = state.score[event.a - 1];
-            Line("score g=" + number(event.a) + " " + number(row[0]) + " " + number(row[1]) + " " + number(row[2]) +
-                 " " + number(row[3]));
+            Line("score g=" + number(event.a) + " " + number(row[0]) + " " + number(row[1]) + " " +
+                 number(row[2]) + " " + number(row[3]));
             break;
         }
         case Kind::Credited:

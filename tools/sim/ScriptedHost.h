@@ -3,8 +3,8 @@
 // everything the core shows or reports, one event a line.
 #pragma once
 
-#include "engine/GameState.h"
 #include "base/Host.h"
+#include "engine/GameState.h"
 
 #include <array>
 #include <ostream>

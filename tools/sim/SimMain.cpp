@@ -85,8 +85,10 @@ int main(int argc, char** argv) {
               << "battles: " << result.battles << "\n"
               << "results:\n";
     for (int kind = 0; kind < static_cast<int>(ResultKind::Count); ++kind) {
-        std::cout << "  " << ResultKindName(static_cast<ResultKind>(kind)) << ": " << result.results[kind] << "\n";
+        std::cout << "  " << ResultKindName(static_cast<ResultKind>(kind)) << ": " << result.results[kind]
+                  << "\n";
     }
-    std::cout << "matches per second: " << static_cast<long>(seconds > 0 ? result.matches / seconds : 0) << "\n";
+    std::cout << "matches per second: " << static_cast<long>(seconds > 0 ? result.matches / seconds : 0)
+              << "\n";
     return 0;
 }

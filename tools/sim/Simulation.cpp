@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "sim/Simulation.h"
 
-#include "engine/Invariants.h"
-#include "common/ScriptedHuman.h"
 #include "base/SettingsStore.h"
+#include "common/ScriptedHuman.h"
+#include "engine/Invariants.h"
 #include "players/CFudaDashi.h"
 
 #include <cstdio>
@@ -51,8 +51,9 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
     const long stepLimit = StepsPerMatchLimit * (options.matches + 1L);
     for (long step = 0; !host.closed(); ++step) {
         if (step > stepLimit) {
-            result.violation = "the match makes no progress (phase " + std::to_string(view.phase) + ", seat " +
-                               std::to_string(view.currentSeat) + ", busy " + std::to_string(view.busy) + ")";
+            result.violation = "the match makes no progress (phase " + std::to_string(view.phase) +
+                               ", seat " + std::to_string(view.currentSeat) + ", busy " +
+                               std::to_string(view.busy) + ")";
             break;
         }
         if (HumanIsWaited(view)) {
@@ -65,8 +66,8 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
         }
         if (options.check && !host.closed() && view.phase >= 1) {
             if (auto violation = CheckInvariants(view)) {
-                result.violation = "game " + std::to_string(view.gameNo) + ", battle " + std::to_string(view.battleNo) +
-                                   ": " + *violation;
+                result.violation = "game " + std::to_string(view.gameNo) + ", battle " +
+                                   std::to_string(view.battleNo) + ": " + *violation;
                 break;
             }
         }
