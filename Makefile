@@ -52,7 +52,7 @@ bench: configure
 
 # The core on its own, with no Qt anywhere on the include path.
 core-only: deps
-	@cmake -S . -B build-core -DTESSERAN_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B build-core -DTESSERAN_WITH_QT=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build build-core -j $(JOBS)
 	@cd build-core && ctest --output-on-failure -j $(JOBS)
 

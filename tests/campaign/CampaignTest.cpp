@@ -3,6 +3,7 @@
 // target choice, the human's neighbourhood check, takes and unification.
 #include "campaign/Campaign.h"
 
+#include "support/RecordingStore.h"
 #include "support/TestHost.h"
 
 #include <gtest/gtest.h>
@@ -36,17 +37,6 @@ MemorySettingsStore StoreWith(int entry, const std::vector<int>& provinces) {
     for (int province : provinces) SetOwner(store, province, entry);
     return store;
 }
-
-// Records every write and commit in order.
-class RecordingStore : public MemorySettingsStore {
-public:
-    void WriteInt(std::string_view section, std::string_view key, int value) override {
-        MemorySettingsStore::WriteInt(section, key, value);
-        log.push_back(std::string(section) + "/" + std::string(key) + "=" + std::to_string(value));
-    }
-    void Sync() override { log.push_back("sync"); }
-    std::vector<std::string> log;
-};
 
 TEST(CampaignTest, FirstStartUpCreatesTheInitialCampaignOnce) {
     MemorySettingsStore store;
@@ -227,7 +217,7 @@ TEST(CampaignTest, HumanMayTakeReadsTheClickedProvincesOwnList) {
 }
 
 TEST(CampaignTest, TakeWritesOwnerAndPaymentInOneCommit) {
-    RecordingStore store;
+    testing::RecordingStore store;
     SetBalance(store, 7, 100);
     store.log.clear();
     EXPECT_TRUE(Take(store, 7, 48));
@@ -240,7 +230,7 @@ TEST(CampaignTest, TakeWritesOwnerAndPaymentInOneCommit) {
 }
 
 TEST(CampaignTest, ResetAndCreditEachCommitOnce) {
-    RecordingStore store;
+    testing::RecordingStore store;
     ResetCampaign(store, nullptr);
     EXPECT_EQ(store.log.size(), static_cast<std::size_t>(ProvinceCount + EntryCount + 1));
     EXPECT_EQ(store.log.back(), "sync");

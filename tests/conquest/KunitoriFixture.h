@@ -10,6 +10,7 @@
 #include "campaign/map/MapBitmaps.h"
 #include "campaign/map/ProvincePositions.h"
 #include "conquest/CKunitori.h"
+#include "support/RecordingStore.h"
 #include "support/TestHost.h"
 
 #include <QApplication>
@@ -49,17 +50,6 @@ inline std::array<QString, EntryCount> RosterNames() {
     for (int entry = 0; entry < EntryCount; ++entry) names[entry] = QString::fromStdString(RosterName(entry));
     return names;
 }
-
-// Records every integer write and commit in order.
-class RecordingStore : public MemorySettingsStore {
-public:
-    void WriteInt(std::string_view section, std::string_view key, int value) override {
-        MemorySettingsStore::WriteInt(section, key, value);
-        log.push_back(std::string(section) + "/" + std::string(key) + "=" + std::to_string(value));
-    }
-    void Sync() override { log.push_back("sync"); }
-    std::vector<std::string> log;
-};
 
 class KunitoriTest : public ::testing::Test {
 protected:
