@@ -27,6 +27,7 @@ std::vector<int> ParseHandString(const std::string& text) {
 }
 
 void PeekChannel::PublishHands(const GameState& state) {
+    bool written = false;
     // The top seat first, as the table is drawn.
     for (int seat : {1, 0, 2}) {
         const auto index = static_cast<size_t>(seat);
@@ -36,9 +37,11 @@ void PeekChannel::PublishHands(const GameState& state) {
             cards += std::to_string(state.hand[index][static_cast<size_t>(i)]) + ",";
         if (publishedHands_[index] == cards) continue;
         settings_.Write(setting::PeekHands[index], cards);
-        settings_.Sync();
         publishedHands_[index] = cards;
+        written = true;
     }
+    // The hands of one moment are committed together, in one write of the file.
+    if (written) settings_.Sync();
 }
 
 bool PeekChannel::ViewerRunning() {
