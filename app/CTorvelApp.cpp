@@ -4,9 +4,9 @@
 #include "resources/QtText.h"
 
 #include "app/CMainFrame.h"
-#include "app/MessageBoxes.h"
 #include "app/PeekWindow.h"
 #include "app/QtSettingsStore.h"
+#include "app/SingleInstance.h"
 #include "app/TableView.h"
 #include "base/StringTable.h"
 #include "render/CardSheet.h"
@@ -45,6 +45,17 @@ bool CTorvelApp::HasPeekFlag(const QStringList& arguments) {
     return false;
 }
 
+void CTorvelApp::BringToFront() {
+    // A question or dialog that is up comes along with the window it belongs to.
+    for (QWidget* window : {static_cast<QWidget*>(frame_.get()), activeModalWidget()}) {
+        if (window == nullptr) continue;
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
 bool CTorvelApp::InitInstance() {
     // Hands are published for the peek window only on a true-colour display.
     QScreen* screen = primaryScreen();
@@ -74,15 +85,28 @@ bool CTorvelApp::InitInstance() {
     if (peekMode_) {
         // The peek process only reads the card sheet; its one possible
         // message (no work folder) goes to a free message box.
-        MessageBoxes messages;
-        peek_ = std::make_unique<PeekWindow>(*settings_, LoadCardSheet(messages));
+        peek_ = std::make_unique<PeekWindow>(*settings_, LoadCardSheet());
         peek_->show();
         return true;
     }
+    instance_ = std::make_unique<SingleInstance>();
+    switch (instance_->Claim()) {
+        case SingleInstance::Start::First:
+            break;
+        case SingleInstance::Start::OtherRaised:
+            return false;
+        case SingleInstance::Start::OtherUnreached:
+            QMessageBox::information(nullptr, "Tesseran", ToQString(LoadString(text::AlreadyRunning)));
+            return false;
+    }
+    // Only now is this sure to be the one game that writes the file.
+    settings_->RemoveStaleTemporaryCopies();
     frame_ = std::make_unique<CMainFrame>(*settings_, taskbarFeature_);
+    instance_->onShowRequest = [this] { BringToFront(); };
     frame_->show();
-    frame_->table()->Initialise();
-    return true;
+    // Without its card sheet or drawing surfaces the table cannot be played;
+    // the player has been told why, and the program ends.
+    return frame_->table()->Initialise();
 }
 
 }  // namespace tesseran

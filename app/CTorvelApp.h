@@ -13,6 +13,7 @@ namespace tesseran {
 class CMainFrame;
 class PeekWindow;
 class QtSettingsStore;
+class SingleInstance;
 
 class CTorvelApp : public QApplication {
     Q_OBJECT
@@ -32,8 +33,11 @@ public:
     static bool HasPeekFlag(const QStringList& arguments);
 
 private:
+    void BringToFront();
+
     bool peekMode_ = false;
     bool taskbarFeature_ = false;
+    std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<QtSettingsStore> settings_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<PeekWindow> peek_;

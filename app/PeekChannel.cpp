@@ -20,7 +20,10 @@ std::vector<int> ParseHandString(const std::string& text) {
         if (part.empty()) break;
         char* end = nullptr;
         long code = std::strtol(part.c_str(), &end, 10);
-        if (end == part.c_str() || *end != '\0' || !IsCardCode(static_cast<int>(code))) break;
+        // Judged as the long it was read as: "4294967297" is no card 1.
+        if (end == part.c_str() || *end != '\0' || code < 0 || code >= CardCodeLimit ||
+            !IsCardCode(static_cast<int>(code)))
+            break;
         cards.push_back(static_cast<int>(code));
     }
     return cards;

@@ -3,6 +3,11 @@
 
 #include "resources/QtText.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 namespace tesseran {
 
 namespace {
@@ -11,14 +16,50 @@ QString KeyOf(std::string_view section, std::string_view key) {
     return ToQString(section) + '/' + ToQString(key);
 }
 
+// Qt writes the file beside itself under a name with six more characters
+// and renames it over the old one; a copy older than this was left by a
+// process that was killed while writing.
+constexpr int StaleTemporaryCopySeconds = 10;
+
 }  // namespace
 
 QtSettingsStore::QtSettingsStore()
     : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, "Brindlewick",
-                                            "Tesseran")) {}
+                                            "Tesseran")) {
+    DropOverlongValues();
+}
 
 QtSettingsStore::QtSettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {
+    DropOverlongValues();
+}
+
+void QtSettingsStore::DropOverlongValues() {
+    // Every save writes the whole file: a value of megabytes (edited in, or
+    // damage) would make each of them crawl. None the program keeps is near
+    // the limit.
+    bool dropped = false;
+    for (const QString& key : settings_->allKeys()) {
+        const QVariant value = settings_->value(key);
+        const qsizetype length =
+            value.typeId() == QMetaType::QByteArray ? value.toByteArray().size() : value.toString().size();
+        if (length > LongestValue) {
+            settings_->remove(key);
+            dropped = true;
+        }
+    }
+    if (dropped) settings_->sync();
+}
+
+void QtSettingsStore::RemoveStaleTemporaryCopies() {
+    const QFileInfo file(settings_->fileName());
+    const QDir folder = file.absoluteDir();
+    const QDateTime stale = QDateTime::currentDateTime().addSecs(-StaleTemporaryCopySeconds);
+    for (const QFileInfo& copy :
+         folder.entryInfoList({file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+        if (copy.lastModified() < stale) QFile::remove(copy.absoluteFilePath());
+    }
+}
 
 int QtSettingsStore::ReadInt(std::string_view section, std::string_view key, int defaultValue) {
     QVariant value = settings_->value(KeyOf(section, key));
@@ -38,10 +79,13 @@ std::string QtSettingsStore::ReadString(std::string_view section, std::string_vi
                                         std::string_view defaultValue) {
     QVariant value = settings_->value(KeyOf(section, key));
     if (!value.isValid()) return std::string(defaultValue);
-    return ToUtf8(value.toString());
+    const QString text = value.toString();
+    if (text.size() > LongestValue) return std::string(defaultValue);
+    return ToUtf8(text);
 }
 
 void QtSettingsStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    if (value.size() > static_cast<size_t>(LongestValue)) return;
     settings_->setValue(KeyOf(section, key), ToQString(value));
 }
 

@@ -34,7 +34,18 @@ public:
     void Refresh();
     QString fileName() const { return settings_->fileName(); }
 
+    // Removes the half-written copies of the file that a process killed while
+    // saving left beside it. Only the game does this, once it is sure to be
+    // the only copy running.
+    void RemoveStaleTemporaryCopies();
+
+    // The longest text value kept, in characters; longer ones read as absent,
+    // are not written, and are dropped from the file when it is opened.
+    static constexpr qsizetype LongestValue = 4096;
+
 private:
+    void DropOverlongValues();
+
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -69,11 +69,18 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
 TableView::~TableView() { turnTimer_.stop(); }
 
 bool TableView::Initialise() {
-    sheet_ = LoadCardSheet(*this);
+    sheet_ = LoadCardSheet();
     backs_ = std::make_unique<CardBacks>(sheet_, settings_, *this);
     renderer_ = std::make_unique<TableRenderer>(game_, sheet_, *backs_);
     hover_ = std::make_unique<HoverExplanations>(game_, *renderer_);
-    if (sheet_.isNull() || !renderer_->CreateSurfaces(*this)) return false;
+    if (sheet_.isNull()) {
+        // The data file is there (the program looked before opening the
+        // window) but cannot be read: damaged, cut short or not ours.
+        ShowMessage(std::string(CardSheetDataFileName) + "\n" + LoadString(text::DataFileMissing),
+                    MessageIcon::Information);
+        return false;
+    }
+    if (!renderer_->CreateSurfaces(*this)) return false;
     renderer_->BuildFaceStrip();
     UpdateScale();
     game_.StartUp();
@@ -135,7 +142,7 @@ bool TableView::AskYesNo(std::string_view text) { return MessageBoxes(this).AskY
 
 void TableView::Pause(int milliseconds) {
     QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    QTimer::singleShot(std::clamp(milliseconds, 0, LongestPauseMilliseconds), &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -174,6 +181,8 @@ int TableView::ChooseDeclaration(bool related) { return CSengen::Ask(this, relat
 int TableView::ChooseEntry() { return CSelect::Ask(this); }
 
 bool TableView::StartTurnTimer(int intervalMilliseconds) {
+    // Qt takes a negative interval for a running timer that never fires.
+    if (intervalMilliseconds < 0 || intervalMilliseconds > LongestPauseMilliseconds) return false;
     turnTimer_.start(intervalMilliseconds);
     return turnTimer_.isActive();
 }

@@ -69,6 +69,9 @@ public:
     virtual bool AskYesNo(std::string_view text) = 0;
 };
 
+// The longest pause the game ever takes: the slowest speed's is 1887 ms.
+inline constexpr int LongestPauseMilliseconds = 10'000;
+
 // The local time and a pause that keeps the window painting.
 class Clock {
 public:
@@ -77,6 +80,7 @@ public:
     // Blocks for the given time while the window keeps repainting and takes no
     // input. A host whose pause (or synchronous sound, or dialog) runs a nested
     // event loop must not start another TurnTick while one is still running.
+    // A negative length pauses not at all, one beyond LongestPause only that long.
     virtual void Pause(int milliseconds) = 0;
     virtual std::optional<LocalTime> Now() = 0;
 };
@@ -100,7 +104,9 @@ public:
     virtual int ChooseDeclaration(bool related) = 0;
     virtual int ChooseEntry() = 0;
 
-    // The turn timer (interval speed * 111 ms). Starting a running timer restarts it.
+    // The turn timer (interval speed * 111 ms). Starting a running timer
+    // restarts it. False when it cannot run, and for an interval that is
+    // negative or beyond LongestPause.
     virtual bool StartTurnTimer(int intervalMilliseconds) = 0;
     virtual void StopTurnTimer() = 0;
 

@@ -160,6 +160,10 @@ inline constexpr int ExplainRight = 30127;
 inline constexpr int FirstVersion = 30200;
 inline constexpr int LastVersion = 30207;
 
+// A second start of the game while one is running, and that one cannot be
+// brought to the front.
+inline constexpr int AlreadyRunning = 30300;
+
 }  // namespace text
 
 }  // namespace tesseran

@@ -17,11 +17,14 @@
 namespace tesseran {
 
 // An integer value under a section and key, with the value read when the
-// store holds none.
+// store holds none. A setting that names the values it accepts reads any
+// other stored value (edited by hand, left by another program, damaged) as
+// its default, and puts the default back in the store.
 struct IntSetting {
     std::string_view section;
     std::string_view key;
     int defaultValue;
+    bool (*accepts)(int) = nullptr;
 };
 
 // A text value under a section and key.
@@ -33,8 +36,16 @@ struct TextSetting {
 
 namespace setting {
 
+// The five speeds of the menu, in steps of 111 ms between the computers' moves.
+inline constexpr std::array<int, 5> Speeds = {1, 5, 9, 13, 17};
+constexpr bool IsSpeed(int value) {
+    for (int speed : Speeds)
+        if (speed == value) return true;
+    return false;
+}
+
 // --- "Settei": the player's settings --------------------------------------
-inline constexpr IntSetting Speed{"Settei", "Speed", 9};  // 1, 5, 9, 13 or 17
+inline constexpr IntSetting Speed{"Settei", "Speed", 9, IsSpeed};
 inline constexpr IntSetting OpenMode{"Settei", "OpenMode", 0};
 inline constexpr IntSetting Sound{"Settei", "Koukaon", 1};
 inline constexpr IntSetting RuleRemarks{"Settei", "RuleRem", 1};

@@ -27,7 +27,10 @@ public:
 
     // The values of SettingsKeys.h, each with its own default.
     int Read(const IntSetting& setting) {
-        return ReadInt(setting.section, setting.key, setting.defaultValue);
+        const int value = ReadInt(setting.section, setting.key, setting.defaultValue);
+        if (setting.accepts == nullptr || setting.accepts(value)) return value;
+        WriteInt(setting.section, setting.key, setting.defaultValue);
+        return setting.defaultValue;
     }
     void Write(const IntSetting& setting, int value) { WriteInt(setting.section, setting.key, value); }
     std::string Read(const TextSetting& setting) {

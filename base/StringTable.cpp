@@ -232,6 +232,11 @@ const std::map<int, std::string>& Table() {
         {30205, "Ver 1.11  2026.11.13  ヘルプの表示の不具合を修正\r\n"},
         {30206, "Ver 1.12  2026.11.24  速度の設定が保存されない不具合を修正\r\n"},
         {30207, "Ver 1.20  2026.12.08  対戦相手の打ち回しを調整\r\n"},
+
+        // Texts added after the version history, from 30300 on.
+        {30300,
+         "Tesseran はすでに起動しています\n"
+         "起動中のウィンドウをお使いください"},
     };
     return table;
 }

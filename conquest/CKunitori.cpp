@@ -123,12 +123,17 @@ void CKunitori::Run(SettingsStore& settings, Messages& messages, Clock& clock, i
 
 bool CKunitori::Open() {
     scroll_ = QPoint(0, 0);
+    QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    const QRect desktop = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    // A stored size edited by hand or damaged (negative, or many times the
+    // desktop) would put the map out of reach: the window keeps to the
+    // desktop's free area and to its own minimum.
+    const int width = std::clamp(settings_.Read(setting::ConquestWidth), int{MinimumWidth},
+                                 std::max(int{MinimumWidth}, desktop.width()));
+    const int height = std::clamp(settings_.Read(setting::ConquestHeight), int{MinimumHeight},
+                                  std::max(int{MinimumHeight}, desktop.height()));
     int left = settings_.Read(setting::ConquestLeft);
     int top = settings_.Read(setting::ConquestTop);
-    const int width = settings_.Read(setting::ConquestWidth);
-    const int height = settings_.Read(setting::ConquestHeight);
-    QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    const QRect desktop = screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
     left = std::max(0, std::min(left, desktop.width() - width));
     top = std::max(0, std::min(top, desktop.height() - height));
 

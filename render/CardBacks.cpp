@@ -32,6 +32,11 @@ namespace {
 // codes 11, 22, 33 and 34, which are no cards.
 constexpr std::array<int, 4> PresetCellCodes = {11, 22, 33, 34};
 
+// A back picture is decoded no larger than four times the card's height:
+// enough for a smooth shrink, and a photograph of many megapixels never
+// lies in memory whole.
+constexpr int BackPictureSide = 4 * CardHeight;
+
 // The rotated back is 215 x 151: the upright back's height becomes its width.
 constexpr int RotatedWidth = CardHeight;
 constexpr int RotatedHeight = CardWidth;
@@ -179,7 +184,7 @@ bool CardBacks::LoadCustomBack() {
         messages_.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
     }
-    const QImage picture = LoadPictureFile(path);
+    const QImage picture = LoadPictureFile(path, {}, BackPictureSide);
     if (picture.isNull()) return false;
     // The card-back dialog always writes 151 x 215; a picture of another size
     // put there by hand is stretched rather than cut off.
@@ -295,6 +300,9 @@ bool CardBacks::LoadBackStrip(BackStripSource source) {
     if (!BuildBackFan()) return false;
     // A cache that cannot be written costs only the time of a rebuild at the
     // next start; the player has been told, and the backs are ready now.
+    // Something else under the cache's name (a folder) is left alone, and
+    // not reported at every start.
+    if (QFileInfo::exists(cache) && !QFileInfo(cache).isFile()) return true;
     SaveBitmapAs(backFanStrip_, cache, BackFanStripWidth, BackFanStripHeight, QStringLiteral("bmp"),
                  messages_);
     return true;
@@ -305,7 +313,7 @@ bool CardBacks::ImportPicture(const QString& path) {
     // JPEG files are read directly, other formats with their see-through
     // areas filled in the colour of the top-left pixel; oversized and damaged
     // files come back null.
-    const QImage picture = OpenPictureChosenByUser(path, messages_);
+    const QImage picture = OpenPictureChosenByUser(path, messages_, BackPictureSide);
     if (picture.isNull()) return false;
     const QImage opaque = picture.convertToFormat(QImage::Format_RGB32);
     if (opaque.isNull()) {

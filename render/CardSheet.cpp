@@ -1,68 +1,58 @@
 // SPDX-License-Identifier: MIT
 // Loading the card sheet. The data file is a JPEG whose first four bytes are
 // not the JPEG signature, so that it is not taken for a picture; the loader
-// puts the signature back in a copy in the work folder, decodes the copy and
-// deletes it again. The data file itself is only ever read.
+// reads it into memory, puts the signature back there and decodes it. The
+// data file itself is only ever read, and no other copy of the program can
+// get in the way.
 #include "render/CardSheet.h"
 
 #include "render/ImageFiles.h"
 #include "resources/ProgramData.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-
-#include <utility>
+#include <QImageReader>
 
 namespace tesseran {
 
 namespace {
 
-constexpr char DataFileName[] = "TesseranSys.dll";
-
 // The JPEG start-of-image marker and the start of the JFIF application marker.
 constexpr char JpegSignature[4] = {'\xFF', '\xD8', '\xFF', '\xE0'};
 
-// Deletes the transient copy however the load ends.
-class RemoveOnExit {
-public:
-    explicit RemoveOnExit(QString path) : path_(std::move(path)) {}
-    ~RemoveOnExit() { QFile::remove(path_); }
-    RemoveOnExit(const RemoveOnExit&) = delete;
-    RemoveOnExit& operator=(const RemoveOnExit&) = delete;
+// The data file is about half a megabyte and its sheet 1661 x 860; anything
+// many times that is no card sheet, and is refused before it costs memory.
+constexpr qint64 LargestDataFileBytes = 16 * 1024 * 1024;
+constexpr int LargestSheetWidth = 4 * CardSheetMinimumWidth;
+constexpr int LargestSheetHeight = 4 * CardSheetMinimumHeight;
 
-private:
-    QString path_;
-};
-
-bool WriteSignature(const QString& path) {
-    QFile copy(path);
-    if (!copy.open(QIODevice::ReadWrite)) return false;
-    return copy.write(JpegSignature, sizeof JpegSignature) == static_cast<qint64>(sizeof JpegSignature);
+QSize DecodedSize(const QByteArray& jpeg) {
+    QByteArray bytes = jpeg;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer, "jpeg").size();
 }
 
 }  // namespace
 
-QString CardSheetDataFile() { return ProgramDataPath(QLatin1String(DataFileName)); }
+QString CardSheetDataFile() { return ProgramDataPath(QLatin1String(CardSheetDataFileName)); }
 
-QImage LoadCardSheet(Messages& messages) { return LoadCardSheet(messages, CardSheetDataFile()); }
+QImage LoadCardSheet() { return LoadCardSheet(CardSheetDataFile()); }
 
-QImage LoadCardSheet(Messages& messages, const QString& dataFile) {
-    if (!QFileInfo(dataFile).isFile()) return {};
-    const QString folder = GetWorkFolder(messages);
-    if (folder.isEmpty()) return {};
-    const QString copy = folder + QLatin1Char('/') + QLatin1String(CardSheetCopyName);
+QImage LoadCardSheet(const QString& dataFile) {
+    QFile file(dataFile);
+    if (!QFileInfo(dataFile).isFile() || !file.open(QIODevice::ReadOnly)) return {};
+    const qint64 length = file.size();
+    if (length <= static_cast<qint64>(sizeof JpegSignature) || length > LargestDataFileBytes) return {};
+    QByteArray bytes = file.read(length);
+    if (bytes.size() != length) return {};
+    bytes.replace(0, sizeof JpegSignature, QByteArray(JpegSignature, sizeof JpegSignature));
 
-    // QFile::copy never overwrites, and a read-only leftover could not be
-    // patched, so any earlier copy goes first.
-    QFile::remove(copy);
-    if (!QFile::copy(dataFile, copy)) return {};
-    RemoveOnExit removeCopy(copy);
-    // An installed data file may be read-only, and the copy inherits that.
-    QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner | QFileDevice::ReadOwner);
-    if (!WriteSignature(copy)) return {};
-
+    const QSize size = DecodedSize(bytes);
+    if (!size.isValid() || size.width() > LargestSheetWidth || size.height() > LargestSheetHeight) return {};
     // Named outright: the format is known, whatever the content claims.
-    const QImage decoded = LoadPictureFile(copy, QByteArrayLiteral("jpeg"));
+    const QImage decoded = DecodePicture(bytes, QByteArrayLiteral("jpeg"));
     if (decoded.isNull() || decoded.width() < CardSheetMinimumWidth ||
         decoded.height() < CardSheetMinimumHeight) {
         return {};

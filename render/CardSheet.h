@@ -3,7 +3,6 @@
 // read once at start-up from the data file next to the executable.
 #pragma once
 
-#include "base/Host.h"
 #include "resources/ResourceCatalogue.h"
 
 #include <QImage>
@@ -15,16 +14,19 @@ namespace tesseran {
 inline constexpr int CardSheetMinimumWidth = 11 * CardWidth;
 inline constexpr int CardSheetMinimumHeight = 4 * CardHeight;
 
+// The data file's name, which the player is shown when it is missing or damaged.
+inline constexpr char CardSheetDataFileName[] = "TesseranSys.dll";
+
 // Where the data file is looked for: next to the executable, then (for an
 // installed build) in the program's data folder.
 QString CardSheetDataFile();
 
-// Reads the data file into a sheet of at least 1661 x 860 pixels, through a
-// copy "card.jpeg" in the work folder that is deleted again afterwards.
-// A null image on any failure (no message except the work folder's 30054).
-QImage LoadCardSheet(Messages& messages);
+// Reads the data file into a sheet of at least 1661 x 860 pixels. A null
+// image, and no message, on any failure: a missing, damaged, cut short or
+// oversized data file (the caller tells the player).
+QImage LoadCardSheet();
 // The same from a data file elsewhere (tests, tools).
-QImage LoadCardSheet(Messages& messages, const QString& dataFile);
+QImage LoadCardSheet(const QString& dataFile);
 
 // The sheet cell of a card code (or of the four cells that are no card).
 inline QRect CardCell(int code) {

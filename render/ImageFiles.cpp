@@ -245,15 +245,57 @@ QString GetWorkFolder(Messages& messages, const QString& subfolder) {
     return folder;
 }
 
-QImage LoadPictureFile(const QString& path, const QByteArray& format) {
+namespace {
+
+QByteArray ReadPictureBytes(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    // A folder opens as an empty file; it is no picture either.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return {};
     const qint64 length = file.size();
     if (length <= 0 || length > AllocationLimitBytes) return {};
     QByteArray bytes = file.read(length);
-    file.close();
     if (bytes.size() != length) return {};
+    return bytes;
+}
 
+bool JpegComplete(const QByteArray& bytes) {
+    // Inside the compressed data a 0xFF byte is always followed by 0x00 or a
+    // restart marker, so an end-of-image marker after the last start of scan
+    // is the real end. Data after it (a second picture) does no harm.
+    const qsizetype scan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    return scan >= 0 && bytes.indexOf(QByteArrayView("\xFF\xD9", 2), scan + 2) >= 0;
+}
+
+bool BmpComplete(const QByteArray& bytes) {
+    if (bytes.size() < 54) return false;
+    auto number = [&bytes](int at, int width) {
+        quint32 value = 0;
+        for (int index = width - 1; index >= 0; --index)
+            value = (value << 8) | static_cast<quint8>(bytes[at + index]);
+        return value;
+    };
+    const qint64 length = bytes.size();
+    const qint64 declared = number(2, 4);
+    if (declared > length) return false;
+    // Pixels stored uncompressed (plain or with bit fields) fill whole rows
+    // of four-byte groups, from the pixel offset on.
+    const qint64 headerSize = number(14, 4);
+    const quint32 compression = number(30, 4);
+    if (headerSize >= 40 && (compression == 0 || compression == 3)) {
+        const qint64 width = std::abs(static_cast<qint64>(static_cast<qint32>(number(18, 4))));
+        const qint64 height = std::abs(static_cast<qint64>(static_cast<qint32>(number(22, 4))));
+        const qint64 bits = number(28, 2);
+        const qint64 stride = (width * bits + 31) / 32 * 4;
+        if (static_cast<qint64>(number(10, 4)) + stride * height > length) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QImage DecodePicture(const QByteArray& data, const QByteArray& format, int within) {
+    if (data.isEmpty() || data.size() > AllocationLimitBytes) return {};
+    QByteArray bytes = data;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     // With a format named, Qt uses that decoder without looking at the
@@ -265,9 +307,30 @@ QImage LoadPictureFile(const QString& path, const QByteArray& format) {
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && !FitsAllocationLimit(size.width(), size.height())) return {};
+
+    // Qt decodes a file cut short as far as it goes and paints the rest grey;
+    // the two formats the program writes itself are checked for their end.
+    const QByteArray decoder = reader.format();
+    if (decoder == "jpeg" && !JpegComplete(bytes)) return {};
+    if (decoder == "bmp" && !BmpComplete(bytes)) return {};
+
+    if (within > 0 && size.isValid() && std::max(size.width(), size.height()) > within) {
+        // JPEG shrinks while decoding and never holds the whole picture;
+        // other formats are decoded whole first, which only pictures of a
+        // sensible size may cost.
+        if (!reader.supportsOption(QImageIOHandler::ScaledSize) &&
+            static_cast<qint64>(size.width()) * size.height() > LargestWholeDecodePixels) {
+            return {};
+        }
+        reader.setScaledSize(size.scaled(within, within, Qt::KeepAspectRatio));
+    }
     QImage image;
     if (!reader.read(&image) || image.isNull()) return {};
     return image;
+}
+
+QImage LoadPictureFile(const QString& path, const QByteArray& format, int within) {
+    return DecodePicture(ReadPictureBytes(path), format, within);
 }
 
 bool SaveBitmapAs(const QImage& image, const QString& path, int width, int height, const QString& formatWord,
@@ -339,8 +402,8 @@ QString ImageFormatFromName(const QString& path, Messages& messages) {
     return {};
 }
 
-QImage LoadImageViaGdiplus(const QString& path, Messages& messages) {
-    const QImage picture = LoadPictureFile(path);
+QImage LoadImageViaGdiplus(const QString& path, Messages& messages, int within) {
+    const QImage picture = LoadPictureFile(path, {}, within);
     if (picture.isNull()) return {};
 
     // The see-through areas take the colour of the top-left pixel, made opaque.
@@ -363,14 +426,14 @@ QImage LoadImageViaGdiplus(const QString& path, Messages& messages) {
     return LoadPictureFile(temporary);
 }
 
-QImage OpenPictureChosenByUser(const QString& path, Messages& messages) {
+QImage OpenPictureChosenByUser(const QString& path, Messages& messages, int within) {
     const QString format = ImageFormatFromName(path, messages);
     if (format.isEmpty()) return {};
     if (format == QLatin1String("jpeg")) {
-        QImage picture = LoadPictureFile(path);
+        QImage picture = LoadPictureFile(path, {}, within);
         if (!picture.isNull()) return picture;
     }
-    return LoadImageViaGdiplus(path, messages);
+    return LoadImageViaGdiplus(path, messages, within);
 }
 
 bool DeleteCustomBackCopy(Messages& messages) {

@@ -19,7 +19,6 @@ namespace tesseran {
 // Folder name inside the system's temporary folder.
 inline constexpr char WorkFolderName[] = "Tesseran";
 // Files the program keeps in the work folder.
-inline constexpr char CardSheetCopyName[] = "card.jpeg";
 inline constexpr char BackFanCacheName[] = "CardBack.bmp";
 inline constexpr char CustomBackName[] = "CardBack.jpg";
 inline constexpr char FlattenedPictureName[] = "temp.jpeg";
@@ -35,10 +34,21 @@ inline constexpr int PictureAllocationLimitMegabytes = 256;
 // when it cannot be had.
 QString GetWorkFolder(Messages& messages, const QString& subfolder = {});
 
-// Reads the whole file and decodes it. The format is taken from the content
-// unless one is named ("jpeg", "bmp", ...). A null image on any failure: a
-// missing, empty, unreadable, corrupt or oversized file.
-QImage LoadPictureFile(const QString& path, const QByteArray& format = {});
+// Pictures in formats that cannot shrink while decoding are refused beyond
+// this many pixels when they are wanted small (16 megapixels, 64 MB decoded).
+inline constexpr qint64 LargestWholeDecodePixels = 16 * 1024 * 1024;
+
+// Decodes a picture held in memory. The format is taken from the content
+// unless one is named ("jpeg", "bmp", ...). A picture whose longer side
+// exceeds `within` (when given) comes back shrunk to fit, keeping its
+// proportions. A null image on any failure: empty, corrupt, cut short (a
+// JPEG without its end, a BMP shorter than its header says), oversized, or
+// too large to decode whole when wanted small.
+QImage DecodePicture(const QByteArray& bytes, const QByteArray& format = {}, int within = 0);
+
+// Reads the whole file and decodes it, as DecodePicture. Null as well for a
+// missing or unreadable file, a folder, or a file beyond the allocation limit.
+QImage LoadPictureFile(const QString& path, const QByteArray& format = {}, int within = 0);
 
 // Writes the image scaled (smoothly) to width x height as "jpeg" (quality
 // 100), "gif", "bmp", "png" or "tiff". False after message 30001 when the
@@ -55,13 +65,14 @@ QString ImageFormatFromName(const QString& path, Messages& messages);
 
 // Reads a picture of any readable format with its see-through areas filled in
 // the colour of its top-left pixel, by way of a JPEG "temp.jpeg" in the work
-// folder (which stays there). Null on any failure.
-QImage LoadImageViaGdiplus(const QString& path, Messages& messages);
+// folder (which stays there). Null on any failure. `within` as for
+// DecodePicture.
+QImage LoadImageViaGdiplus(const QString& path, Messages& messages, int within = 0);
 
 // A picture the player picked by file name: JPEG files are read directly
 // (falling back to the flattening reader), every other format is flattened.
 // Null for an unsupported extension (after message 30056) or an unreadable file.
-QImage OpenPictureChosenByUser(const QString& path, Messages& messages);
+QImage OpenPictureChosenByUser(const QString& path, Messages& messages, int within = 0);
 
 // Deletes "CardBack.jpg" from the work folder; whether it was there.
 bool DeleteCustomBackCopy(Messages& messages);

@@ -48,6 +48,10 @@ protected:
         ASSERT_TRUE(table()->Initialise());
     }
 
+    // The computers move at once: no stored speed goes below the menu's
+    // fastest (111 ms a move), so this sets the game's own after start-up.
+    void PlayWithoutPauses() { game().speed = 0; }
+
     TableView* table() const { return frame->table(); }
     CFudaDashi& game() const { return frame->table()->game(); }
     TableRenderer& renderer() const { return *frame->table()->renderer(); }

@@ -54,11 +54,11 @@ protected:
 
 TEST_F(FullMatch, FromTheStartCommandToTheLastQuestionByMouseAndKeyboard) {
     store->WriteInt("Settei", "AutoStart", 0);
-    store->WriteInt("Settei", "Speed", 0);  // no pauses between the computers' cards
     store->WriteInt("Settei", "Koukaon", 0);
     store->WriteInt("Settei", "DspRem", 0);
     store->WriteInt("Settei", "RuleRem", 0);
     OpenWindow();
+    PlayWithoutPauses();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !renderer().initialising; }, 5000));
 
     // The player asks to go on for 16 when asked, and declines another match.

@@ -17,7 +17,8 @@ TEST(ParseHandString, ReadsUpToTenCardsAndStopsAtTheFirstEmptyOrBadPart) {
     EXPECT_EQ(ParseHandString(""), std::vector<int>{});
     EXPECT_EQ(ParseHandString("0,1,,5,"), (std::vector<int>{0, 1}));
     EXPECT_EQ(ParseHandString("1,2,x,4"), (std::vector<int>{1, 2}));
-    EXPECT_EQ(ParseHandString("1,11,4"), (std::vector<int>{1}));  // 11 is no card
+    EXPECT_EQ(ParseHandString("1,11,4"), (std::vector<int>{1}));     // 11 is no card
+    EXPECT_EQ(ParseHandString("4294967297,1"), std::vector<int>{});  // 2^32 + 1 is no card 1
     EXPECT_EQ(ParseHandString("1,2,3,4,5,6,7,8,9,10,12,13,"),
               (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 }

@@ -17,11 +17,11 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         store->WriteInt("Settei", "AutoStart", 1);
-        store->WriteInt("Settei", "Speed", 0);
         store->WriteInt("Settei", "Koukaon", 0);
         store->WriteInt("Settei", "DspRem", 0);
         AnswerMessageBoxes([](const QString&) { return true; });
         OpenWindow();
+        PlayWithoutPauses();
         ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase == 1; }, 5000));
         // Let the computers play up to the human's first turn, then hold the timer.
         ASSERT_TRUE(QTest::qWaitFor(

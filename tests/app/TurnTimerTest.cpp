@@ -53,5 +53,17 @@ TEST_F(TurnTimer, TicksInsideAPauseDoNothingAndEachSeatPlaysOnce) {
     EXPECT_EQ(onTable, (HumanSeat - game().leader + SeatCount) % SeatCount);
 }
 
+TEST_F(TurnTimer, NonsenseLengthsAreRefused) {
+    OpenWindow();
+    // Qt would take a negative interval for a timer that runs and never fires.
+    EXPECT_FALSE(table()->StartTurnTimer(-1));
+    EXPECT_FALSE(table()->StartTurnTimer(INT32_MAX));
+    EXPECT_TRUE(table()->StartTurnTimer(17 * 111));
+    table()->StopTurnTimer();
+    // A pause of a negative length returns (it used to wait for ever).
+    table()->Pause(-1);
+    table()->Pause(INT32_MIN);
+}
+
 }  // namespace
 }  // namespace tesseran::testing

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
+#include <utility>
+
 namespace tesseran::testing {
 namespace {
 
@@ -175,6 +177,26 @@ TEST_F(KunitoriTest, PlacementIsClampedOnOpeningAndWrittenOnClosing) {
     EXPECT_LT(store.ReadInt("Last", "SX", -1), stored.width() + 20);
     EXPECT_GE(store.ReadInt("Last", "SY", -1), stored.height());
     EXPECT_LT(store.ReadInt("Last", "SY", -1), stored.height() + 30);
+}
+
+TEST_F(KunitoriTest, AnAbsurdStoredSizeOpensWithinTheDesktop) {
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
+    for (auto [width, height] :
+         {std::pair{INT32_MIN, 99999}, std::pair{99999, INT32_MAX}, std::pair{-1, 0}}) {
+        store.WriteInt("Last", "SX", width);
+        store.WriteInt("Last", "SY", height);
+        OpenWindow();
+        // Without a main window the frame is not known before showing: the
+        // window itself keeps to the desktop, and the size stored on closing
+        // adds no more than the frame.
+        EXPECT_LE(window->width(), desktop.width());
+        EXPECT_LE(window->height(), desktop.height());
+        EXPECT_GE(window->width(), window->minimumWidth());
+        const int frame = window->frameGeometry().width() - window->width();
+        window->close();
+        EXPECT_LE(store.ReadInt("Last", "SX", -1), desktop.width() + frame);
+        window.reset();
+    }
 }
 
 TEST_F(KunitoriTest, MissingPicturesCloseTheWindowWithTheMemoryMessage) {

@@ -34,6 +34,17 @@ TEST(StartUp, ReadsTheSettingsAndInitialisesTheCampaignOnce) {
     EXPECT_EQ(v.luckySeat, -1);
 }
 
+TEST(StartUp, ASpeedTheMenuCannotChooseReadsAsNormalAndIsRepaired) {
+    for (int stored : {-1, 0, 2, 18, 99999, INT32_MAX, INT32_MIN}) {
+        SCOPED_TRACE(stored);
+        Table table;
+        table.store.WriteInt("Settei", "Speed", stored);
+        table.view.StartUp();
+        EXPECT_EQ(table.view.speed, 9);
+        EXPECT_EQ(table.store.ReadInt("Settei", "Speed", 0), 9);
+    }
+}
+
 TEST(StartUp, DefaultsWhenNothingIsStored) {
     Table table;
     table.view.StartUp();

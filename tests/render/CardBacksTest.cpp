@@ -333,6 +333,16 @@ TEST_F(CardBacksTest, UnusableCacheIsRebuiltOnce) {
              small.save(&buffer, "bmp");
              return bytes;
          }()},
+        {"a strip of the right size cut after its header",
+         [] {
+             QImage strip(3575, 342, QImage::Format_RGB32);
+             strip.fill(Qt::blue);
+             QByteArray bytes;
+             QBuffer buffer(&bytes);
+             buffer.open(QIODevice::WriteOnly);
+             strip.save(&buffer, "bmp");
+             return bytes.left(bytes.size() / 3);
+         }()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -343,6 +353,15 @@ TEST_F(CardBacksTest, UnusableCacheIsRebuiltOnce) {
         const QImage saved = LoadPictureFile(cache);
         EXPECT_EQ(saved.size(), QSize(3575, 342));
     }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(CardBacksTest, AFolderUnderTheCachesNameIsLeftAloneWithoutAMessage) {
+    ASSERT_TRUE(QDir().mkpath(cache));
+    Choose(1, 1);
+    ASSERT_TRUE(backs.LoadBackStrip(BackStripSource::Cache));
+    EXPECT_EQ(backs.backFanStrip().pixel(75, 46 + 107), qRgb(75, 107, CellBlue(22)));
+    EXPECT_TRUE(QFileInfo(cache).isDir());
     EXPECT_TRUE(host.messages.empty());
 }
 
