@@ -41,8 +41,14 @@ void QtSettingsStore::DropOverlongValues() {
     bool dropped = false;
     for (const QString& key : settings_->allKeys()) {
         const QVariant value = settings_->value(key);
-        const qsizetype length =
-            value.typeId() == QMetaType::QByteArray ? value.toByteArray().size() : value.toString().size();
+        qsizetype length = 0;
+        if (value.typeId() == QMetaType::QByteArray) {
+            length = value.toByteArray().size();
+        } else if (value.typeId() == QMetaType::QStringList) {
+            length = value.toStringList().join(QLatin1Char(',')).size();
+        } else {
+            length = value.toString().size();
+        }
         if (length > LongestValue) {
             settings_->remove(key);
             dropped = true;

@@ -91,6 +91,17 @@ inline std::string OwnerKey(int province) { return "Kuni" + std::to_string(provi
 inline std::string BalanceKey(int entry) { return "Entry" + std::to_string(entry); }
 inline constexpr int BalanceDefault = 0;
 
+// Every named value above, for whatever must go through them all (checking
+// that no stored value, however wrong, stops the program).
+inline constexpr std::array AllIntSettings{Speed,         OpenMode,       Sound,
+                                           RuleRemarks,   DisplayRemarks, RemainingCards,
+                                           StatusDisplay, AutoStart,      EntryNo,
+                                           ScreenWidth,   Angle,          CardBack,
+                                           CardFrame,     ConquestZoomed, ConquestLeft,
+                                           ConquestTop,   ConquestWidth,  ConquestHeight,
+                                           PeekSeat,      PeekRunning,    CampaignInitialised};
+inline constexpr std::array AllTextSettings{PeekName, PeekHands[0], PeekHands[1], PeekHands[2]};
+
 }  // namespace setting
 
 }  // namespace tesseran

@@ -52,6 +52,20 @@ protected:
     // fastest (111 ms a move), so this sets the game's own after start-up.
     void PlayWithoutPauses() { game().speed = 0; }
 
+    // The first position whose card may be played, the joker only as a last resort.
+    int LegalPosition() {
+        int joker = -1;
+        for (int position = 0; position < game().handCount[HumanSeat]; ++position) {
+            int card = game().hand[HumanSeat][position];
+            if (card == Joker) {
+                joker = position;
+                continue;
+            }
+            if (game().CheckPick(card, Remarks::Silent)) return position;
+        }
+        return joker;
+    }
+
     TableView* table() const { return frame->table(); }
     CFudaDashi& game() const { return frame->table()->game(); }
     TableRenderer& renderer() const { return *frame->table()->renderer(); }

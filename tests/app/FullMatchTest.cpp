@@ -18,20 +18,6 @@ namespace {
 
 class FullMatch : public AppFixture {
 protected:
-    // The first position whose card may be played, the joker only as a last resort.
-    int LegalPosition() {
-        int joker = -1;
-        for (int position = 0; position < game().handCount[HumanSeat]; ++position) {
-            int card = game().hand[HumanSeat][position];
-            if (card == Joker) {
-                joker = position;
-                continue;
-            }
-            if (game().CheckPick(card, Remarks::Silent)) return position;
-        }
-        return joker;
-    }
-
     void PlayByDrag(int position) {
         QPointF from = CardCentre(position);
         QPointF to = renderer().trickAreaScreenRect.center();

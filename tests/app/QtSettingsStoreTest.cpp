@@ -4,7 +4,9 @@
 // the default.
 #include "app/QtSettingsStore.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -57,6 +59,47 @@ TEST(QtSettingsStore, HandEditedValuesThatAreNoNumbersReadAsTheDefault) {
     EXPECT_EQ(store.ReadInt("Settei", "Speed", 9), 9);
     EXPECT_EQ(store.ReadInt("Settei", "Gamen", 1000), 1000);
     EXPECT_EQ(store.ReadInt("Settei", "Koukaon", 1), 0);
+}
+
+TEST(QtSettingsStore, AValueOfMegabytesIsDroppedSoSavesStaySmall) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tesseran.ini");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Cun]\nName=" + QByteArray(8 * 1024 * 1024, 'x') + "\n0=\"3,14,\"\n");
+    file.close();
+    {
+        QtSettingsStore store(path);
+        EXPECT_EQ(store.ReadString("Cun", "Name", "none"), "none");
+        EXPECT_EQ(store.ReadString("Cun", "0", ""), "3,14,");
+        store.WriteString("Cun", "1", std::string(100000, 'y'));
+        EXPECT_EQ(store.ReadString("Cun", "1", "none"), "none");
+        store.Sync();
+    }
+    EXPECT_LT(QFileInfo(path).size(), 1000);
+}
+
+TEST(QtSettingsStore, HalfWrittenCopiesLeftByAKillAreRemovedWhenStale) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tesseran.ini");
+    auto leave = [&folder](const QString& name, int secondsAgo) {
+        QFile copy(folder.filePath(name));
+        if (!copy.open(QIODevice::WriteOnly)) return;
+        copy.write("[Settei]\nSpe");
+        copy.flush();
+        copy.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                         QFileDevice::FileModificationTime);
+    };
+    leave("Tesseran.ini.aB3xYz", 3600);
+    leave("Tesseran.ini.Qw9e8R", 0);  // another process may be saving right now
+    leave("Tesseran.ini.bak", 3600);  // not ours: no six-character suffix of Qt's
+    leave("Other.ini.aB3xYz", 3600);
+    QtSettingsStore store(path);
+    store.RemoveStaleTemporaryCopies();
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("Tesseran.ini.aB3xYz")));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("Tesseran.ini.Qw9e8R")));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("Tesseran.ini.bak")));
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath("Other.ini.aB3xYz")));
 }
 
 }  // namespace
