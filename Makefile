@@ -15,7 +15,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS += -DCMAKE_BUILD_TYPE=RelWithDebInfo
 endif
 
-.PHONY: all deps configure build run test bench format format-check core-only install deb clean
+.PHONY: all deps configure build run test bench fuzz format format-check core-only install deb clean
 
 all: build
 
@@ -49,6 +49,11 @@ bench: configure
 	@$(BUILD_DIR)/tesseran-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-table-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-render-bench
+
+# Every fuzz target for FUZZ_SECONDS (default 60) each, built with clang in
+# build-fuzz; fails on any crash.
+fuzz:
+	@bash scripts/fuzz.sh
 
 # The core on its own, with no Qt anywhere on the include path.
 core-only: deps

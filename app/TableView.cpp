@@ -68,8 +68,8 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
 
 TableView::~TableView() { turnTimer_.stop(); }
 
-bool TableView::Initialise() {
-    sheet_ = LoadCardSheet();
+bool TableView::Initialise(const QString& dataFile) {
+    sheet_ = LoadCardSheet(dataFile.isEmpty() ? CardSheetDataFile() : dataFile);
     backs_ = std::make_unique<CardBacks>(sheet_, settings_, *this);
     renderer_ = std::make_unique<TableRenderer>(game_, sheet_, *backs_);
     hover_ = std::make_unique<HoverExplanations>(game_, *renderer_);

@@ -43,9 +43,10 @@ public:
     ~TableView() override;
 
     // The view's initial update: surfaces, card sheet, settings, campaign,
-    // then the one-shot start-up timer. False when the table cannot be shown
-    // (no game can start; the window stays).
-    bool Initialise();
+    // then the one-shot start-up timer. False, after telling the player why,
+    // when the table cannot be shown: the program then ends. The card sheet
+    // comes from the usual data file unless another is named.
+    bool Initialise(const QString& dataFile = {});
     bool ready() const { return ready_; }
 
     CFudaDashi& game() { return game_; }

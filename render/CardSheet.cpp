@@ -44,9 +44,18 @@ QImage LoadCardSheet(const QString& dataFile) {
     QFile file(dataFile);
     if (!QFileInfo(dataFile).isFile() || !file.open(QIODevice::ReadOnly)) return {};
     const qint64 length = file.size();
-    if (length <= static_cast<qint64>(sizeof JpegSignature) || length > LargestDataFileBytes) return {};
-    QByteArray bytes = file.read(length);
+    if (length > LargestDataFileBytes) return {};
+    const QByteArray bytes = file.read(length);
     if (bytes.size() != length) return {};
+    return DecodeCardSheet(bytes);
+}
+
+QImage DecodeCardSheet(const QByteArray& dataFileBytes) {
+    if (dataFileBytes.size() <= static_cast<qsizetype>(sizeof JpegSignature) ||
+        dataFileBytes.size() > LargestDataFileBytes) {
+        return {};
+    }
+    QByteArray bytes = dataFileBytes;
     bytes.replace(0, sizeof JpegSignature, QByteArray(JpegSignature, sizeof JpegSignature));
 
     const QSize size = DecodedSize(bytes);

@@ -5,6 +5,7 @@
 
 #include "resources/ResourceCatalogue.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -27,6 +28,8 @@ QString CardSheetDataFile();
 QImage LoadCardSheet();
 // The same from a data file elsewhere (tests, tools).
 QImage LoadCardSheet(const QString& dataFile);
+// The same from the data file's bytes.
+QImage DecodeCardSheet(const QByteArray& dataFileBytes);
 
 // The sheet cell of a card code (or of the four cells that are no card).
 inline QRect CardCell(int code) {

@@ -286,7 +286,9 @@ bool BmpComplete(const QByteArray& bytes) {
         const qint64 height = std::abs(static_cast<qint64>(static_cast<qint32>(number(22, 4))));
         const qint64 bits = number(28, 2);
         const qint64 stride = (width * bits + 31) / 32 * 4;
-        if (static_cast<qint64>(number(10, 4)) + stride * height > length) return false;
+        const qint64 offset = number(10, 4);
+        // Compared by division: a damaged header's sizes multiply past 64 bits.
+        if (offset > length || (stride > 0 && height > (length - offset) / stride)) return false;
     }
     return true;
 }

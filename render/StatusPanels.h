@@ -41,8 +41,7 @@ bool RightSignShown(const GameState& state);
 class StatusPanels {
 public:
     // geometry: the table's rectangles, kept up to date by the table renderer.
-    StatusPanels(const CTorvelView& view, const TableGeometry& geometry, const PanelPictures& pictures)
-        : view_(view), geometry_(geometry), pictures_(pictures) {}
+    StatusPanels(const CTorvelView& view, const PanelPictures& pictures) : view_(view), pictures_(pictures) {}
 
     // --- On the back buffer ---------------------------------------------
     // Trump icon, game and battle counters and the toolbar.
@@ -69,7 +68,6 @@ private:
     int BannerRow(bool initialising) const;
 
     const CTorvelView& view_;
-    const TableGeometry& geometry_;
     const PanelPictures& pictures_;
 };
 

@@ -86,7 +86,7 @@ QImage WithSeeThroughBackground(const QImage& image) {
 }  // namespace
 
 TableRenderer::TableRenderer(const CTorvelView& view, const QImage& sheet, const CardBacks& backs)
-    : panels(view, *this, pictures),
+    : panels(view, pictures),
       scoreBoard(view, pictures),
       view_(view),
       cardSheet_(sheet.convertToFormat(QImage::Format_RGB32)),

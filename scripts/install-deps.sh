@@ -22,12 +22,19 @@ packages=(
   clang-format
   xvfb
   xauth
+  xdotool
+  x11-utils
   imagemagick
   desktop-file-utils
   appstream
   dpkg-dev
   file
 )
+
+# `install-deps.sh fuzz` adds what the fuzz targets need (make fuzz).
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

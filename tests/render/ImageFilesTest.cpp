@@ -22,6 +22,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tesseran::testing {
@@ -297,27 +298,33 @@ TEST_F(ImageFilesTest, UnreadableFilesDecodeToNothing) {
 
 TEST_F(ImageFilesTest, PictureClaimingToBeHugeIsRefused) {
     // A valid BMP header announcing 60000 x 60000 pixels of 32 bits (14 GB)
-    // followed by almost nothing: it must be refused, not allocated.
-    QByteArray bytes(54, '\0');
-    auto put32 = [&](int offset, quint32 value) {
-        for (int index = 0; index < 4; ++index)
-            bytes[offset + index] = static_cast<char>((value >> (8 * index)) & 0xff);
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, 54 + 16);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, 60000);
-    put32(22, 60000);
-    bytes[26] = 1;
-    bytes[28] = 32;
-    bytes.append(QByteArray(16, '\x7f'));
-    QFile file(PathFor("huge.bmp"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    EXPECT_TRUE(LoadPictureFile(file.fileName()).isNull());
+    // followed by almost nothing must be refused, not allocated; so must one
+    // whose sizes (2^31 - 1 square, 65535 bits a pixel) multiply past 64 bits.
+    for (auto [side, bits] : {std::pair{60000u, 32}, std::pair{0x7fffffffu, 65535}}) {
+        SCOPED_TRACE(bits);
+        QByteArray bytes(54, '\0');
+        auto put32 = [&](int offset, quint32 value) {
+            for (int index = 0; index < 4; ++index)
+                bytes[offset + index] = static_cast<char>((value >> (8 * index)) & 0xff);
+        };
+        bytes[0] = 'B';
+        bytes[1] = 'M';
+        put32(2, 54 + 16);
+        put32(10, 54);
+        put32(14, 40);
+        put32(18, side);
+        put32(22, side);
+        bytes[26] = 1;
+        bytes[28] = static_cast<char>(bits & 0xff);
+        bytes[29] = static_cast<char>(bits >> 8);
+        bytes.append(QByteArray(16, '\x7f'));
+        QFile file(PathFor("huge.bmp"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        EXPECT_TRUE(LoadPictureFile(file.fileName()).isNull());
+        EXPECT_TRUE(DecodePicture(bytes, "bmp", 860).isNull());
+    }
 }
 
 TEST_F(ImageFilesTest, PictureChosenByTheUserIsReadByItsExtension) {
