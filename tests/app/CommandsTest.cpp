@@ -162,6 +162,8 @@ TEST_F(Commands, AStrayStoredWidthIsChosenAgainFromTheDesktop) {
 
 TEST_F(Commands, ResettingTheCampaignAsksFirst) {
     OpenWindow();
+    // The start-up hint comes first, so that it cannot arrive last.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !renderer().initialising; }, 5000));
     SetOwner(*store, 0, 3);
     answerYes = false;
     table()->commands().Execute(command::ResetConquest);
