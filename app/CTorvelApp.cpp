@@ -16,6 +16,8 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
@@ -45,6 +47,14 @@ bool CTorvelApp::HasPeekFlag(const QStringList& arguments) {
     return false;
 }
 
+bool InstallQtJapanese(QTranslator& translator) {
+    if (!translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return false;
+    }
+    return QCoreApplication::installTranslator(&translator);
+}
+
 void CTorvelApp::BringToFront() {
     // A question or dialog that is up comes along with the window it belongs to.
     for (QWidget* window : {static_cast<QWidget*>(frame_.get()), activeModalWidget()}) {
@@ -57,6 +67,9 @@ void CTorvelApp::BringToFront() {
 }
 
 bool CTorvelApp::InitInstance() {
+    // The program speaks Japanese whatever the desktop's language; Qt's own
+    // buttons and dialogs follow.
+    InstallQtJapanese(qtJapanese_);
     // Hands are published for the peek window only on a true-colour display.
     QScreen* screen = primaryScreen();
     taskbarFeature_ = screen != nullptr && screen->depth() >= 24;

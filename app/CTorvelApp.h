@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTranslator>
 
 #include <memory>
 
@@ -14,6 +15,11 @@ class CMainFrame;
 class PeekWindow;
 class QtSettingsStore;
 class SingleInstance;
+
+// Loads Qt's own Japanese texts (はい/いいえ on questions, the file dialogs,
+// the text fields' menus) into translator and installs it; false when the
+// translation is not installed, and Qt's English stays.
+bool InstallQtJapanese(QTranslator& translator);
 
 class CTorvelApp : public QApplication {
     Q_OBJECT
@@ -35,6 +41,7 @@ public:
 private:
     void BringToFront();
 
+    QTranslator qtJapanese_;
     bool peekMode_ = false;
     bool taskbarFeature_ = false;
     std::unique_ptr<SingleInstance> instance_;

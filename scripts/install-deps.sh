@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev-tools
   qt6-multimedia-dev
   qt6-image-formats-plugins
+  qt6-translations-l10n
   libqt6svg6
   libgif-dev
   fonts-noto-cjk
