@@ -15,19 +15,21 @@
 namespace tesseran {
 namespace {
 
+// The game in folder plays, and a start after it asks it to the front once.
+void ExpectTheFirstPlaysAndALaterStartRaisesIt(const QString& folder) {
+    int raised = 0;
+    SingleInstance first(folder);
+    first.onShowRequest = [&raised] { ++raised; };
+    ASSERT_EQ(first.Claim(), SingleInstance::Start::First);
+    SingleInstance later(folder);
+    EXPECT_EQ(later.Claim(), SingleInstance::Start::OtherRaised);
+    EXPECT_TRUE(QTest::qWaitFor([&raised] { return raised == 1; }, 5000));
+}
+
 TEST(SingleInstance, ALaterStartRaisesTheFirstAndYieldsUntilTheFirstEnds) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    int raised = 0;
-    {
-        SingleInstance first(folder.path());
-        first.onShowRequest = [&raised] { ++raised; };
-        ASSERT_EQ(first.Claim(), SingleInstance::Start::First);
-
-        SingleInstance second(folder.path());
-        EXPECT_EQ(second.Claim(), SingleInstance::Start::OtherRaised);
-        EXPECT_TRUE(QTest::qWaitFor([&raised] { return raised == 1; }, 5000));
-    }
+    ExpectTheFirstPlaysAndALaterStartRaisesIt(folder.path());
     // The first has ended: the next start plays.
     SingleInstance third(folder.path());
     EXPECT_EQ(third.Claim(), SingleInstance::Start::First);
@@ -51,13 +53,7 @@ TEST(SingleInstance, TheLockOfAGameThatDiedIsTakenOver) {
     // The socket file of the dead game is left behind too.
     QFile(probe.socketPath()).open(QIODevice::WriteOnly);
 
-    int raised = 0;
-    SingleInstance game(folder.path());
-    game.onShowRequest = [&raised] { ++raised; };
-    ASSERT_EQ(game.Claim(), SingleInstance::Start::First);
-    SingleInstance later(folder.path());
-    EXPECT_EQ(later.Claim(), SingleInstance::Start::OtherRaised);
-    EXPECT_TRUE(QTest::qWaitFor([&raised] { return raised == 1; }, 5000));
+    ExpectTheFirstPlaysAndALaterStartRaisesIt(folder.path());
 }
 
 }  // namespace

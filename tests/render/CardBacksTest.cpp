@@ -57,6 +57,17 @@ int CountPixels(const QImage& image, const QRect& area, QRgb colour) {
     return count;
 }
 
+// A BMP file of one colour, as the program writes its cache.
+QByteArray FlatBmp(int width, int height, Qt::GlobalColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "bmp");
+    return bytes;
+}
+
 QRect Segment(int cards) {
     return QRect(CardBacks::FanSegmentStart(cards), 0, FanSegmentWidths[static_cast<size_t>(cards - 1)],
                  BackFanStripHeight);
@@ -320,28 +331,14 @@ TEST_F(CardBacksTest, UnusableCacheIsRebuiltOnce) {
         const char* name;
         QByteArray bytes;
     };
-    QImage small(100, 100, QImage::Format_RGB32);
-    small.fill(Qt::red);
     const Case cases[] = {
         {"not a picture", QByteArray("BM this is no bitmap")},
         {"empty", QByteArray()},
-        {"a picture of the wrong size",
-         [&] {
-             QByteArray bytes;
-             QBuffer buffer(&bytes);
-             buffer.open(QIODevice::WriteOnly);
-             small.save(&buffer, "bmp");
-             return bytes;
-         }()},
+        {"a picture of the wrong size", FlatBmp(100, 100, Qt::red)},
         {"a strip of the right size cut after its header",
          [] {
-             QImage strip(3575, 342, QImage::Format_RGB32);
-             strip.fill(Qt::blue);
-             QByteArray bytes;
-             QBuffer buffer(&bytes);
-             buffer.open(QIODevice::WriteOnly);
-             strip.save(&buffer, "bmp");
-             return bytes.left(bytes.size() / 3);
+             const QByteArray whole = FlatBmp(3575, 342, Qt::blue);
+             return whole.left(whole.size() / 3);
          }()},
     };
     for (const Case& c : cases) {
