@@ -43,6 +43,17 @@ void PeekChannel::PublishHands(const GameState& state) {
         publishedHands_[index] = cards;
         written = true;
     }
+    if (shownSeat_ >= 0) {
+        const auto participant = state.participantAt[static_cast<size_t>(shownSeat_)];
+        if (participant >= 0 && participant < static_cast<int>(state.participantName.size())) {
+            const std::string& name = state.participantName[static_cast<size_t>(participant)];
+            if (name != shownName_) {
+                settings_.Write(setting::PeekName, name);
+                shownName_ = name;
+                written = true;
+            }
+        }
+    }
     // The hands of one moment are committed together, in one write of the file.
     if (written) settings_.Sync();
 }
@@ -58,6 +69,8 @@ PeekChannel::Opening PeekChannel::Open(int seat, const std::string& name, int ca
     settings_.Write(setting::PeekSeat, seat);
     settings_.Write(setting::PeekName, name);
     settings_.Sync();
+    shownSeat_ = seat;
+    shownName_ = name;
     if (ViewerRunning() || cardsHeld <= 0) return Opening::Pointed;
     qint64 processId = 0;
     const bool started = startProcess ? startProcess(&processId)
@@ -71,6 +84,7 @@ PeekChannel::Opening PeekChannel::Open(int seat, const std::string& name, int ca
 }
 
 void PeekChannel::Close() {
+    shownSeat_ = -1;
     settings_.Write(setting::PeekRunning, 0);
     settings_.Write(setting::PeekSeat, setting::PeekClosed);
     settings_.Sync();

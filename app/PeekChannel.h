@@ -31,8 +31,10 @@ public:
 
     // --- The game's side ------------------------------------------------------
     // Writes each computer seat's hand when it differs from what was written
-    // last; the peek window polls these, and rewriting an unchanged hand at
-    // every repaint would only wear the settings file.
+    // last, and the name of whoever now sits at the shown seat when that has
+    // changed (the seats swap at the start of battle 2); the peek window polls
+    // these, and rewriting an unchanged value at every repaint would only
+    // wear the settings file.
     void PublishHands(const GameState& state);
 
     enum class Opening { Pointed, Started, Failed };
@@ -64,6 +66,9 @@ private:
     qint64 processId_ = 0;
     // What was last written for seats 0, 1, 2.
     std::array<std::optional<std::string>, 3> publishedHands_;
+    // The seat the window was last pointed at, and the name written for it.
+    int shownSeat_ = -1;
+    std::string shownName_;
 };
 
 }  // namespace tesseran

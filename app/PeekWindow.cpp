@@ -52,6 +52,10 @@ void PeekWindow::Poll() {
         cards_ = ParseHandString(hand);
         resize(static_cast<int>(cards_.size()) * CardStep + ExtraWidth, CardHeight);
         update();
+    } else if (!cards_.empty()) {
+        // Someone else may have sat down at the seat with the same cards.
+        const QString name = ToQString(channel_.Name());
+        if (name != windowTitle()) setWindowTitle(name);
     }
     lastShown_ = hand;
 }

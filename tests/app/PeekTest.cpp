@@ -180,6 +180,25 @@ TEST_F(PeekCommand, StartsThePeekProcessOnceAndThenOnlyChangesTheSeat) {
     EXPECT_EQ(store->ReadInt("Cun", "Now", -1), 1);
 }
 
+TEST_F(PeekCommand, TheNameFollowsWhoeverSitsAtTheSeatAfterASwap) {
+    table()->Peek(1);
+    // Battle 2 seats two players anew: another participant now sits across.
+    std::swap(game().participantAt[1], game().participantAt[2]);
+    std::swap(game().hand[1], game().hand[2]);
+    std::swap(game().handCount[1], game().handCount[2]);
+    table()->Repaint(TableLayer::Changed);
+    store->Refresh();
+    EXPECT_EQ(store->ReadString("Cun", "Name", ""), game().participantName[game().participantAt[1]]);
+
+    // The window shows that name even where the hand it shows did not change.
+    PeekWindow window(*store, QImage(1661, 860, QImage::Format_RGB32));
+    window.Poll();
+    store->WriteString("Cun", "Name", "鳰海弾正");
+    store->Sync();
+    window.Poll();
+    EXPECT_EQ(window.windowTitle(), "鳰海弾正");
+}
+
 TEST_F(PeekCommand, AStaleCunningViewDoesNotBlockPeeking) {
     // A process id that no longer names a running process.
     QProcess finished;
