@@ -9,6 +9,7 @@
 #include "campaign/map/MapBitmaps.h"
 #include "campaign/map/ProvincePositions.h"
 #include "engine/Random.h"
+#include "render/BoxPlacement.h"
 #include "render/ImageFiles.h"
 
 #include <QApplication>
@@ -41,6 +42,10 @@ constexpr int PageStep = 50;
 constexpr int ScrollWidth = LargeMapWidth + CKunitori::BarBand;
 constexpr int ScrollHeight = LargeMapHeight + CKunitori::BarBand;
 constexpr int RandomFills = 500;
+// A box opens this far off what it is about; a province counts as this much
+// land around its name label.
+constexpr int BoxGap = 12;
+constexpr int ProvinceMargin = 40;
 
 QString NameOf(int province) { return ToQString(ProvinceName(province)); }
 
@@ -224,6 +229,7 @@ void CKunitori::Click(QPoint clientPoint) {
     RepaintAtOnce();
     if (playSound_) playSound_(wave::Card);
     Take(settings_, humanEntry_, province);
+    maps_.DrawLegend(settings_);
 
     const int target = NextTarget(settings_, humanEntry_);
     if (target == NoTargetLeft) {
@@ -254,11 +260,48 @@ void CKunitori::RunRegularsTurn() {
             QStringLiteral(" ｢") + NameOf(event.province) + QStringLiteral("｣ を盗ります。\n    (残り : ") +
                 QString::number(event.balanceLeft) + QStringLiteral(")"),
             QMessageBox::Ok, this);
+        // The player watches the province change hands: it is scrolled into
+        // view and the box opens beside it.
+        const QRect province = ScrollProvinceIntoView(event.province);
+        box.adjustSize();
+        const QSize outer = box.size() + FrameExtra();
+        const std::array<QPoint, 4> around = CandidatesAround(province, outer, BoxGap);
+        const std::array<QRect, 1> keepClear = {province};
+        box.move(PlaceClearOf(outer, AvailableArea(), keepClear, around));
         box.exec();
         maps_.FillProvince(event.province, KunitoriMaps::ColourOf(event.regular));
-        update();
         turn.CommitTake();
+        maps_.DrawLegend(settings_);
+        update();
     }
+}
+
+QRect CKunitori::ScrollProvinceIntoView(int province) {
+    const QPoint label = IsProvince(province)
+                             ? QPoint(ProvincePositions[province].labelX, ProvincePositions[province].labelY)
+                             : QPoint(0, 0);
+    // The label and the fill seed beside it, with room for the land around.
+    const QRect onMap = QRect(label, QSize(LabelWidth, LabelHeight))
+                            .adjusted(-ProvinceMargin, -ProvinceMargin, ProvinceMargin, ProvinceMargin);
+    if (!overviewShown_) {
+        const QSize area(std::max(0, client_.width() - BarBand), std::max(0, client_.height() - BarBand));
+        horizontalBar_->setValue(onMap.center().x() - area.width() / 2);
+        verticalBar_->setValue(onMap.center().y() - area.height() / 2);
+        return QRect(mapToGlobal(onMap.topLeft() - scroll_ + QPoint(PictureMargin, PictureMargin)),
+                     onMap.size());
+    }
+    return QRect(mapToGlobal(QPoint(0, 0)), size());
+}
+
+QSize CKunitori::FrameExtra() const {
+    const QWidget* framed =
+        isVisible() ? this : (parentWidget() != nullptr ? parentWidget()->window() : nullptr);
+    return framed != nullptr ? framed->frameGeometry().size() - framed->size() : QSize(0, 0);
+}
+
+QRect CKunitori::AvailableArea() const {
+    const QScreen* shown = screen();
+    return shown != nullptr ? shown->availableGeometry() : QRect(QPoint(0, 0), size());
 }
 
 void CKunitori::RunHumanUnification() {

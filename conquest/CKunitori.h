@@ -112,6 +112,14 @@ private:
     void SetScrollPosition(Qt::Orientation orientation, int position);
     void SavePlacement();
     void RepaintAtOnce();
+    // Scrolls the large map so that a province stands in the middle of the
+    // window, and returns where it then lies on the screen (the whole window
+    // while the overview is shown).
+    QRect ScrollProvinceIntoView(int province);
+    // The window frame's share of the outer size.
+    QSize FrameExtra() const;
+    // The free area of the window's screen.
+    QRect AvailableArea() const;
 
     SettingsStore& settings_;
     Messages& messages_;

@@ -75,6 +75,15 @@ QImage KunitoriMaps::LoadBanner() const {
 
 void KunitoriMaps::ColourFromStore(SettingsStore& store) {
     if (overview_.isNull()) return;
+    DrawLegend(store);
+    for (int province = 0; province < ProvinceCount; ++province) {
+        const int owner = OwnerOf(store, province);
+        if (owner < Unowned) FillProvince(province, ColourOf(owner));
+    }
+}
+
+void KunitoriMaps::DrawLegend(SettingsStore& store) {
+    if (overview_.isNull()) return;
     {
         QPainter painter(&overview_);
         painter.fillRect(BalanceColumnX, BalanceColumnY, BalanceColumnWidth, BalanceColumnHeight, Qt::white);
@@ -88,10 +97,6 @@ void KunitoriMaps::ColourFromStore(SettingsStore& store) {
             const QPoint corner = BalanceTextCorner(entry);
             painter.drawText(corner.x(), corner.y() + ascent, *text);
         }
-    }
-    for (int province = 0; province < ProvinceCount; ++province) {
-        const int owner = OwnerOf(store, province);
-        if (owner < Unowned) FillProvince(province, ColourOf(owner));
     }
 }
 
@@ -146,7 +151,10 @@ void KunitoriMaps::DrawDateLine(const QString& text) {
 
 std::optional<QString> KunitoriMaps::BalanceText(int balance) {
     if (balance >= 10000) return std::nullopt;
-    QString text = QString::number(balance).rightJustified(5, QLatin1Char(' '), true);
+    // Padded on the left to five characters; a longer figure (only a negative
+    // one can be) keeps its right five.
+    QString text = QString::number(balance).rightJustified(5, QLatin1Char(' '));
+    if (text.size() > 5) text = text.right(5);
     // " 1234" has room for the comma in its leading space.
     if (balance > 999) text = text.mid(1, 1) + QLatin1Char(',') + text.mid(2);
     return text;

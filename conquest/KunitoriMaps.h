@@ -50,6 +50,8 @@ public:
     // Writes every entry's koku into the legend and colours every owned
     // province on both maps in its owner's colour.
     void ColourFromStore(SettingsStore& store);
+    // Writes every entry's koku into the legend, as the store holds it now.
+    void DrawLegend(SettingsStore& store);
     // Colours one province on both maps.
     void FillProvince(int province, QRgb colour);
     // Colours one province on the large map only.

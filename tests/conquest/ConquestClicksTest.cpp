@@ -37,6 +37,7 @@ TEST_F(KunitoriTest, OnlyAClickInsideTheLabelBoxTakesTheProvince) {
     EXPECT_EQ(BalanceOf(store, 0), 70);
     EXPECT_EQ(LargeMapAt(LargeSeed(Akita)), Colour(0));
     EXPECT_EQ(OverviewAt(OverviewPoint(Akita)), Colour(0));
+    EXPECT_TRUE(LegendIsCurrent());
     EXPECT_EQ(sounds, std::vector<int>{wave::Card});
     EXPECT_TRUE(window->conquering());
     EXPECT_TRUE(window->windowTitle().endsWith(" ... 現在の石数: 70  ｢最上｣ が盗れます。"))

@@ -56,6 +56,8 @@ protected:
     struct Box {
         QString caption;
         QString text;
+        QPoint scroll;  // the large map's scroll position while the box was up
+        QRect frame;    // the box on the screen
     };
 
     void SetUp() override { ResetCampaign(store, nullptr); }
@@ -82,7 +84,8 @@ protected:
         QObject::connect(recorder.get(), &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr || !box->isVisible()) return;
-            boxes.push_back({box->windowTitle(), box->text()});
+            boxes.push_back({box->windowTitle(), box->text(), window ? window->scrollPosition() : QPoint(),
+                             box->frameGeometry()});
             box->done(QMessageBox::Ok);
         });
         recorder->start();
@@ -107,6 +110,15 @@ protected:
         return LoadMapBitmap(bitmap::OverviewMap).pixel(point) & 0xffffffu;
     }
     static QRgb Colour(int entry) { return KunitoriMaps::ColourOf(entry) & 0xffffffu; }
+
+    // Whether the window's legend shows every entry's koku as the store holds it.
+    bool LegendIsCurrent() {
+        KunitoriMaps fresh(LoadMapBitmap);
+        if (!fresh.Load()) return false;
+        fresh.DrawLegend(store);
+        const QRect legend(BalanceColumnX, BalanceColumnY, BalanceColumnWidth, BalanceColumnHeight);
+        return window->maps().overview().copy(legend) == fresh.overview().copy(legend);
+    }
 
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;

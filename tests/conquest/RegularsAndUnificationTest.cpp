@@ -45,6 +45,23 @@ TEST_F(KunitoriTest, RegularsMoveOnEverySwitchToTheLargeMap) {
     EXPECT_TRUE(host.messages.empty());
 }
 
+TEST_F(KunitoriTest, ARegularsTakeIsScrolledIntoViewBesideItsBoxAndTheLegendFollows) {
+    SetBalance(store, 2, 51);
+    RecordMessageBoxes();
+    OpenWindow();
+    window->ToggleZoom();
+    ASSERT_EQ(boxes.size(), 1u);
+    // While the box was up, 遠江's label stood inside the window and outside the box.
+    const QPoint labelInWindow = LabelCorner(Totomi) - boxes[0].scroll + QPoint(2, 2);
+    const QRect label(labelInWindow, QSize(LabelWidth, LabelHeight));
+    EXPECT_TRUE(QRect(QPoint(0, 0), window->size()).contains(label))
+        << labelInWindow.x() << "," << labelInWindow.y();
+    EXPECT_FALSE(boxes[0].frame.intersects(QRect(window->mapToGlobal(labelInWindow), label.size())));
+    // The box belongs to the conquest window.
+    EXPECT_TRUE(window->frameGeometry().intersects(boxes[0].frame));
+    EXPECT_TRUE(LegendIsCurrent());
+}
+
 TEST_F(KunitoriTest, ARegularsUnificationResetsTheCampaign) {
     for (int province = 0; province < ProvinceCount; ++province) SetOwner(store, province, 2);
     SetBalance(store, 2, 500);

@@ -51,6 +51,8 @@ TEST(KunitoriMapsTest, TheLegendWritesBalancesWithACommaAndNothingFromTenThousan
     EXPECT_EQ(KunitoriMaps::BalanceText(1000), QStringLiteral("1,000"));
     EXPECT_EQ(KunitoriMaps::BalanceText(9999), QStringLiteral("9,999"));
     EXPECT_EQ(KunitoriMaps::BalanceText(10000), std::nullopt);
+    EXPECT_EQ(KunitoriMaps::BalanceText(-42), QStringLiteral("  -42"));
+    EXPECT_EQ(KunitoriMaps::BalanceText(-123456), QStringLiteral("23456"));  // the right five
 
     MemorySettingsStore store;
     ResetCampaign(store, nullptr);
