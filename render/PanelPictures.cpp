@@ -24,6 +24,8 @@ constexpr std::array<int, 2> RemainingBandY = {40, 106};
 constexpr int RemainingBandLeft = 2;
 constexpr int RemainingBandWidth = 169;
 constexpr int RemainingBandHeight = 27;
+// The remaining-cards panel's own blue, which its digit bands are cleared to.
+constexpr QRgb RemainingPanelBlue = qRgb(0, 102, 204);
 
 }  // namespace
 
@@ -39,7 +41,7 @@ bool PanelPictures::Load() {
     battleNumbers = LoadBitmap(bitmap::BattleNumbers);
     toolbar = LoadBitmap(bitmap::Toolbar);
     banners = LoadBitmap(bitmap::StatusBanners);
-    remainingPanel = LoadTransparentBitmap(bitmap::RemainingPanel);
+    remainingPanel = LoadBitmap(bitmap::RemainingPanel);
     digits = LoadTransparentBitmap(bitmap::Digits);
     selectionMarker = LoadTransparentBitmap(bitmap::SelectionMarker);
     turnMarker = LoadTransparentBitmap(bitmap::TurnMarker);
@@ -66,12 +68,27 @@ bool PanelPictures::Load() {
         }
     }
 
-    remainingPanel = remainingPanel.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // The panel is copied opaque, on its own blue.
+    remainingPanel = remainingPanel.convertToFormat(QImage::Format_RGB32);
     QPainter panel(&remainingPanel);
-    panel.setCompositionMode(QPainter::CompositionMode_Source);
     for (int rowY : RemainingBandY) {
         panel.fillRect(QRect(RemainingBandLeft, rowY, RemainingBandWidth, RemainingBandHeight),
-                       Qt::transparent);
+                       QColor::fromRgb(RemainingPanelBlue));
+    }
+    panel.end();
+
+    for (int glyph = 0; glyph <= MinusGlyph; ++glyph) {
+        auto& [left, right] = digitInk[static_cast<size_t>(glyph)];
+        left = -1;
+        right = -1;
+        for (int x = 0; x < DigitWidth; ++x) {
+            for (int y = 0; y < DigitHeight; ++y) {
+                if (qAlpha(digits.pixel(DigitWidth * glyph + x, y)) == 0) continue;
+                if (left < 0) left = x;
+                right = x;
+                break;
+            }
+        }
     }
     return true;
 }

@@ -57,6 +57,13 @@ struct PanelPictures {
     QImage trumpBalloon;
     QImage requestBalloon;
     std::array<std::string, 10> rosterNames;
+    // Per glyph (the ten digits, then the minus), the first and last column of
+    // its 16-pixel cell that holds ink; -1 for a glyph with none.
+    struct Ink {
+        int left = -1;
+        int right = -1;
+    };
+    std::array<Ink, MinusGlyph + 1> digitInk{};
 };
 
 }  // namespace tesseran

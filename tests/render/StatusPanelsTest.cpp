@@ -18,6 +18,7 @@ namespace tesseran::testing {
 namespace {
 
 constexpr QRgb ScoreBoardGreen = 0xff004600u;  // RGB(0, 70, 0)
+constexpr QRgb PanelBlue = 0xff0066ccu;        // RGB(0, 102, 204)
 
 // Digit glyph k (10 = minus) as it looks over a plain background.
 QImage DigitOn(QRgb background, int digit) {
@@ -48,20 +49,22 @@ class StatusPanelsTest : public TableFixture {};
 
 // --- Remaining-cards panel ---------------------------------------------------
 
-TEST_F(StatusPanelsTest, RemainingPanelShowsTenAsTwoGlyphsAndNineAsOne) {
+TEST_F(StatusPanelsTest, RemainingPanelShowsTenAsTwoGlyphsAndNineAsOneOnItsOwnBlue) {
     StartPlaying();
     view.suitLeft = {10, 9, 3, 0};
     renderer->RedrawTable(TableLayer::Changed);
     const QImage& canvas = renderer->backBuffer;
+    // The panel is copied opaque: its captions stand on its blue, not on the table.
+    EXPECT_EQ(Region(canvas, QRect(995, 4, 175, 36)), LoadBitmap(130).copy(0, 0, 175, 36));
     const int row = 4 + 106;
     // Column at x = 7 of the panel (canvas 1002): "1" at x - 5, "0" at x + 11.
-    EXPECT_EQ(Region(canvas, QRect(997, row, 16, 27)), DigitOn(Purple, 1));
-    EXPECT_EQ(Region(canvas, QRect(1013, row, 16, 27)), DigitOn(Purple, 0));
+    EXPECT_EQ(Region(canvas, QRect(997, row, 16, 27)), DigitOn(PanelBlue, 1));
+    EXPECT_EQ(Region(canvas, QRect(1013, row, 16, 27)), DigitOn(PanelBlue, 0));
     // Column at x = 50 (canvas 1045): one glyph at x + 8, nothing before it.
-    EXPECT_EQ(Region(canvas, QRect(1053, row, 16, 27)), DigitOn(Purple, 9));
-    EXPECT_TRUE(IsPlain(canvas, QRect(1040, row, 13, 27), Purple));
-    EXPECT_EQ(Region(canvas, QRect(1096, row, 16, 27)), DigitOn(Purple, 3));
-    EXPECT_EQ(Region(canvas, QRect(1139, row, 16, 27)), DigitOn(Purple, 0));
+    EXPECT_EQ(Region(canvas, QRect(1053, row, 16, 27)), DigitOn(PanelBlue, 9));
+    EXPECT_TRUE(IsPlain(canvas, QRect(1040, row, 13, 27), PanelBlue));
+    EXPECT_EQ(Region(canvas, QRect(1096, row, 16, 27)), DigitOn(PanelBlue, 3));
+    EXPECT_EQ(Region(canvas, QRect(1139, row, 16, 27)), DigitOn(PanelBlue, 0));
 }
 
 TEST_F(StatusPanelsTest, RemainingPanelIsHiddenWhenSwitchedOff) {
@@ -101,15 +104,15 @@ TEST_P(TeamCounts, StayBlankUntilTwoSeatsAreRevealed) {
     const QImage& canvas = renderer->backBuffer;
     const int row = 4 + 40;
     if (state.shown) {
-        EXPECT_EQ(Region(canvas, QRect(1010, row, 16, 27)), DigitOn(Purple, 4));
-        EXPECT_EQ(Region(canvas, QRect(1053, row, 16, 27)), DigitOn(Purple, 7));
+        EXPECT_EQ(Region(canvas, QRect(1010, row, 16, 27)), DigitOn(PanelBlue, 4));
+        EXPECT_EQ(Region(canvas, QRect(1053, row, 16, 27)), DigitOn(PanelBlue, 7));
     } else {
-        EXPECT_TRUE(IsPlain(canvas, QRect(997, row, 91, 27), Purple));
+        EXPECT_TRUE(IsPlain(canvas, QRect(997, row, 91, 27), PanelBlue));
     }
     // Face cards and the joker are shown either way.
-    EXPECT_EQ(Region(canvas, QRect(1083, row, 16, 27)), DigitOn(Purple, 1));
-    EXPECT_EQ(Region(canvas, QRect(1099, row, 16, 27)), DigitOn(Purple, 6));
-    EXPECT_EQ(Region(canvas, QRect(1139, row, 16, 27)), DigitOn(Purple, 1));
+    EXPECT_EQ(Region(canvas, QRect(1083, row, 16, 27)), DigitOn(PanelBlue, 1));
+    EXPECT_EQ(Region(canvas, QRect(1099, row, 16, 27)), DigitOn(PanelBlue, 6));
+    EXPECT_EQ(Region(canvas, QRect(1139, row, 16, 27)), DigitOn(PanelBlue, 1));
 }
 
 // --- Status icons and counters ------------------------------------------------
@@ -251,6 +254,31 @@ TEST_F(StatusPanelsTest, ScoreBoardWritesANegativeTotalWithAMinusGlyph) {
     EXPECT_EQ(canvas.pixel(363, 400), 0xff424227u);
     EXPECT_EQ(canvas.pixel(365, 400), 0xffffff00u);
     EXPECT_EQ(canvas.pixel(366, 400), ScoreBoardGreen);
+}
+
+TEST_F(StatusPanelsTest, ScoreBoardKeepsAMinusCloseToTheDigitAfterIt) {
+    StartPlaying();
+    view.score[0][2] = -16;
+    view.score[1][2] = -35;
+    view.scoreShown = 1;
+    renderer->RedrawTable(TableLayer::Changed);
+    // The gap between the minus and the first digit's ink, in canvas columns.
+    const auto minusGap = [this](int row) {
+        const QRect cells(515 + 78 * 2 + 48 - 32, 260 + 30 * row, 48, 27);
+        std::vector<bool> ink(static_cast<size_t>(cells.width()), false);
+        for (int x = 0; x < cells.width(); ++x) {
+            for (int y = 0; y < cells.height(); ++y) {
+                if (renderer->backBuffer.pixel(cells.left() + x, cells.top() + y) != ScoreBoardGreen)
+                    ink[static_cast<size_t>(x)] = true;
+            }
+        }
+        const auto afterMinus = std::find(std::find(ink.begin(), ink.end(), true), ink.end(), false);
+        return static_cast<int>(std::find(afterMinus, ink.end(), true) - afterMinus);
+    };
+    // A seven-segment 1 stands at the right of its cell; its minus moves up to
+    // it, leaving no wider a gap than before a 3.
+    EXPECT_LE(minusGap(0), minusGap(1));
+    EXPECT_GE(minusGap(0), 1);
 }
 
 // --- Status banner -----------------------------------------------------------------
