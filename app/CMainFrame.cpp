@@ -22,13 +22,13 @@ bool IsScreenWidth(int width) {
     return width == 640 || width == 800 || width == 1024 || width == 1200 || width == 1400 || width == 1600;
 }
 
-int ScreenWidthForDesktop(int desktopHeight) {
-    if (desktopHeight >= 1200) return 1600;
-    if (desktopHeight >= 1050) return 1400;
-    if (desktopHeight >= 900) return 1200;
-    if (desktopHeight >= 768) return 1024;
-    if (desktopHeight < 600) return 640;
-    return 800;
+int ScreenWidthForArea(QSize available, QSize frame) {
+    for (int width : {1600, 1400, 1200, 1024, 800}) {
+        if (width + frame.width() <= available.width() &&
+            width / 4 * 3 + frame.height() <= available.height())
+            return width;
+    }
+    return 640;
 }
 
 CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_(settings) {
@@ -55,9 +55,11 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
     // chosen again from the desktop, so the window never takes an absurd size.
     int width = settings.Read(setting::ScreenWidth);
     if (!IsScreenWidth(width)) {
+        // The whole table must be visible: a laptop's 768 rows less its panel
+        // and the title bar hold no 1024 x 768 window.
         QScreen* screen = QGuiApplication::primaryScreen();
-        int desktopHeight = screen != nullptr ? screen->geometry().height() : 768;
-        width = ScreenWidthForDesktop(desktopHeight);
+        const QSize available = screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
+        width = ScreenWidthForArea(available, UsualFrame);
         settings.Write(setting::ScreenWidth, width);
     }
     ApplyScreenWidth(width, Placement::Kept);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSize>
 
 namespace tesseran {
 
@@ -13,8 +14,13 @@ class TableView;
 
 // The window widths the player can choose; the height is width / 4 * 3.
 bool IsScreenWidth(int width);
-// The width for a desktop of this height, for the first start.
-int ScreenWidthForDesktop(int desktopHeight);
+// The width for the first start: the largest of the six whose window, with
+// its frame, fits the desktop's free area (what the panels leave); 640 when
+// none does.
+int ScreenWidthForArea(QSize available, QSize frame);
+// The frame a window manager usually puts around a window, for when the
+// window's own is not known yet (before it is first shown).
+inline constexpr QSize UsualFrame(8, 38);
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT

@@ -10,14 +10,22 @@ namespace tesseran {
 void MessageBoxes::ShowMessage(std::string_view text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information, "Tesseran",
                     ToQString(text), QMessageBox::Ok, parent_);
-    box.exec();
+    Open(box);
 }
 
 bool MessageBoxes::AskYesNo(std::string_view text) {
     QMessageBox box(QMessageBox::Question, "Tesseran", ToQString(text), QMessageBox::Yes | QMessageBox::No,
                     parent_);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return Open(box) == QMessageBox::Yes;
+}
+
+int MessageBoxes::Open(QMessageBox& box) {
+    if (place_) {
+        box.adjustSize();
+        place_(box);
+    }
+    return box.exec();
 }
 
 }  // namespace tesseran

@@ -11,6 +11,7 @@
 #include "resources/QtText.h"
 #include "resources/ResourceStore.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QPixmap>
 
@@ -54,14 +55,17 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
         menu->addSeparator();
         add(menu.get(), "終了(&X)", command::Exit);
     } else if (index == 1) {
+        // The speeds and the screen sizes are each one choice of several:
+        // exclusive groups, shown as radio items.
         QMenu* speed = menu->addMenu("スピード(&S)");
+        auto* speeds = new QActionGroup(speed);
         const int current = g.speed;
-        add(speed, "速い(&F)", command::SpeedFast, current == 1);
-        add(speed, "やや速い(&G)", command::SpeedRatherFast, current == 5);
-        add(speed, "普通(&N)", command::SpeedNormal,
-            current != 1 && current != 5 && current != 13 && current != 17);
-        add(speed, "やや遅い(&T)", command::SpeedRatherSlow, current == 13);
-        add(speed, "遅い(&S)", command::SpeedSlow, current == 17);
+        speeds->addAction(add(speed, "速い(&F)", command::SpeedFast, current == 1));
+        speeds->addAction(add(speed, "やや速い(&G)", command::SpeedRatherFast, current == 5));
+        speeds->addAction(add(speed, "普通(&N)", command::SpeedNormal,
+                              current != 1 && current != 5 && current != 13 && current != 17));
+        speeds->addAction(add(speed, "やや遅い(&T)", command::SpeedRatherSlow, current == 13));
+        speeds->addAction(add(speed, "遅い(&S)", command::SpeedSlow, current == 17));
         add(menu.get(), "オープンモード(&O)", command::OpenMode, g.openMode == 1);
         add(menu.get(), "効果音(&K)", command::Sound, g.soundOn == 1);
         add(menu.get(), "ルール説明(&R)", command::RuleRemarks, g.ruleRemarks == 1);
@@ -78,12 +82,13 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
         const int width = settings.Read(setting::ScreenWidth);
         auto known = [width](int w) { return width == w; };
         bool any = known(800) || known(1024) || known(1200) || known(1400) || known(1600);
-        add(screen, "640 X 480(&1)", command::Screen640, !any);
-        add(screen, "800 X 600(&2)", command::Screen800, known(800));
-        add(screen, "1024 X 768(&3)", command::Screen1024, known(1024));
-        add(screen, "1200 X 900(&4)\t推奨", command::Screen1200, known(1200));
-        add(screen, "1400 X 1050(&5)", command::Screen1400, known(1400));
-        add(screen, "1600 X 1200(&6)", command::Screen1600, known(1600));
+        auto* sizes = new QActionGroup(screen);
+        sizes->addAction(add(screen, "640 X 480(&1)", command::Screen640, !any));
+        sizes->addAction(add(screen, "800 X 600(&2)", command::Screen800, known(800)));
+        sizes->addAction(add(screen, "1024 X 768(&3)", command::Screen1024, known(1024)));
+        sizes->addAction(add(screen, "1200 X 900(&4)\t推奨", command::Screen1200, known(1200)));
+        sizes->addAction(add(screen, "1400 X 1050(&5)", command::Screen1400, known(1400)));
+        sizes->addAction(add(screen, "1600 X 1200(&6)", command::Screen1600, known(1600)));
     } else {
         add(menu.get(), "操作方法(&S)", command::HelpOperation);
         add(menu.get(), "ルール(&R)", command::HelpRules);

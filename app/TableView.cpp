@@ -10,9 +10,11 @@
 #include "dialogs/CMonSel.h"
 #include "dialogs/CSelect.h"
 #include "dialogs/CSengen.h"
+#include "render/BoxPlacement.h"
 #include "render/CardSheet.h"
 #include "resources/ResourceStore.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QEventLoop>
@@ -21,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -30,6 +33,9 @@ namespace {
 
 // Canvas points are whole pixels, cut toward zero like every canvas position.
 QPoint Whole(QPointF canvas) { return QPoint(static_cast<int>(canvas.x()), static_cast<int>(canvas.y())); }
+
+// A dialog opens this far off what it must not cover.
+constexpr int DialogGap = 12;
 
 QCursor CursorFromResource(int id, Qt::CursorShape fallback) {
     CursorPicture picture = LoadCursorPicture(id);
@@ -134,11 +140,71 @@ void TableView::contextMenuEvent(QContextMenuEvent* event) {
 
 // --- Host -------------------------------------------------------------------
 
-void TableView::ShowMessage(std::string_view text, MessageIcon icon) {
-    MessageBoxes(this).ShowMessage(text, icon);
+void TableView::ShowMessage(std::string_view text, MessageIcon icon) { Boxes().ShowMessage(text, icon); }
+
+bool TableView::AskYesNo(std::string_view text) { return Boxes().AskYesNo(text); }
+
+MessageBoxes TableView::Boxes() {
+    // A box belongs to the window the player is in: the conquest window's
+    // messages open over it, not over the table behind it.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal != nullptr && modal->isVisible() ? modal : this;
+    if (owner != this || game_.scoreShown != 1) return MessageBoxes(owner);
+    // The match-end question leaves the score board in view, below it if it can.
+    return MessageBoxes(this, [this](QWidget& box) {
+        const QRect board = ScreenRectOf(ScoreBoardRect);
+        PlaceClearOf(box, {ScoreBoardRect}, [board](QSize outer) {
+            const std::array<QPoint, 4> around = CandidatesAround(board, outer, DialogGap);
+            return std::vector<QPoint>(around.begin(), around.end());
+        });
+    });
 }
 
-bool TableView::AskYesNo(std::string_view text) { return MessageBoxes(this).AskYesNo(text); }
+// --- Where dialogs open ----------------------------------------------------------
+
+QRect TableView::ScreenRectOf(const QRect& canvas) const {
+    const float scaleX = renderer_ ? renderer_->scaleX : 1.0f;
+    const float scaleY = renderer_ ? renderer_->scaleY : 1.0f;
+    const QPoint topLeft(static_cast<int>(canvas.left() * scaleX), static_cast<int>(canvas.top() * scaleY));
+    const QPoint bottomRight(static_cast<int>((canvas.left() + canvas.width()) * scaleX),
+                             static_cast<int>((canvas.top() + canvas.height()) * scaleY));
+    return QRect(mapToGlobal(topLeft), mapToGlobal(bottomRight) - QPoint(1, 1));
+}
+
+void TableView::PlaceClearOf(QWidget& box, std::initializer_list<QRect> canvasKeepClear,
+                             const std::function<std::vector<QPoint>(QSize outer)>& preferred) const {
+    // The frame is not known before the box is shown; the main window's stands in.
+    const QWidget* main = window();
+    const QSize outer = box.size() + (main->frameGeometry().size() - main->size());
+    std::vector<QRect> keepClear;
+    for (const QRect& rect : canvasKeepClear) {
+        if (!rect.isEmpty()) keepClear.push_back(ScreenRectOf(rect));
+    }
+    std::vector<QPoint> candidates = preferred(outer);
+    // Where nothing on the table is free, outside the window: right of it,
+    // left of it, below it, above it.
+    const std::array<QPoint, 4> outside = CandidatesAround(main->frameGeometry(), outer, DialogGap);
+    for (int index : {2, 3, 0, 1}) candidates.push_back(outside[static_cast<size_t>(index)]);
+    const QScreen* shown = screen();
+    const QRect area =
+        shown != nullptr ? shown->availableGeometry() : QRect(mapToGlobal(QPoint(0, 0)), size());
+    box.move(tesseran::PlaceClearOf(outer, area, keepClear, candidates));
+}
+
+void TableView::PlaceBesideHand(QWidget& dialog) const {
+    if (!renderer_) return;
+    dialog.adjustSize();
+    // The player chooses with his hand and the trick area (where the show
+    // cards lie) in view: the dialog opens beside the hand, at the bottom.
+    const QRect hand = renderer_->handRect;
+    const QRect right = ScreenRectOf(RectFromEdges(hand.right() + 1, hand.top(), CanvasWidth, CanvasHeight));
+    const QRect left = ScreenRectOf(RectFromEdges(0, hand.top(), std::max(1, hand.left()), CanvasHeight));
+    PlaceClearOf(dialog, {renderer_->trickAreaScreenRect, hand}, [right, left](QSize outer) {
+        return std::vector<QPoint>{
+            QPoint(right.left() + DialogGap, right.bottom() + 1 - outer.height()),
+            QPoint(left.right() + 1 - DialogGap - outer.width(), left.bottom() + 1 - outer.height())};
+    });
+}
 
 void TableView::Pause(int milliseconds) {
     QEventLoop loop;
@@ -162,18 +228,31 @@ void TableView::PlaySound(int waveId, SoundMode mode) {
 }
 
 void TableView::DrawMarker(int seat, Marker marker) {
+    RecomposeUnderOverlays();
     overlays_.push_back({Overlay::Kind::Marker, seat, marker, Balloon::Trump, 0});
     repaint();
 }
 
 void TableView::DrawBalloon(int seat, Balloon balloon, int suit) {
+    RecomposeUnderOverlays();
     overlays_.push_back({Overlay::Kind::Balloon, seat, Marker::Lead, balloon, suit});
     repaint();
 }
 
+void TableView::RecomposeUnderOverlays() {
+    // The game may have moved the turn on since the last repaint (a new
+    // leader, a new battle): the turn marker under a lead marker or a balloon
+    // stands where the game now is.
+    if (renderer_) renderer_->RedrawTable(TableLayer::Changed);
+}
+
 int TableView::ChooseSuit(SuitDialogMode mode) {
-    return CMonSel::Ask(this, mode == SuitDialogMode::Trump ? CMonSel::TrumpCaptionText : QString(),
-                        [this](int waveId) { PlaySoundEffect(waveId); });
+    CMonSel dialog(this);
+    dialog.SetCaptionText(mode == SuitDialogMode::Trump ? CMonSel::TrumpCaptionText : QString());
+    dialog.SetSoundPlayer([this](int waveId) { PlaySoundEffect(waveId); });
+    PlaceBesideHand(dialog);
+    dialog.exec();
+    return dialog.SelectedSuit();
 }
 
 int TableView::ChooseDeclaration(bool related) { return CSengen::Ask(this, related); }

@@ -11,6 +11,7 @@
 // TableCommands'; the peek window's channel is PeekChannel's.
 #pragma once
 
+#include "app/MessageBoxes.h"
 #include "app/PeekChannel.h"
 #include "app/SoundPlayer.h"
 #include "base/Host.h"
@@ -25,6 +26,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -119,6 +121,20 @@ private:
     };
 
     void OnStartUpTimer();
+    // The boxes of the game's messages and questions, over the window the
+    // player is in.
+    MessageBoxes Boxes();
+    // Where a canvas rectangle lies on the screen as the window shows it now.
+    QRect ScreenRectOf(const QRect& canvas) const;
+    // Moves a sized box to the first of the corners `preferred` gives for its
+    // outer size, then of the corners around the main window, that leaves the
+    // canvas rectangles `canvasKeepClear` in view.
+    void PlaceClearOf(QWidget& box, std::initializer_list<QRect> canvasKeepClear,
+                      const std::function<std::vector<QPoint>(QSize outer)>& preferred) const;
+    // The suit dialog opens beside the human's hand, clear of it and of the trick area.
+    void PlaceBesideHand(QWidget& dialog) const;
+    // Composes the table from the game state before a marker or balloon goes over it.
+    void RecomposeUnderOverlays();
     // What lies under a canvas point, for the engine's input rules.
     TablePoint PointAt(QPointF canvas) const;
     int ToolbarButtonAt(QPoint canvas) const;

@@ -195,6 +195,7 @@ private:
     void PutCardOnTable(int seat, int card);
     void RevealPlayedKeyCards();
     void FinishMatch();
+    void ClearTable();
     void SwapSeatsForBattleTwo();
     void ExchangeSeats(int from, int to);
     // Whether a result's points add to the game's cells or replace them.

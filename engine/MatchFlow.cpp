@@ -140,11 +140,12 @@ bool CTorvelView::StartGame() {
     Deal();
     AssignRelation();
 
-    phase = 1;
-    host_.Repaint(TableLayer::Changed);
-
+    // The turn marker of the first repaint stands at the new game's leader.
     leader = std::max(FirstLeadPinHolder(), 0);
     currentSeat = leader;
+
+    phase = 1;
+    host_.Repaint(TableLayer::Changed);
 
     if (!host_.StartTurnTimer(PauseMilliseconds())) {
         Message(text::TimerFailed, MessageIcon::Stop);
@@ -378,10 +379,26 @@ void CTorvelView::FinishMatch() {
     gameNo = 1;
     battleNo = 0;
     scoreShown = 0;
+    ClearTable();
     host_.Repaint(TableLayer::Changed);
     // A new match whose entry dialog is cancelled must leave the start command
     // available again, or the player would be locked out of the table.
     if (!StartGame()) phase = 0;
+}
+
+// The new match's entry dialog opens over an empty table, as before the
+// first match: no last trick, no captured cards, no hands and no trump.
+// Everything cleared here is set afresh when the game starts.
+void CTorvelView::ClearTable() {
+    phase = 0;
+    trick.fill(NoCard);
+    faceOwner.fill(-1);
+    faceCount.fill(-1);
+    discard.fill(NoCard);
+    discardCount = 0;
+    handCount.fill(0);
+    relation.fill(0);
+    revealed.fill(0);
 }
 
 }  // namespace tesseran

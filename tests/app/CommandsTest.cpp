@@ -10,6 +10,7 @@
 #include "campaign/ProvinceMap.h"
 #include "conquest/CKunitori.h"
 
+#include <QActionGroup>
 #include <QMenu>
 
 namespace tesseran::testing {
@@ -42,6 +43,12 @@ TEST_F(Commands, BeforeAMatchTheStartIsOfferedAndTheMatchItemsAreGreyed) {
         EXPECT_FALSE(Item(*settings, id)->isEnabled()) << id;
     EXPECT_TRUE(Item(*settings, command::ResetConquest)->isEnabled());
     EXPECT_TRUE(Item(*settings, command::SpeedNormal)->isChecked());  // 普通
+    // Speeds and screen sizes are radio items: one choice of several.
+    for (int id : {command::SpeedNormal, command::Screen800}) {
+        ASSERT_NE(Item(*settings, id)->actionGroup(), nullptr) << id;
+        EXPECT_TRUE(Item(*settings, id)->actionGroup()->isExclusive()) << id;
+    }
+    EXPECT_EQ(Item(*settings, command::Sound)->actionGroup(), nullptr);
     EXPECT_TRUE(Item(*settings, command::Sound)->isCheckable());
     EXPECT_FALSE(Item(*settings, command::Sound)->isChecked());          // sound stored off
     EXPECT_TRUE(Item(*settings, command::RemainingCards)->isChecked());  // remaining cards on by default

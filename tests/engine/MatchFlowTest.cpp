@@ -530,6 +530,10 @@ TEST(MatchEnd, PlayingOnWithACancelledEntryDialogLeavesTheStartCommandAvailable)
     EXPECT_EQ(v.phase, 0);
     EXPECT_EQ(v.gameNo, 1);
     EXPECT_EQ(v.scoreShown, 0);
+    // The dialog opened over an empty table, not over the old match's last trick.
+    EXPECT_EQ(v.trick, (std::array<int, 4>{NoCard, NoCard, NoCard, NoCard}));
+    EXPECT_TRUE(std::all_of(v.faceOwner.begin(), v.faceOwner.end(), [](int owner) { return owner < 0; }));
+    EXPECT_EQ(v.handCount, (std::array<int, 4>{0, 0, 0, 0}));
 }
 
 TEST(SpeedCommand, RestartsARunningTimerAndStoresTheSpeed) {
