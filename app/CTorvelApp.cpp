@@ -20,6 +20,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QScreen>
 
 namespace tesseran {
@@ -55,6 +56,25 @@ bool InstallQtJapanese(QTranslator& translator) {
     return QCoreApplication::installTranslator(&translator);
 }
 
+namespace {
+
+class HouseStyle : public QProxyStyle {
+public:
+    explicit HouseStyle(QStyle* desktop) : QProxyStyle(desktop) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
+QStyle* MakeHouseStyle(QStyle* desktop) { return new HouseStyle(desktop); }
+
+void InstallHouseStyle() { QApplication::setStyle(MakeHouseStyle()); }
+
 void CTorvelApp::BringToFront() {
     // A question or dialog that is up comes along with the window it belongs to.
     for (QWidget* window : {static_cast<QWidget*>(frame_.get()), activeModalWidget()}) {
@@ -70,6 +90,7 @@ bool CTorvelApp::InitInstance() {
     // The program speaks Japanese whatever the desktop's language; Qt's own
     // buttons and dialogs follow.
     InstallQtJapanese(qtJapanese_);
+    InstallHouseStyle();
     // Hands are published for the peek window only on a true-colour display.
     QScreen* screen = primaryScreen();
     taskbarFeature_ = screen != nullptr && screen->depth() >= 24;

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+class QStyle;
+
 namespace tesseran {
 
 class CMainFrame;
@@ -20,6 +22,11 @@ class SingleInstance;
 // the text fields' menus) into translator and installs it; false when the
 // translation is not installed, and Qt's English stays.
 bool InstallQtJapanese(QTranslator& translator);
+// The program's own look over a desktop style (the application's when none
+// is given): buttons of dialogs and message boxes carry no generic style
+// icons, which clash with the artwork.
+QStyle* MakeHouseStyle(QStyle* desktop = nullptr);
+void InstallHouseStyle();
 
 class CTorvelApp : public QApplication {
     Q_OBJECT

@@ -393,14 +393,15 @@ void CBackSet::PaintPreview(QPainter& painter, int preview, const QPoint& frameO
     const bool own = preview == CustomPreview;
 
     // The presets lie on a slightly sunken ground; the player's picture on
-    // the black frame that also takes dropped files.
-    painter.fillRect(local, palette().color(QPalette::Window).darker(own ? 112 : 106));
+    // the black frame (黒枠) that also takes dropped files.
+    painter.fillRect(local, own ? QColor(Qt::black) : palette().color(QPalette::Window).darker(106));
     if (own && dropHighlight) {
         QColor highlight = palette().color(QPalette::Highlight);
         highlight.setAlpha(90);
         painter.fillRect(local, highlight);
     }
     painter.setPen(QPen(own ? QColor(Qt::black) : palette().color(QPalette::Mid), 1));
+    if (own && dropHighlight) painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(local.adjusted(0, 0, -1, -1));
 

@@ -10,15 +10,23 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFormat>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tesseran {
 
 namespace {
 constexpr int PageMargin = 18;
+// The size a page gives a picture, kept on the picture's format.
+constexpr int NaturalWidth = QTextFormat::UserProperty + 1;
+constexpr int NaturalHeight = QTextFormat::UserProperty + 2;
 }  // namespace
 
 HelpPageInfo HelpPageFor(HelpPage page) {
@@ -100,9 +108,45 @@ void CHelpDlg::OnAnchorClicked(const QUrl& link) {
     QDesktopServices::openUrl(target);
 }
 
+void CHelpDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    FitPicturesToWidth();
+}
+
+void CHelpDlg::FitPicturesToWidth() {
+    QTextDocument* document = browser_->document();
+    // The room inside the margins, less a little for the frame of a paragraph.
+    const qreal room = browser_->viewport()->width() - 2 * PageMargin - 8;
+    if (room <= 0) return;
+    document->setUndoRedoEnabled(false);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (QTextBlock::iterator part = block.begin(); !part.atEnd(); ++part) {
+            const QTextFragment fragment = part.fragment();
+            if (!fragment.isValid() || !fragment.charFormat().isImageFormat()) continue;
+            QTextImageFormat picture = fragment.charFormat().toImageFormat();
+            if (!picture.hasProperty(NaturalWidth)) {
+                picture.setProperty(NaturalWidth, picture.width());
+                picture.setProperty(NaturalHeight, picture.height());
+            }
+            const qreal width = picture.doubleProperty(NaturalWidth);
+            const qreal height = picture.doubleProperty(NaturalHeight);
+            if (width <= 0 || height <= 0) continue;
+            const qreal scale = std::min<qreal>(1.0, room / width);
+            if (qFuzzyCompare(picture.width(), width * scale)) continue;
+            picture.setWidth(width * scale);
+            picture.setHeight(height * scale);
+            QTextCursor cursor(document);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(picture);
+        }
+    }
+}
+
 void CHelpDlg::OnSourceChanged(const QUrl& source) {
     // Room between the window's edge and the text.
     browser_->document()->setDocumentMargin(PageMargin);
+    FitPicturesToWidth();
     // A page reached by a link names itself; the opening page keeps the
     // title it was opened with.
     const QString pageTitle = browser_->documentTitle();

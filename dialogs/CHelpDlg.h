@@ -55,7 +55,13 @@ public:
     static void ShowFrom(QWidget* parent, const QString& helpFolder, const QString& fileName,
                          const QString& title);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Pictures wider than the page shrink to its width, keeping their shape;
+    // the others keep the size the page gives them.
+    void FitPicturesToWidth();
     void OnAnchorClicked(const QUrl& link);
     void OnSourceChanged(const QUrl& source);
 

@@ -23,9 +23,6 @@ constexpr int TotalCaptionWidth = 115;
 // Five glyphs fill a column: larger numbers stop at the widest that fits.
 constexpr int Minimum = -9999;
 constexpr int Maximum = 99999;
-// The widest gap left between a minus and the digit after it: the one
-// before a 3 or a 7, whose top bar starts a little in.
-constexpr int MinusGap = 6;
 
 }  // namespace
 
@@ -33,15 +30,17 @@ void ScoreBoard::DrawNumberRightAligned(QPainter& painter, int lastGlyphX, int y
     const std::string text = std::to_string(std::clamp(value, Minimum, Maximum));
     const int length = static_cast<int>(text.size());
     // A seven-segment 1 stands at the right of its cell: the minus before it
-    // moves up to it, so that "-16" does not read "- 16".
+    // moves up to it, so that "-16" does not read "- 16", and leaves the gap
+    // it leaves before any digit that starts in the left half of its cell.
     int minusShift = 0;
     if (length > 1 && text[0] == '-') {
-        const PanelPictures::Ink minus = pictures_.digitInk[MinusGlyph];
-        const PanelPictures::Ink first = pictures_.digitInk[static_cast<size_t>(text[1] - '0')];
-        if (minus.right >= 0 && first.left >= 0) {
-            const int gap = DigitWidth + first.left - minus.right - 1;
-            minusShift = std::max(0, gap - MinusGap);
+        int latestLeft = 0;
+        for (int digit = 0; digit <= 9; ++digit) {
+            const int left = pictures_.digitInk[static_cast<size_t>(digit)].left;
+            if (left >= 0 && left < DigitWidth / 2) latestLeft = std::max(latestLeft, left);
         }
+        const int first = pictures_.digitInk[static_cast<size_t>(text[1] - '0')].left;
+        minusShift = std::max(0, first - latestLeft);
     }
     for (int i = 0; i < length; ++i) {
         const int x = lastGlyphX - DigitWidth * (length - 1 - i) + (i == 0 ? minusShift : 0);

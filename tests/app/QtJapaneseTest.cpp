@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Qt's own buttons speak the program's language: a question reads はい/いいえ.
+// Qt's own buttons speak the program's language (a question reads はい/いいえ)
+// and carry no style icons of the desktop's.
 #include "app/CTorvelApp.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
+#include <QProxyStyle>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +20,30 @@ TEST(QtJapanese, AQuestionsButtonsReadHaiAndIie) {
     EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QString::fromUtf8("はい")));
     EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QString::fromUtf8("いいえ")));
     QCoreApplication::removeTranslator(&translator);
+}
+
+// A desktop theme that puts style icons on every dialog button.
+class IconsOnButtons : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+bool OkHasAnIcon() {
+    QMessageBox box(QMessageBox::Information, "Tesseran", "!", QMessageBox::Ok);
+    box.show();
+    return !box.button(QMessageBox::Ok)->icon().isNull();
+}
+
+TEST(HouseStyle, MessageBoxButtonsCarryNoStyleIconsWhateverTheDesktopsTheme) {
+    QApplication::setStyle(new IconsOnButtons);
+    ASSERT_TRUE(OkHasAnIcon()) << "the stand-in desktop theme shows no icons";
+    QApplication::setStyle(MakeHouseStyle(new IconsOnButtons));
+    EXPECT_FALSE(OkHasAnIcon());
+    QApplication::setStyle(MakeHouseStyle());
 }
 
 }  // namespace

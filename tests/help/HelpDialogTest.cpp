@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -101,6 +102,29 @@ TEST(HelpWindow, OpensEachPageMaximisedWithItsTitle) {
         CHelpDlg::Show(nullptr, page);
         EXPECT_TRUE(answered) << PageFile(page).toStdString();
     }
+}
+
+TEST(HelpWindow, PicturesShrinkToTheWindowsWidthAndGrowBackToTheirOwn) {
+    CHelpDlg dialog(nullptr, PageFile(HelpPage::Operation), PageTitle(HelpPage::Operation));
+    ASSERT_TRUE(dialog.Initialise());
+    dialog.setWindowState(Qt::WindowNoState);
+    dialog.resize(640, 480);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QScrollBar* across = dialog.browser()->horizontalScrollBar();
+    // The table picture is 840 pixels wide: it fits a 640-pixel window.
+    EXPECT_TRUE(QTest::qWaitFor([across] { return across->maximum() == 0; }, 1000)) << across->maximum();
+    dialog.resize(1100, 700);
+    QTest::qWait(50);
+    EXPECT_EQ(across->maximum(), 0);
+    const QTextBlock picture = dialog.browser()->document()->find(QStringLiteral("\uFFFC")).block();
+    bool natural = false;
+    for (QTextBlock::iterator part = picture.begin(); !part.atEnd(); ++part) {
+        const QTextCharFormat format = part.fragment().charFormat();
+        if (format.isImageFormat() && format.toImageFormat().name().endsWith("table.png"))
+            natural = qFuzzyCompare(format.toImageFormat().width(), 840.0);
+    }
+    EXPECT_TRUE(natural) << "the table picture did not grow back to 840 pixels";
 }
 
 TEST(HelpWindow, MissingPageGivesTheHelpFolderMessageAndTheOtherPagesStillOpen) {

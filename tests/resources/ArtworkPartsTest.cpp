@@ -37,12 +37,19 @@ struct Ink {
 };
 
 // The pixels in `area` clearly darker or more coloured than card paper.
+// Pixels that look like gold leaf: warm, bright, clearly yellow.
+bool LooksGold(QRgb pixel) {
+    return qRed(pixel) > 180 && qGreen(pixel) > 120 && qRed(pixel) - qBlue(pixel) > 60 &&
+           qGreen(pixel) - qBlue(pixel) > 40;
+}
+
+// The dark pixels of an area, paper and gold left out.
 Ink InkIn(const QImage& image, const QRect& area) {
     Ink ink;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            if (qRed(pixel) + qGreen(pixel) + qBlue(pixel) > 560) continue;
+            if (qRed(pixel) + qGreen(pixel) + qBlue(pixel) > 560 || LooksGold(pixel)) continue;
             ++ink.pixels;
             ink.red += qRed(pixel);
             ink.green += qGreen(pixel);
@@ -57,17 +64,10 @@ Ink InkIn(const QImage& image, const QRect& area) {
     return ink;
 }
 
-// Pixels that look like gold leaf: warm, bright, clearly yellow.
 int GoldPixels(const QImage& image, const QRect& area) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            if (qRed(pixel) > 180 && qGreen(pixel) > 120 && qRed(pixel) - qBlue(pixel) > 60 &&
-                qGreen(pixel) - qBlue(pixel) > 40) {
-                ++count;
-            }
-        }
+        for (int x = area.left(); x <= area.right(); ++x) count += LooksGold(image.pixel(x, y));
     }
     return count;
 }
@@ -146,6 +146,53 @@ private slots:
             }
         }
         QVERIFY(touched > 200);
+    }
+
+    void CutOutFigureCarriesNoBlendWithTheKey() {
+        // A gold disc with soft edges on the table's purple and on the panel
+        // blue: cut out, each pixel is the key or the gold, nothing between.
+        const QRgb gold = 0xffc8a028u;
+        for (const QRgb key : {0xff666699u, 0xff0066ccu}) {
+            QImage figure = TransparentLayer(QSize(40, 30));
+            {
+                QPainter painter(&figure);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(QColor::fromRgb(gold));
+                painter.drawEllipse(QPointF(20, 15), 11.3, 11.3);
+            }
+            const QImage cut = CutOutOnKey(figure, key);
+            int goldPixels = 0;
+            for (int y = 0; y < cut.height(); ++y) {
+                for (int x = 0; x < cut.width(); ++x) {
+                    const QRgb pixel = Opaque(cut.pixel(x, y));
+                    // Unpremultiplying an edge pixel may round a step off.
+                    const bool isGold = std::abs(qRed(pixel) - qRed(gold)) <= 2 &&
+                                        std::abs(qGreen(pixel) - qGreen(gold)) <= 2 &&
+                                        std::abs(qBlue(pixel) - qBlue(gold)) <= 2;
+                    QVERIFY2(pixel == key || isGold, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                    goldPixels += isGold;
+                }
+            }
+            // About the disc's area: half-covered edge pixels count in, the rest out.
+            QVERIFY(std::abs(goldPixels - 401) < 30);
+        }
+    }
+
+    void FaceCardsShowAGoldPlateInTheStripAHandLeavesVisible() {
+        // What a covered card shows in the hand: its left 33 pixels; the
+        // index sits at the top.
+        const auto goldIn = [](int code) { return GoldPixels(PaintCardFace(code), QRect(0, 0, 33, 64)); };
+        for (int suit = 0; suit < 4; ++suit) {
+            for (int rank = 1; rank <= 10; ++rank) {
+                const int code = suit * 11 + rank;
+                if (rank >= 7) {
+                    QVERIFY2(goldIn(code) > 300, qPrintable(QString::number(code)));
+                } else {
+                    QVERIFY2(goldIn(code) < 20, qPrintable(QString::number(code)));
+                }
+            }
+        }
     }
 
     void FilledImageIsOneColour() {

@@ -70,8 +70,12 @@ void PaintPaper(QPainter& painter) {
 }
 
 // Rank and suit in the top-left corner, then the same turned half a turn in
-// the bottom-right, as on any card a player can read from either end.
-void PaintIndex(QPainter& painter, const QString& rank, Suit suit) {
+// the bottom-right, as on any card a player can read from either end. A face
+// card's index stands on a gold plate: in a hand only the 33-pixel strip of
+// a covered card shows, and a 7, 8 or 9 must not pass for a number card.
+enum class IndexPlate { None, Gold };
+
+void PaintIndex(QPainter& painter, const QString& rank, Suit suit, IndexPlate plate) {
     const QPainterPath glyph = TextOutline(rank, LetteringFont(Typeface::Serif, 48));
     const QRectF ink = glyph.boundingRect();
     constexpr double RankHeight = 22;
@@ -83,6 +87,16 @@ void PaintIndex(QPainter& painter, const QString& rank, Suit suit) {
         if (end == 1) {
             painter.translate(Width, Height);
             painter.rotate(180);
+        }
+        if (plate == IndexPlate::Gold) {
+            const QRectF plateBox(3.5, 3.5, 26, 57);
+            QLinearGradient gold(plateBox.topLeft(), plateBox.bottomRight());
+            gold.setColorAt(0.0, GoldHighlight);
+            gold.setColorAt(0.5, GoldLight);
+            gold.setColorAt(1.0, GoldMid);
+            painter.setPen(QPen(GoldDark, 1.1));
+            painter.setBrush(gold);
+            painter.drawRoundedRect(plateBox, 4, 4);
         }
         painter.setPen(Qt::NoPen);
         painter.setBrush(SuitInk(suit));
@@ -568,7 +582,7 @@ QImage PaintCardFace(int code) {
         PaintPipFrame(painter);
         PaintPips(painter, suit, rank);
     }
-    PaintIndex(painter, QString::number(rank), suit);
+    PaintIndex(painter, QString::number(rank), suit, rank >= 7 ? IndexPlate::Gold : IndexPlate::None);
     return card;
 }
 

@@ -32,6 +32,23 @@ QImage ComposeOnKey(const QImage& figure, QRgb key) {
     return result;
 }
 
+QImage CutOutOnKey(const QImage& figure, QRgb key) {
+    QImage result = FilledImage(figure.size(), key);
+    const QImage layer = figure.convertToFormat(QImage::Format_ARGB32);
+    const QRgb nearKey = qRgb(qRed(key), qGreen(key), qBlue(key) > 0 ? qBlue(key) - 1 : 1);
+    for (int y = 0; y < result.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(result.scanLine(y));
+        const auto* figureRow = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
+        for (int x = 0; x < result.width(); ++x) {
+            const QRgb pixel = figureRow[x];
+            if (qAlpha(pixel) < 128) continue;
+            const QRgb whole = qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+            row[x] = (whole | 0xff000000u) == (key | 0xff000000u) ? nearKey : whole;
+        }
+    }
+    return result;
+}
+
 QImage FilledImage(QSize size, QRgb colour) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);

@@ -78,7 +78,7 @@ QImage PaintMarkerBadge(const QString& text, const QColor& light, const QColor& 
         FitCentred(TextOutline(text, LetteringFont(Typeface::Serif, 17)), QRectF(16, 5, 32, 18));
     PaintRimmedLettering(painter, lettering, GoldHighlight, QColor(30, 10, 10));
     painter.end();
-    return ComposeOnKey(figure, TablePurple);
+    return CutOutOnKey(figure, TablePurple);
 }
 
 void PaintThumbsUp(QPainter& painter) {
@@ -131,7 +131,7 @@ QImage PaintSelectionMarker() {
     painter.setPen(QPen(QColor(255, 244, 200), 0.9));
     painter.drawLine(QPointF(5, 4.3), QPointF(15, 4.3));
     painter.end();
-    return ComposeOnKey(figure, PlainWhite);
+    return CutOutOnKey(figure, PlainWhite);
 }
 
 QImage PaintSuitIcon(int suit) {
@@ -172,7 +172,7 @@ QImage PaintTurnMarker() {
     painter.setRenderHint(QPainter::Antialiasing);
     PaintThumbsUp(painter);
     painter.end();
-    return ComposeOnKey(figure, TablePurple);
+    return CutOutOnKey(figure, TablePurple);
 }
 
 QImage PaintNamePlates() {
@@ -204,7 +204,7 @@ QImage PaintNamePlates() {
         }
     }
     painter.end();
-    return ComposeOnKey(figure, PlainWhite);
+    return CutOutOnKey(figure, PlainWhite);
 }
 
 QImage PaintPartnerMarker() {
@@ -239,7 +239,7 @@ QImage PaintTrumpBalloon() {
                                               seal.center().x(), seal.top() + 2, seal.bottom() - 2);
     FillOutline(painter, caption, QBrush(Cream));
     painter.end();
-    return ComposeOnKey(figure, TablePurple);
+    return CutOutOnKey(figure, TablePurple);
 }
 
 QImage PaintSpeechBalloon() {
@@ -266,7 +266,7 @@ QImage PaintSpeechBalloon() {
         VerticalText(QStringLiteral("請求"), LetteringFont(Typeface::Serif, 13), 50, 4, 33);
     FillOutline(painter, caption, QBrush(QColor(170, 20, 30)));
     painter.end();
-    return ComposeOnKey(figure, TablePurple);
+    return CutOutOnKey(figure, TablePurple);
 }
 
 QImage PaintRightSigns() {
@@ -313,7 +313,7 @@ QImage PaintRightSigns() {
     painter.drawPath(bar);
     painter.drawEllipse(QPointF(60, 27), 2.5, 2.5);
     painter.end();
-    return ComposeOnKey(figure, SignRed);
+    return CutOutOnKey(figure, SignRed);
 }
 
 }  // namespace tesseran::art

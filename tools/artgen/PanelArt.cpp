@@ -507,7 +507,8 @@ QImage PaintSegmentDigits() {
     QPainter painter(&figure);
     for (int glyph = 0; glyph <= 10; ++glyph) PaintSegmentGlyph(painter, 16.0 * glyph, glyph);
     painter.end();
-    return ComposeOnKey(figure, PanelBlue);
+    // Cut out: the digits also stand on the score board's green.
+    return CutOutOnKey(figure, PanelBlue);
 }
 
 }  // namespace tesseran::art
