@@ -75,6 +75,12 @@ QStyle* MakeHouseStyle(QStyle* desktop) { return new HouseStyle(desktop); }
 
 void InstallHouseStyle() { QApplication::setStyle(MakeHouseStyle()); }
 
+void CTorvelApp::SetProgramIcon(std::initializer_list<int> sizes) {
+    QIcon icon;
+    for (int size : sizes) icon.addPixmap(QPixmap::fromImage(ProgramIcon(size)));
+    setWindowIcon(icon);
+}
+
 void CTorvelApp::BringToFront() {
     // A question or dialog that is up comes along with the window it belongs to.
     for (QWidget* window : {static_cast<QWidget*>(frame_.get()), activeModalWidget()}) {
@@ -95,31 +101,35 @@ bool CTorvelApp::InitInstance() {
     QScreen* screen = primaryScreen();
     taskbarFeature_ = screen != nullptr && screen->depth() >= 24;
 
-    // Japanese text everywhere in one family, whatever the desktop's default.
-    for (const char* family : {"Noto Sans CJK JP", "IPAGothic"}) {
-        if (QFontDatabase::hasFamily(family)) {
-            QFont font(family);
-            font.setPointSize(10);
-            setFont(font);
-            break;
+    peekMode_ = HasPeekFlag(arguments());
+    if (!peekMode_) {
+        // Japanese text everywhere in one family, whatever the desktop's
+        // default. The peek process shows pictures and a title only, and does
+        // without the font set-up and the large icons.
+        for (const char* family : {"Noto Sans CJK JP", "IPAGothic"}) {
+            if (QFontDatabase::hasFamily(family)) {
+                QFont font(family);
+                font.setPointSize(10);
+                setFont(font);
+                break;
+            }
         }
+        SetProgramIcon({16, 32, 48, 64, 128, 256});
+    } else {
+        SetProgramIcon({16, 32, 48});
     }
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(ProgramIcon(size)));
-    setWindowIcon(icon);
 
     if (!QFileInfo::exists(CardSheetDataFile())) {
         QMessageBox::information(nullptr, "Tesseran",
                                  QString("TesseranSys.dll\n") + LoadText(text::DataFileMissing));
         return false;
     }
-    peekMode_ = HasPeekFlag(arguments());
 
     settings_ = std::make_unique<QtSettingsStore>();
     if (peekMode_) {
-        // The peek process only reads the card sheet; its one possible
+        // The peek process decodes only the cards it shows. Its one possible
         // message (no work folder) goes to a free message box.
-        peek_ = std::make_unique<PeekWindow>(*settings_, LoadCardSheet());
+        peek_ = std::make_unique<PeekWindow>(*settings_, CardSheetCells::FromDataFile(CardSheetDataFile()));
         peek_->show();
         return true;
     }

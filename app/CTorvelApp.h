@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <initializer_list>
 #include <memory>
 
 class QStyle;
@@ -47,6 +48,7 @@ public:
 
 private:
     void BringToFront();
+    void SetProgramIcon(std::initializer_list<int> sizes);
 
     QTranslator qtJapanese_;
     bool peekMode_ = false;

@@ -2,7 +2,6 @@
 #include "app/PeekWindow.h"
 
 #include "base/Cards.h"
-#include "render/CardSheet.h"
 #include "resources/QtText.h"
 
 #include <QCloseEvent>
@@ -11,6 +10,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+
+#include <utility>
 
 namespace tesseran {
 
@@ -24,8 +25,8 @@ constexpr int ExtraWidth = 123;
 
 }  // namespace
 
-PeekWindow::PeekWindow(SettingsStore& settings, QImage sheet, QWidget* parent)
-    : QWidget(parent), channel_(settings), sheet_(std::move(sheet)) {
+PeekWindow::PeekWindow(SettingsStore& settings, CardSheetCells cards, QWidget* parent)
+    : QWidget(parent), channel_(settings), cells_(std::move(cards)) {
     setWindowTitle("Tesseran");
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(ExtraWidth, CardHeight);
@@ -50,6 +51,10 @@ void PeekWindow::Poll() {
     if (hand != lastShown_ && !hand.empty()) {
         setWindowTitle(ToQString(channel_.Name()));
         cards_ = ParseHandString(hand);
+        // Every card but the last shows a 30-pixel strip; the last shows whole.
+        pictures_.clear();
+        for (size_t i = 0; i < cards_.size(); ++i)
+            pictures_.push_back(cells_.Cell(cards_[i], i + 1 == cards_.size() ? CardWidth : CardStep));
         resize(static_cast<int>(cards_.size()) * CardStep + ExtraWidth, CardHeight);
         update();
     } else if (!cards_.empty()) {
@@ -63,8 +68,8 @@ void PeekWindow::Poll() {
 void PeekWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    for (size_t i = 0; i < cards_.size(); ++i) {
-        painter.drawImage(QPoint(CardStep * static_cast<int>(i), 0), sheet_, CardCell(cards_[i]));
+    for (size_t i = 0; i < pictures_.size(); ++i) {
+        painter.drawImage(QPoint(CardStep * static_cast<int>(i), 0), pictures_[i]);
     }
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/PeekChannel.h"
+#include "render/CardSheet.h"
 
 #include <QImage>
 #include <QTimer>
@@ -26,7 +27,11 @@ class PeekWindow : public QWidget {
 public:
     static constexpr int PollMilliseconds = 500;
 
-    PeekWindow(SettingsStore& settings, QImage sheet, QWidget* parent = nullptr);
+    // cards: where the cards' pictures come from; only the shown ones are
+    // ever decoded, and only as much of each as shows.
+    PeekWindow(SettingsStore& settings, CardSheetCells cards, QWidget* parent = nullptr);
+    PeekWindow(SettingsStore& settings, const QImage& sheet, QWidget* parent = nullptr)
+        : PeekWindow(settings, CardSheetCells::FromSheet(sheet), parent) {}
 
     // One poll of the channel (the timer calls it; tests may too).
     void Poll();
@@ -40,7 +45,8 @@ protected:
 
 private:
     PeekChannel channel_;
-    QImage sheet_;
+    CardSheetCells cells_;
+    std::vector<QImage> pictures_;  // what shows of each card, left to right
     QTimer timer_;
     std::string lastShown_;
     std::vector<int> cards_;

@@ -180,11 +180,11 @@ void TableCommands::Execute(int command) {
         case command::CardBack:
             if (g.phase > 0 && table_.ready() && table_.cardBacks()) {
                 // The pile's top card shows the back, so the layer is redrawn.
-                if (CBackSet::Run(
-                        table_.cardSheet(), *table_.cardBacks(), table_.settings(), table_,
-                        [this](int waveId) { table_.PlaySoundEffect(waveId); }, &table_)) {
-                    table_.Repaint(TableLayer::Changed);
-                }
+                const bool changed = CBackSet::Run(
+                    table_.cardSheet(), *table_.cardBacks(), table_.settings(), table_,
+                    [this](int waveId) { table_.PlaySoundEffect(waveId); }, &table_);
+                table_.TakeUpCardBacks();
+                if (changed) table_.Repaint(TableLayer::Changed);
             }
             break;
         case command::Screen640:

@@ -87,7 +87,6 @@ bool TableView::Initialise(const QString& dataFile) {
         return false;
     }
     if (!renderer_->CreateSurfaces(*this)) return false;
-    renderer_->BuildFaceStrip();
     UpdateScale();
     game_.StartUp();
     ready_ = true;
@@ -95,9 +94,16 @@ bool TableView::Initialise(const QString& dataFile) {
     return true;
 }
 
+void TableView::TakeUpCardBacks() {
+    if (!renderer_ || !backs_) return;
+    renderer_->RefreshFans();
+    backs_->ReleaseFanStrip();
+}
+
 void TableView::OnStartUpTimer() {
     renderer_->FinishInitialising();
     const bool backsLoaded = backs_ && backs_->LoadBackStrip(BackStripSource::Cache);
+    if (backsLoaded) TakeUpCardBacks();
     game_.OnStartUpTimer(backsLoaded ? CardBacksLoaded::Yes : CardBacksLoaded::No);
     update();
 }

@@ -67,6 +67,9 @@ public:
     // Recomposes the table after the angle changed, keeping the markers and
     // balloons of the moment.
     void RedrawAfterAngleChange();
+    // The card backs were loaded or changed: the table makes its fans from
+    // them and the backs let their large strip go.
+    void TakeUpCardBacks();
 
     // Where the window's others hook in: the frame resizes itself for a
     // screen-size command; dialogs that later parts of the program provide.

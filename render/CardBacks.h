@@ -49,6 +49,9 @@ public:
     const QImage& currentBack() const { return currentBack_; }
     const QImage& rotatedBack() const { return rotatedBack_; }
     const QImage& backFanStrip() const { return backFanStrip_; }
+    // Lets the fan strip go (five megabytes) once the table has made its fans
+    // from it; the next load or build makes it again.
+    void ReleaseFanStrip() { backFanStrip_ = QImage(); }
     // x of fan segment n (1..10) in the strip.
     static int FanSegmentStart(int cards);
 

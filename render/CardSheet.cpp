@@ -6,6 +6,7 @@
 // get in the way.
 #include "render/CardSheet.h"
 
+#include "base/Cards.h"
 #include "render/ImageFiles.h"
 #include "resources/ProgramData.h"
 
@@ -13,6 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <algorithm>
+#include <utility>
 
 namespace tesseran {
 
@@ -34,6 +38,33 @@ QSize DecodedSize(const QByteArray& jpeg) {
     return QImageReader(&buffer, "jpeg").size();
 }
 
+// The data file's bytes with the JPEG signature put back, or nothing when
+// they cannot be a card sheet's.
+QByteArray SheetJpeg(const QByteArray& dataFileBytes) {
+    if (dataFileBytes.size() <= static_cast<qsizetype>(sizeof JpegSignature) ||
+        dataFileBytes.size() > LargestDataFileBytes) {
+        return {};
+    }
+    QByteArray bytes = dataFileBytes;
+    bytes.replace(0, sizeof JpegSignature, QByteArray(JpegSignature, sizeof JpegSignature));
+    const QSize size = DecodedSize(bytes);
+    if (!size.isValid() || size.width() < CardSheetMinimumWidth || size.height() < CardSheetMinimumHeight ||
+        size.width() > LargestSheetWidth || size.height() > LargestSheetHeight) {
+        return {};
+    }
+    return bytes;
+}
+
+QByteArray ReadDataFile(const QString& dataFile) {
+    QFile file(dataFile);
+    if (!QFileInfo(dataFile).isFile() || !file.open(QIODevice::ReadOnly)) return {};
+    const qint64 length = file.size();
+    if (length > LargestDataFileBytes) return {};
+    QByteArray bytes = file.read(length);
+    if (bytes.size() != length) return {};
+    return bytes;
+}
+
 }  // namespace
 
 QString CardSheetDataFile() { return ProgramDataPath(QLatin1String(CardSheetDataFileName)); }
@@ -41,25 +72,45 @@ QString CardSheetDataFile() { return ProgramDataPath(QLatin1String(CardSheetData
 QImage LoadCardSheet() { return LoadCardSheet(CardSheetDataFile()); }
 
 QImage LoadCardSheet(const QString& dataFile) {
-    QFile file(dataFile);
-    if (!QFileInfo(dataFile).isFile() || !file.open(QIODevice::ReadOnly)) return {};
-    const qint64 length = file.size();
-    if (length > LargestDataFileBytes) return {};
-    const QByteArray bytes = file.read(length);
-    if (bytes.size() != length) return {};
-    return DecodeCardSheet(bytes);
+    const QByteArray bytes = ReadDataFile(dataFile);
+    return bytes.isEmpty() ? QImage() : DecodeCardSheet(bytes);
+}
+
+CardSheetCells CardSheetCells::FromDataFile(const QString& dataFile) {
+    CardSheetCells cells;
+    QByteArray jpeg = SheetJpeg(ReadDataFile(dataFile));
+    // A sheet cut short would show grey cards: whole, or none at all.
+    if (!jpeg.isEmpty() && !DecodePicture(jpeg, QByteArrayLiteral("jpeg"), CardWidth).isNull())
+        cells.jpeg_ = std::move(jpeg);
+    return cells;
+}
+
+CardSheetCells CardSheetCells::FromSheet(const QImage& sheet) {
+    CardSheetCells cells;
+    cells.sheet_ = sheet;
+    return cells;
+}
+
+QImage CardSheetCells::Cell(int code, int width) const {
+    if (!IsCardCode(code) || width <= 0) return {};
+    const QRect cell = CardCell(code);
+    const QRect part(cell.topLeft(), QSize(std::min(width, CardWidth), CardHeight));
+    if (!sheet_.isNull()) return sheet_.rect().contains(part) ? sheet_.copy(part) : QImage();
+    if (jpeg_.isEmpty()) return {};
+    QByteArray bytes = jpeg_;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    // Only the cell is kept; the rows above it are decoded and passed over.
+    reader.setClipRect(part);
+    QImage image;
+    if (!reader.read(&image) || image.size() != part.size()) return {};
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage DecodeCardSheet(const QByteArray& dataFileBytes) {
-    if (dataFileBytes.size() <= static_cast<qsizetype>(sizeof JpegSignature) ||
-        dataFileBytes.size() > LargestDataFileBytes) {
-        return {};
-    }
-    QByteArray bytes = dataFileBytes;
-    bytes.replace(0, sizeof JpegSignature, QByteArray(JpegSignature, sizeof JpegSignature));
-
-    const QSize size = DecodedSize(bytes);
-    if (!size.isValid() || size.width() > LargestSheetWidth || size.height() > LargestSheetHeight) return {};
+    const QByteArray bytes = SheetJpeg(dataFileBytes);
+    if (bytes.isEmpty()) return {};
     // Named outright: the format is known, whatever the content claims.
     const QImage decoded = DecodePicture(bytes, QByteArrayLiteral("jpeg"));
     if (decoded.isNull() || decoded.width() < CardSheetMinimumWidth ||

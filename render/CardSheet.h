@@ -31,6 +31,26 @@ QImage LoadCardSheet(const QString& dataFile);
 // The same from the data file's bytes.
 QImage DecodeCardSheet(const QByteArray& dataFileBytes);
 
+// Single cards from the data file for a process that shows only a few (the
+// peek window): the sheet stays compressed (half a megabyte instead of more
+// than five decoded) and each card is decoded on its own when it is asked for.
+class CardSheetCells {
+public:
+    // Nothing (every cell null) for a missing or damaged data file.
+    CardSheetCells() = default;
+    static CardSheetCells FromDataFile(const QString& dataFile);
+    // From a sheet already decoded (tests, or a process that holds one anyway).
+    static CardSheetCells FromSheet(const QImage& sheet);
+
+    // The left `width` columns (at most the card's) of a card's cell, or a
+    // null image.
+    QImage Cell(int code, int width) const;
+
+private:
+    QByteArray jpeg_;
+    QImage sheet_;
+};
+
 // The sheet cell of a card code (or of the four cells that are no card).
 inline QRect CardCell(int code) {
     return QRect((code % 11) * CardWidth, (code / 11) * CardHeight, CardWidth, CardHeight);

@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -247,34 +248,47 @@ QString GetWorkFolder(Messages& messages, const QString& subfolder) {
 
 namespace {
 
-QByteArray ReadPictureBytes(const QString& path) {
-    QFile file(path);
-    // A folder opens as an empty file; it is no picture either.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return {};
-    const qint64 length = file.size();
-    if (length <= 0 || length > AllocationLimitBytes) return {};
-    QByteArray bytes = file.read(length);
-    if (bytes.size() != length) return {};
-    return bytes;
-}
+// Follows a JPEG stream piece by piece. Inside the compressed data a 0xFF
+// byte is always followed by 0x00 or a restart marker, so an end-of-image
+// marker after the last start of scan is the real end. Data after it (a
+// second picture) does no harm.
+class JpegEndTracker {
+public:
+    void Feed(QByteArrayView part) {
+        for (const char byte : part) {
+            const auto value = static_cast<quint8>(byte);
+            if (afterMarkerByte_) {
+                if (value == 0xDA) {
+                    scanSeen_ = true;
+                    endSeen_ = false;
+                    scanAt_ = position_ - 1;
+                } else if (value == 0xD9 && scanSeen_ && position_ - 1 >= scanAt_ + 2) {
+                    endSeen_ = true;
+                }
+            }
+            afterMarkerByte_ = value == 0xFF;
+            ++position_;
+        }
+    }
+    bool Complete() const { return scanSeen_ && endSeen_; }
 
-bool JpegComplete(const QByteArray& bytes) {
-    // Inside the compressed data a 0xFF byte is always followed by 0x00 or a
-    // restart marker, so an end-of-image marker after the last start of scan
-    // is the real end. Data after it (a second picture) does no harm.
-    const qsizetype scan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
-    return scan >= 0 && bytes.indexOf(QByteArrayView("\xFF\xD9", 2), scan + 2) >= 0;
-}
+private:
+    qint64 position_ = 0;
+    qint64 scanAt_ = 0;
+    bool afterMarkerByte_ = false;
+    bool scanSeen_ = false;
+    bool endSeen_ = false;
+};
 
-bool BmpComplete(const QByteArray& bytes) {
-    if (bytes.size() < 54) return false;
-    auto number = [&bytes](int at, int width) {
+// The first 54 bytes of a BMP file and its whole length.
+bool BmpComplete(QByteArrayView header, qint64 length) {
+    if (header.size() < 54) return false;
+    auto number = [&header](int at, int width) {
         quint32 value = 0;
         for (int index = width - 1; index >= 0; --index)
-            value = (value << 8) | static_cast<quint8>(bytes[at + index]);
+            value = (value << 8) | static_cast<quint8>(header[at + index]);
         return value;
     };
-    const qint64 length = bytes.size();
     const qint64 declared = number(2, 4);
     if (declared > length) return false;
     // Pixels stored uncompressed (plain or with bit fields) fill whole rows
@@ -293,28 +307,34 @@ bool BmpComplete(const QByteArray& bytes) {
     return true;
 }
 
-}  // namespace
+// Qt decodes a file cut short as far as it goes and paints the rest grey; the
+// two formats the program writes itself are checked for their end. `read`
+// gives the picture's bytes from the start, a piece at a time, or nothing at
+// the end.
+bool EndsWhereItShould(const QByteArray& decoder, qint64 length, const std::function<QByteArray()>& read) {
+    if (decoder == "jpeg") {
+        JpegEndTracker tracker;
+        for (QByteArray part = read(); !part.isEmpty(); part = read()) tracker.Feed(part);
+        return tracker.Complete();
+    }
+    if (decoder == "bmp") return BmpComplete(read().left(54), length);
+    return true;
+}
 
-QImage DecodePicture(const QByteArray& data, const QByteArray& format, int within) {
-    if (data.isEmpty() || data.size() > AllocationLimitBytes) return {};
-    QByteArray bytes = data;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
+// Decodes what `device` holds (`length` bytes, from its start); `reread`
+// gives the same bytes again for the completeness check.
+QImage DecodeFrom(QIODevice& device, qint64 length, const QByteArray& format, int within,
+                  const std::function<QByteArray()>& reread) {
     // With a format named, Qt uses that decoder without looking at the
     // signature; otherwise it recognises the format from the content.
-    QImageReader reader(&buffer, format);
+    QImageReader reader(&device, format);
     reader.setAllocationLimit(PictureAllocationLimitMegabytes);
     // Photographs from phones record their orientation separately; the player
     // expects to see them upright.
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && !FitsAllocationLimit(size.width(), size.height())) return {};
-
-    // Qt decodes a file cut short as far as it goes and paints the rest grey;
-    // the two formats the program writes itself are checked for their end.
-    const QByteArray decoder = reader.format();
-    if (decoder == "jpeg" && !JpegComplete(bytes)) return {};
-    if (decoder == "bmp" && !BmpComplete(bytes)) return {};
+    if (!EndsWhereItShould(reader.format(), length, reread)) return {};
 
     if (within > 0 && size.isValid() && std::max(size.width(), size.height()) > within) {
         // JPEG shrinks while decoding and never holds the whole picture;
@@ -331,8 +351,33 @@ QImage DecodePicture(const QByteArray& data, const QByteArray& format, int withi
     return image;
 }
 
+}  // namespace
+
+QImage DecodePicture(const QByteArray& data, const QByteArray& format, int within) {
+    if (data.isEmpty() || data.size() > AllocationLimitBytes) return {};
+    QByteArray bytes = data;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    bool given = false;
+    return DecodeFrom(buffer, bytes.size(), format, within, [&bytes, &given] {
+        if (given) return QByteArray();
+        given = true;
+        return bytes;
+    });
+}
+
 QImage LoadPictureFile(const QString& path, const QByteArray& format, int within) {
-    return DecodePicture(ReadPictureBytes(path), format, within);
+    // Read from the file as the decoder goes, never held whole: the card
+    // backs' cache alone is five megabytes.
+    QFile file(path);
+    // A folder opens as an empty file; it is no picture either.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return {};
+    const qint64 length = file.size();
+    if (length <= 0 || length > AllocationLimitBytes) return {};
+    QFile again(path);
+    if (!again.open(QIODevice::ReadOnly)) return {};
+    constexpr qint64 Piece = 64 * 1024;
+    return DecodeFrom(file, length, format, within, [&again] { return again.read(Piece); });
 }
 
 bool SaveBitmapAs(const QImage& image, const QString& path, int width, int height, const QString& formatWord,

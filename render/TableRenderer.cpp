@@ -96,9 +96,7 @@ bool TableRenderer::CreateSurfaces(Messages& messages) {
     backBuffer = QImage(CanvasWidth, CanvasHeight, QImage::Format_RGB32);
     tableLayer = QImage(LayerWidth, LayerHeight, QImage::Format_RGB32);
     rotateScratch = QImage(TurnedWidth, TurnedHeight, QImage::Format_RGB32);
-    faceStrip = QImage(TurnedWidth, FaceStripHeight, QImage::Format_RGB32);
-    const bool surfaces =
-        !backBuffer.isNull() && !tableLayer.isNull() && !rotateScratch.isNull() && !faceStrip.isNull();
+    const bool surfaces = !backBuffer.isNull() && !tableLayer.isNull() && !rotateScratch.isNull();
     if (!surfaces || !pictures.Load()) {
         messages.ShowMessage(LoadString(text::OutOfMemory), MessageIcon::Stop);
         return false;
@@ -106,7 +104,6 @@ bool TableRenderer::CreateSurfaces(Messages& messages) {
     backBuffer.fill(BackgroundColour);
     tableLayer.fill(ClothColour);
     rotateScratch.fill(Qt::black);
-    faceStrip.fill(Qt::black);
     return !cardSheet_.isNull() && cardSheet_.width() >= SheetMinimumWidth &&
            cardSheet_.height() >= SheetMinimumHeight;
 }
@@ -126,6 +123,9 @@ void TableRenderer::RotateCard(int code) {
 }
 
 void TableRenderer::BuildFaceStrip() {
+    // Two megabytes that most of a game does without: made when a side seat
+    // first shows a captured face card.
+    if (faceStrip.isNull()) faceStrip = QImage(TurnedWidth, FaceStripHeight, QImage::Format_RGB32);
     if (faceStrip.isNull()) return;
     for (int face = 0; face < FaceCardCount; ++face) {
         RotateCard(FaceCardAt(face));
@@ -215,6 +215,7 @@ void TableRenderer::DrawCapturedCards(QPainter& painter) {
         if (owner == 1 || owner == 3) {
             painter.drawImage(FaceAnchors[seat] + QPoint(offset, 0), cardSheet_, CardCell(FaceCardAt(face)));
         } else {
+            if (faceStrip.isNull()) BuildFaceStrip();
             painter.drawImage(FaceAnchors[seat] + QPoint(0, offset), faceStrip,
                               QRect(0, face * TurnedHeight, TurnedWidth, TurnedHeight));
         }
@@ -332,6 +333,8 @@ bool TableRenderer::ComputerHandsFaceUp() const { return view_.openMode == 1 && 
 
 void TableRenderer::RefreshFans() {
     const QImage& strip = backs_.backFanStrip();
+    // The strip is let go once the fans are made from it (see CardBacks).
+    if (strip.isNull() && fanStripKey_ != 0) return;
     if (strip.cacheKey() == fanStripKey_) return;
     fanStripKey_ = strip.cacheKey();
     for (int cards = 1; cards <= HandSize; ++cards) {

@@ -45,8 +45,12 @@ public:
     // Creates the surfaces and loads the panel pictures; false on any
     // failure (after message 30001 unless the card sheet is what is missing).
     bool CreateSurfaces(Messages& messages);
-    // Turns the 16 face cards once, for the side seats' captured cards.
+    // Turns the 16 face cards once, for the side seats' captured cards; done
+    // by the first drawing that needs them, or beforehand by a caller.
     void BuildFaceStrip();
+    // Makes the hands' fan pictures from the card backs' fan strip when it
+    // changed; after that the strip may be let go.
+    void RefreshFans();
 
     // Recomposes the back buffer from the game state; the table layer is drawn
     // anew when it changed (and whenever the angle or the pile asks for it).
@@ -81,7 +85,7 @@ public:
     QImage backBuffer;     // 1200 x 900, the composed table
     QImage tableLayer;     // 1140 x 846, the flat table top
     QImage rotateScratch;  // 215 x 151, one card turned
-    QImage faceStrip;      // 215 x 2416, the 16 face cards turned, one under the other
+    QImage faceStrip;      // 215 x 2416, the 16 face cards turned, one under the other; null until needed
 
     bool initialising = true;
     float scaleX = 1.0f;
@@ -105,9 +109,8 @@ private:
     void DrawHumanHand(QPainter& painter);
     // Computer hands face up: open mode in games 1 to 3.
     bool ComputerHandsFaceUp() const;
-    // The fan pictures with their background see-through, scaled for the
-    // top seat and the side seats; remade when the card back changes.
-    void RefreshFans();
+    // The fan pictures (RefreshFans) are the strip's, with its background
+    // see-through, scaled for the top seat and the side seats.
     enum class FaceSeat { Top, Side };
     const QImage& ScaledFace(int code, FaceSeat seat);
     WindowScale Scale() const { return WindowScale{scaleX, scaleY}; }

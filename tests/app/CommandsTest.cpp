@@ -9,6 +9,7 @@
 #include "campaign/Campaign.h"
 #include "campaign/ProvinceMap.h"
 #include "conquest/CKunitori.h"
+#include "dialogs/CBackSet.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -52,6 +53,30 @@ TEST_F(Commands, BeforeAMatchTheStartIsOfferedAndTheMatchItemsAreGreyed) {
     EXPECT_TRUE(Item(*settings, command::Sound)->isCheckable());
     EXPECT_FALSE(Item(*settings, command::Sound)->isChecked());          // sound stored off
     EXPECT_TRUE(Item(*settings, command::RemainingCards)->isChecked());  // remaining cards on by default
+}
+
+TEST_F(Commands, ANewCardBackReachesTheFannedHandsAndTheLargeFanStripIsLetGo) {
+    store->WriteInt("Settei", "AutoStart", 1);
+    store->WriteInt("Last", "BackSet", 0);
+    OpenWindow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase >= 1; }, 5000));
+    table()->StopTurnTimer();
+    // Once the table has made its fans, the five-megabyte strip is let go.
+    EXPECT_TRUE(table()->cardBacks()->backFanStrip().isNull());
+    const QRect topHand(420, 0, 360, 200);
+    table()->Repaint(TableLayer::Changed);
+    const QImage before = renderer().backBuffer.copy(topHand);
+
+    QTimer::singleShot(50, [] {
+        auto* dialog = qobject_cast<CBackSet*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->SelectPreview(2);
+        dialog->Save();
+    });
+    table()->commands().Execute(command::CardBack);
+    EXPECT_EQ(store->ReadInt("Last", "BackSet", -1), 2);
+    EXPECT_NE(renderer().backBuffer.copy(topHand), before);
+    EXPECT_TRUE(table()->cardBacks()->backFanStrip().isNull());
 }
 
 TEST_F(Commands, OnceAMatchRunsStartIsGreyedAndTheMatchItemsAreOffered) {

@@ -153,9 +153,26 @@ TEST_F(CardSheetTest, FailedLoadsGiveNothingAndLeaveNoCopy) {
         SCOPED_TRACE(c.name);
         WriteDataFile(c.bytes);
         EXPECT_TRUE(LoadCardSheet(dataFile).isNull());
+        // The peek window's single cards refuse the same files.
+        EXPECT_TRUE(CardSheetCells::FromDataFile(dataFile).Cell(1, CardWidth).isNull());
         EXPECT_FALSE(CopyRemains());
         EXPECT_EQ(ReadDataFile(), c.bytes);
     }
+}
+
+TEST_F(CardSheetTest, SingleCardsDecodedOnTheirOwnMatchTheWholeSheet) {
+    WriteDataFile(EncodeJpeg(SyntheticSheet()));
+    const QImage sheet = LoadCardSheet(dataFile);
+    ASSERT_FALSE(sheet.isNull());
+    const CardSheetCells cells = CardSheetCells::FromDataFile(dataFile);
+    for (int code : {0, 1, 10, 21, 32, 43}) {
+        SCOPED_TRACE(code);
+        const QRect cell = CardCell(code);
+        EXPECT_EQ(cells.Cell(code, CardWidth), sheet.copy(cell));
+        EXPECT_EQ(cells.Cell(code, 30), sheet.copy(QRect(cell.topLeft(), QSize(30, CardHeight))));
+    }
+    EXPECT_TRUE(cells.Cell(11, CardWidth).isNull());  // no card
+    EXPECT_TRUE(cells.Cell(1, 0).isNull());
 }
 
 TEST_F(CardSheetTest, MissingDataFileFails) {
