@@ -286,45 +286,31 @@ QImage PaintCancelPicture() {
 }
 
 QImage PaintSavePicture() {
+    // A vermilion seal with a gold rim, stamped 保 (keep): the card back is
+    // sealed as the player's choice. It belongs with the lacquer and gold of
+    // the rest of the artwork.
     QImage picture = TransparentLayer(QSize(32, 32));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    // Body of the disk with its clipped corner.
-    QPainterPath body;
-    body.moveTo(3.5, 3.5);
-    body.lineTo(24.5, 3.5);
-    body.lineTo(28.5, 7.5);
-    body.lineTo(28.5, 28.5);
-    body.lineTo(3.5, 28.5);
-    body.closeSubpath();
+    const QRectF seal(3.5, 3.5, 25, 25);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 70));
-    painter.drawPath(body.translated(0.8, 1.2));
-    QLinearGradient plastic(QPointF(3, 3), QPointF(28, 28));
-    plastic.setColorAt(0, QColor(70, 100, 180));
-    plastic.setColorAt(1, QColor(20, 36, 90));
-    painter.setPen(QPen(QColor(10, 16, 40), 1.1));
-    painter.setBrush(plastic);
-    painter.drawPath(body);
-    // Metal shutter with its window.
-    QLinearGradient metal(QPointF(9, 4), QPointF(23, 13));
-    metal.setColorAt(0, QColor(236, 238, 244));
-    metal.setColorAt(1, QColor(150, 156, 170));
-    painter.setPen(QPen(QColor(60, 64, 76), 0.8));
-    painter.setBrush(metal);
-    painter.drawRect(QRectF(9.5, 3.5, 13, 9.5));
+    painter.drawRoundedRect(seal.translated(0.8, 1.2), 4, 4);
+    QLinearGradient lacquer(seal.topLeft(), seal.bottomRight());
+    lacquer.setColorAt(0, VermilionLight);
+    lacquer.setColorAt(0.6, Vermilion);
+    lacquer.setColorAt(1, VermilionDeep);
+    painter.setPen(QPen(GoldLight, 1.6));
+    painter.setBrush(lacquer);
+    painter.drawRoundedRect(seal, 4, 4);
+    painter.setPen(QPen(GoldDark, 0.6));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(seal.adjusted(2.2, 2.2, -2.2, -2.2), 2.5, 2.5);
+    const QPainterPath glyph = FitCentred(TextOutline(QStringLiteral("保"), LetteringFont(Typeface::Serif, 40)),
+                                          seal.adjusted(5, 5, -5, -5));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(30, 40, 70));
-    painter.drawRect(QRectF(18, 5, 3, 6.5));
-    // Label with ruled lines.
-    painter.setPen(QPen(QColor(120, 110, 90), 0.8));
-    painter.setBrush(PaperLight);
-    painter.drawRoundedRect(QRectF(7.5, 16.5, 17, 12), 1.2, 1.2);
-    painter.setPen(QPen(QColor(200, 60, 50), 1));
-    painter.drawLine(QPointF(9.5, 19.5), QPointF(22.5, 19.5));
-    painter.setPen(QPen(QColor(150, 150, 170), 0.8));
-    painter.drawLine(QPointF(9.5, 22.5), QPointF(22.5, 22.5));
-    painter.drawLine(QPointF(9.5, 25.5), QPointF(22.5, 25.5));
+    painter.setBrush(Cream);
+    painter.drawPath(glyph);
     return picture;
 }
 
