@@ -306,8 +306,8 @@ QImage PaintSavePicture() {
     painter.setPen(QPen(GoldDark, 0.6));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(seal.adjusted(2.2, 2.2, -2.2, -2.2), 2.5, 2.5);
-    const QPainterPath glyph = FitCentred(TextOutline(QStringLiteral("保"), LetteringFont(Typeface::Serif, 40)),
-                                          seal.adjusted(5, 5, -5, -5));
+    const QPainterPath glyph = FitCentred(
+        TextOutline(QStringLiteral("保"), LetteringFont(Typeface::Serif, 40)), seal.adjusted(5, 5, -5, -5));
     painter.setPen(Qt::NoPen);
     painter.setBrush(Cream);
     painter.drawPath(glyph);
