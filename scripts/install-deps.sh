@@ -21,13 +21,17 @@ packages=(
   libgmock-dev
   libbenchmark-dev
   clang-format
+  # Beyond the design's package table: a virtual display and the tools that
+  # drive and photograph it (the simultaneous-start script, screenshots),
   xvfb
   xauth
   xdotool
   x11-utils
   imagemagick
+  # the validators the install test runs on the desktop file and metainfo,
   desktop-file-utils
   appstream
+  # and what `cpack -G DEB` needs to work out library dependencies.
   dpkg-dev
   file
 )
