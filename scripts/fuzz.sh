@@ -18,7 +18,7 @@ cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDe
 cmake --build "$build" -j "$jobs" --target fuzzers
 
 status=0
-for target in picture card-sheet hand-string; do
+for target in picture card-sheet hand-string match-snapshot; do
   # The seeds stay as committed; what the run finds grows a copy of them.
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"

@@ -16,6 +16,7 @@ packages=(
   qt6-translations-l10n
   libqt6svg6
   libgif-dev
+  nlohmann-json3-dev
   fonts-noto-cjk
   libgtest-dev
   libgmock-dev

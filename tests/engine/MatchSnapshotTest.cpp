@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// The match snapshot: every state a played match passes through comes back
+// from its text unchanged, and a damaged, foreign, newer or inconsistent
+// text is refused whole, with a reason.
+#include "EngineFixture.h"
+#include "engine/Invariants.h"
+#include "engine/MatchSnapshot.h"
+
+#include <string>
+#include <vector>
+
+namespace tesseran::testing {
+namespace {
+
+// Plays a match of the real computer players from its start, the human
+// playing the first card it may, and keeps the record at every step.
+std::vector<GameState> StatesOfAPlayedMatch(int steps) {
+    Table table;
+    auto& v = table.view;
+    table.store.WriteInt("Settei", "AutoStart", 1);
+    v.StartUp();
+    EXPECT_TRUE(v.StartGame());
+    std::vector<GameState> states;
+    for (int step = 0; step < steps && v.phase >= 1; ++step) {
+        if (v.currentSeat == HumanSeat && v.busy == 1 && v.phase == 1) {
+            for (int p = 0; p < v.handCount[HumanSeat]; ++p) {
+                if (v.CheckPick(v.hand[HumanSeat][p], Remarks::Silent)) {
+                    v.markedCard = p;
+                    break;
+                }
+            }
+            v.KeyPlay();
+        } else {
+            v.TurnTick();
+        }
+        states.push_back(v);
+    }
+    return states;
+}
+
+std::string Text(const GameState& state, const std::string& id = "match-1") {
+    return WriteSnapshot(MatchSnapshot{id, state});
+}
+
+TEST(MatchSnapshot, EveryStateOfAPlayedMatchComesBackUnchanged) {
+    const std::vector<GameState> states = StatesOfAPlayedMatch(400);
+    ASSERT_GT(states.size(), 100u);
+    for (size_t i = 0; i < states.size(); ++i) {
+        SCOPED_TRACE(i);
+        const std::string text = Text(states[i]);
+        const SnapshotReading reading = ReadSnapshot(text);
+        ASSERT_TRUE(reading.snapshot) << reading.error;
+        EXPECT_EQ(reading.snapshot->matchId, "match-1");
+        // Every field is written, so equal texts mean equal records.
+        EXPECT_EQ(Text(reading.snapshot->state), text);
+    }
+}
+
+TEST(MatchSnapshot, AnyDamageIsRefusedWithAReason) {
+    const std::vector<GameState> states = StatesOfAPlayedMatch(30);
+    ASSERT_FALSE(states.empty());
+    GameState playing = states.back();
+    ASSERT_EQ(playing.phase, 1);
+    ASSERT_EQ(CheckInvariants(playing), std::nullopt);
+    const std::string good = Text(playing);
+
+    auto replaced = [&good](const std::string& from, const std::string& to) {
+        std::string text = good;
+        const size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+        return text;
+    };
+    GameState duplicated = playing;
+    duplicated.hand[0][0] = duplicated.hand[1][0];  // one card twice, another missing
+    GameState unsorted = playing;
+    std::swap(unsorted.hand[2][0], unsorted.hand[2][1]);
+
+    const struct {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"empty", ""},
+        {"garbage", "\x01\x02 not json at all"},
+        {"cut short", good.substr(0, good.size() / 2)},
+        {"a JSON list", "[1, 2, 3]"},
+        {"another format", replaced("tesseran-match", "some-other-game")},
+        {"a newer version", replaced("\"version\":1", "\"version\":2")},
+        {"no match id", replaced("\"matchId\":\"match-1\"", "\"matchId\":\"\"")},
+        {"a field missing", replaced("\"trump\":", "\"trumpf\":")},
+        {"a seat out of range", replaced("\"leader\":" + std::to_string(playing.leader), "\"leader\":7")},
+        {"a text where a number belongs", replaced("\"gameNo\":1", "\"gameNo\":\"1\"")},
+        {"a card duplicated", Text(duplicated)},
+        {"a hand out of order", Text(unsorted)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SnapshotReading reading = ReadSnapshot(c.text);
+        EXPECT_FALSE(reading.snapshot);
+        EXPECT_FALSE(reading.error.empty());
+    }
+    EXPECT_TRUE(ReadSnapshot(good).snapshot);
+}
+
+}  // namespace
+}  // namespace tesseran::testing
