@@ -171,6 +171,11 @@ public:
     // The trump when both related members are computers.
     virtual int ChooseTrumpTogether() = 0;
 
+    // Takes up a match where a snapshot of its record left it, as if play
+    // had never stopped: the record is replaced whole, and what the engine
+    // keeps beside it is read again from the settings it mirrors.
+    void Restore(const GameState& state);
+
     // The seat that holds the first-lead pin of battle 1, or -1.
     int FirstLeadPinHolder() const;
     int FirstLeadPin() const { return gameNo == 10 ? ClubPin : SpadePin; }

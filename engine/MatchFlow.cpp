@@ -103,6 +103,12 @@ void CTorvelView::StartUp() {
     dragging = 0;
 }
 
+void CTorvelView::Restore(const GameState& state) {
+    static_cast<GameState&>(*this) = state;
+    storedAngle_ = settings_.Read(setting::Angle);
+    pointerOnTrumpIcon_ = false;
+}
+
 void CTorvelView::OnStartUpTimer(CardBacksLoaded backs) {
     if (backs == CardBacksLoaded::No) {
         Message(text::BacksNotSet, MessageIcon::Stop);

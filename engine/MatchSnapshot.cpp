@@ -79,7 +79,7 @@ void ForEachField(GameState& s, Visit&& visit) {
     visit("relationKnown", s.relationKnown, 0, 1);
     visit("dragging", s.dragging, 0, 1);
     visit("phase", s.phase, 0, 2);
-    visit("plannedDeclaration", s.plannedDeclaration, 0, 15);
+    visit("plannedDeclaration", s.plannedDeclaration, 0, 16);
     visit("luckySeat", s.luckySeat, -1, SeatCount - 1);
 }
 

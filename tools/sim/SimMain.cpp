@@ -12,12 +12,14 @@
 namespace {
 
 constexpr const char* Usage =
-    "usage: tesseran-sim [--matches N] [--start HH:MM:SS] [--entry E] [--trace] [--check]\n"
+    "usage: tesseran-sim [--matches N] [--start HH:MM:SS] [--entry E] [--trace] [--check] [--interrupt N]\n"
     "  --matches N       matches to play (default 1)\n"
     "  --start HH:MM:SS  the virtual clock's first reading (default 00:00:00)\n"
     "  --entry E         the roster entry the human plays as (default 0)\n"
     "  --trace           print every event, one a line, instead of the summary\n"
-    "  --check           verify the game state after every play and trick\n";
+    "  --check           verify the game state after every play and trick\n"
+    "  --interrupt N     at N points of every match, save it to a snapshot and go on from a fresh\n"
+    "                    engine built from the snapshot alone (the trace stays the same)\n";
 
 int Fail(const std::string& message) {
     std::cerr << "tesseran-sim: " << message << "\n" << Usage;
@@ -54,6 +56,11 @@ int main(int argc, char** argv) {
             const char* text = value();
             if (text == nullptr || !ParseCount(text, options.entry) || options.entry > 9) {
                 return Fail("--entry takes a roster entry from 0 to 9");
+            }
+        } else if (argument == "--interrupt") {
+            const char* text = value();
+            if (text == nullptr || !ParseCount(text, options.interrupts) || options.interrupts > 1000) {
+                return Fail("--interrupt takes a whole number from 0 to 1000");
             }
         } else if (argument == "--start") {
             const char* text = value();

@@ -4,9 +4,16 @@
 #include "base/SettingsStore.h"
 #include "common/ScriptedHuman.h"
 #include "engine/Invariants.h"
+#include "engine/MatchSnapshot.h"
+#include "engine/Random.h"
 #include "players/CFudaDashi.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace tesseran::sim {
 
@@ -14,6 +21,8 @@ namespace {
 
 // A match takes a few hundred steps; a run far beyond this is stuck.
 constexpr long StepsPerMatchLimit = 100000;
+// Interruptions fall within this many steps of a match's start.
+constexpr std::uint32_t InterruptSpan = 600;
 
 bool HumanIsWaited(const CFudaDashi& view) {
     return view.currentSeat == HumanSeat && view.busy == 1 && view.HumanMayPlay();
@@ -40,16 +49,47 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
     settings.Write(setting::EntryNo, options.entry);
     settings.Write(setting::Speed, 9);
 
-    ScriptedHost host(options.startSecond, options.matches, trace);
-    CFudaDashi view(host, settings);
-    host.Observe(view);
+    auto hostHolder = std::make_unique<ScriptedHost>(options.startSecond, options.matches, trace);
+    auto viewHolder = std::make_unique<CFudaDashi>(*hostHolder, settings);
+    hostHolder->Observe(*viewHolder);
 
     SimulationResult result;
-    view.StartUp();
-    view.OnStartUpTimer();
+    viewHolder->StartUp();
+    viewHolder->OnStartUpTimer();
+
+    // The interruption points of the match under way, as steps since it began.
+    Lcg pointPicker(static_cast<std::uint32_t>(options.startSecond) * 2654435761u + 17u);
+    std::vector<long> points;
+    int matchSeen = 0;
+    long matchStart = 0;
 
     const long stepLimit = StepsPerMatchLimit * (options.matches + 1L);
-    for (long step = 0; !host.closed(); ++step) {
+    for (long step = 0; !hostHolder->closed(); ++step) {
+        if (options.interrupts > 0 && hostHolder->matchesStarted() != matchSeen) {
+            matchSeen = hostHolder->matchesStarted();
+            matchStart = step;
+            points.clear();
+            for (int i = 0; i < options.interrupts; ++i)
+                points.push_back(
+                    1 + static_cast<long>(static_cast<std::uint32_t>(pointPicker.Draw()) % InterruptSpan));
+        }
+        if (!points.empty() && viewHolder->phase >= 1 &&
+            std::find(points.begin(), points.end(), step - matchStart) != points.end()) {
+            const std::string text =
+                WriteSnapshot(MatchSnapshot{"sim-" + std::to_string(matchSeen), *viewHolder});
+            viewHolder.reset();
+            hostHolder = std::make_unique<ScriptedHost>(*hostHolder);
+            viewHolder = std::make_unique<CFudaDashi>(*hostHolder, settings);
+            hostHolder->Observe(*viewHolder);
+            const SnapshotReading reading = ReadSnapshot(text);
+            if (!reading.snapshot) {
+                result.violation = "a snapshot could not be read back: " + reading.error;
+                break;
+            }
+            viewHolder->Restore(reading.snapshot->state);
+        }
+        ScriptedHost& host = *hostHolder;
+        CFudaDashi& view = *viewHolder;
         if (step > stepLimit) {
             result.violation = "the match makes no progress (phase " + std::to_string(view.phase) +
                                ", seat " + std::to_string(view.currentSeat) + ", busy " +
@@ -73,10 +113,10 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
         }
     }
 
-    result.matches = host.matchesStarted();
-    result.games = host.gamesPlayed();
-    result.battles = host.battlesDealt();
-    result.results = host.results();
+    result.matches = hostHolder->matchesStarted();
+    result.games = hostHolder->gamesPlayed();
+    result.battles = hostHolder->battlesDealt();
+    result.results = hostHolder->results();
     return result;
 }
 

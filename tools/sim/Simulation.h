@@ -17,6 +17,11 @@ struct SimulationOptions {
     int startSecond = 0;  // the virtual clock's first reading, seconds after midnight
     int entry = 0;        // "EntryNo" in the settings
     bool check = false;   // verify the state's invariants after every play and trick
+    // At this many pseudo-random points of every match, the match is written
+    // to a snapshot's text, the engine and the host are thrown away, and play
+    // goes on with fresh ones built from the text (the host's virtual clock
+    // and counts, which are the simulator's own, carried over).
+    int interrupts = 0;
 };
 
 struct SimulationResult {
