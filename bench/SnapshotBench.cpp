@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// Saving a match in progress as the window will at every waiting point: the
+// snapshot taken from the record, written to text and put on disk through
+// the atomic save. It runs on the user-interface thread, so it must stay far
+// below a frame.
+#include "app/MatchFile.h"
+#include "base/SettingsStore.h"
+#include "engine/MatchSnapshot.h"
+#include "players/CFudaDashi.h"
+#include "tools/common/SilentHost.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace tesseran {
+namespace {
+
+void SnapshotTakenAndSaved(benchmark::State& state) {
+    SilentHost host;
+    MemorySettingsStore settings;
+    CFudaDashi view(host, settings);
+    settings.WriteInt("Settei", "AutoStart", 1);
+    view.StartUp();
+    view.StartGame();
+    for (int tick = 0; tick < 3 && view.currentSeat != HumanSeat; ++tick) view.TurnTick();
+    QTemporaryDir folder;
+    const MatchFile file(folder.path());
+    for (auto _ : state) {
+        if (!file.Save(WriteSnapshot(MatchSnapshot{"bench-match", view}))) state.SkipWithError("not saved");
+    }
+}
+BENCHMARK(SnapshotTakenAndSaved)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tesseran
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
