@@ -249,7 +249,7 @@ void TableView::RecomposeUnderOverlays() {
     // The game may have moved the turn on since the last repaint (a new
     // leader, a new battle): the turn marker under a lead marker or a balloon
     // stands where the game now is.
-    if (renderer_) renderer_->RedrawTable(TableLayer::Changed);
+    if (renderer_) renderer_->RedrawTable(TableLayer::Kept);
 }
 
 int TableView::ChooseSuit(SuitDialogMode mode) {

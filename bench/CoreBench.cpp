@@ -3,7 +3,6 @@
 // and the cost of one follow decision in a mid-battle position.
 #include "base/SettingsStore.h"
 #include "bench/SilentHost.h"
-#include "engine/MatchSnapshot.h"
 #include "players/CFudaDashi.h"
 #include "sim/Simulation.h"
 
@@ -56,24 +55,6 @@ void OneFollowDecision(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(view.ChooseFollowCard());
 }
 BENCHMARK(OneFollowDecision);
-
-// A match snapshot taken mid-trick, written to text and read back with all
-// its checks: what the window will do at every waiting point.
-void SnapshotWriteAndRead(benchmark::State& state) {
-    SilentHost host;
-    MemorySettingsStore settings;
-    CFudaDashi view(host, settings);
-    settings.WriteInt("Settei", "AutoStart", 1);
-    view.StartUp();
-    view.StartGame();
-    for (int tick = 0; tick < 3 && view.currentSeat != HumanSeat; ++tick) view.TurnTick();
-    const MatchSnapshot snapshot{"bench-match", view};
-    for (auto _ : state) {
-        const std::string text = WriteSnapshot(snapshot);
-        benchmark::DoNotOptimize(ReadSnapshot(text));
-    }
-}
-BENCHMARK(SnapshotWriteAndRead)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include "app/TableView.h"
 #include "base/ResourceIds.h"
 #include "base/StringTable.h"
+#include "common/ScriptedHuman.h"
 #include "dialogs/CMonSel.h"
 #include "dialogs/CSengen.h"
 
@@ -48,7 +49,8 @@ void Report() {
 
 // --- The measured processes ------------------------------------------------------
 
-// The game as a player starts it: the window up, the table drawn, no match.
+// The game as a player starts it (the window up, the table drawn, no match),
+// or the peek process when "/W" is on the command line.
 int RunStartUp(int argc, char** argv) {
     CTorvelApp application(argc, argv);
     if (!application.InitInstance()) return 2;
@@ -57,20 +59,6 @@ int RunStartUp(int argc, char** argv) {
         QCoreApplication::exit(0);
     });
     return application.exec();
-}
-
-// The first position of the human's hand that may be played, the joker last.
-int LegalPosition(CFudaDashi& game) {
-    int joker = -1;
-    for (int position = 0; position < game.handCount[HumanSeat]; ++position) {
-        const int card = game.hand[HumanSeat][static_cast<size_t>(position)];
-        if (card == Joker) {
-            joker = position;
-        } else if (game.CheckPick(card, Remarks::Silent)) {
-            return position;
-        }
-    }
-    return joker;
 }
 
 // A whole match of ten games with the computers at full speed; the human
@@ -107,7 +95,7 @@ int RunFullMatch(int argc, char** argv) {
             return;
         }
         if (pressing || !(game.currentSeat == HumanSeat && game.busy == 1 && game.HumanMayPlay())) return;
-        game.markedCard = game.phase == 2 ? 0 : std::max(0, LegalPosition(game));
+        game.markedCard = ScriptedHumanPosition(game);
         pressing = true;
         QTimer::singleShot(0, table, [table, &pressing] {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -116,17 +104,6 @@ int RunFullMatch(int argc, char** argv) {
         });
     });
     player.start(1);
-    return application.exec();
-}
-
-// The peek process showing a full hand of the seat across.
-int RunPeek(int argc, char** argv) {
-    CTorvelApp application(argc, argv);
-    if (!application.InitInstance()) return 2;
-    QTimer::singleShot(3000, [] {
-        Report();
-        QCoreApplication::exit(0);
-    });
     return application.exec();
 }
 
@@ -233,7 +210,7 @@ int main(int argc, char** argv) {
         const std::string role = argv[2];
         if (role == "start-up") return tesseran::RunStartUp(argc, argv);
         if (role == "full-match") return tesseran::RunFullMatch(argc, argv);
-        if (role == "peek") return tesseran::RunPeek(argc, argv);
+        if (role == "peek") return tesseran::RunStartUp(argc, argv);
         return 2;
     }
     QCoreApplication application(argc, argv);

@@ -17,18 +17,39 @@
 namespace tesseran {
 namespace {
 
-void SnapshotTakenAndSaved(benchmark::State& state) {
+// A match under way with the real computer players, a few plays into its
+// first trick.
+struct MatchUnderWay {
     SilentHost host;
     MemorySettingsStore settings;
-    CFudaDashi view(host, settings);
-    settings.WriteInt("Settei", "AutoStart", 1);
-    view.StartUp();
-    view.StartGame();
-    for (int tick = 0; tick < 3 && view.currentSeat != HumanSeat; ++tick) view.TurnTick();
+    CFudaDashi view{host, settings};
+
+    MatchUnderWay() {
+        settings.WriteInt("Settei", "AutoStart", 1);
+        view.StartUp();
+        view.StartGame();
+        for (int tick = 0; tick < 3 && view.currentSeat != HumanSeat; ++tick) view.TurnTick();
+    }
+};
+
+// Written to text and read back with all its checks, as at a resume.
+void SnapshotWriteAndRead(benchmark::State& state) {
+    MatchUnderWay match;
+    const MatchSnapshot snapshot{"bench-match", match.view};
+    for (auto _ : state) {
+        const std::string text = WriteSnapshot(snapshot);
+        benchmark::DoNotOptimize(ReadSnapshot(text));
+    }
+}
+BENCHMARK(SnapshotWriteAndRead)->Unit(benchmark::kMicrosecond);
+
+void SnapshotTakenAndSaved(benchmark::State& state) {
+    MatchUnderWay match;
     QTemporaryDir folder;
     const MatchFile file(folder.path());
     for (auto _ : state) {
-        if (!file.Save(WriteSnapshot(MatchSnapshot{"bench-match", view}))) state.SkipWithError("not saved");
+        if (!file.Save(WriteSnapshot(MatchSnapshot{"bench-match", match.view})))
+            state.SkipWithError("not saved");
     }
 }
 BENCHMARK(SnapshotTakenAndSaved)->Unit(benchmark::kMicrosecond);

@@ -3,6 +3,7 @@
 // from its text unchanged, and a damaged, foreign, newer or inconsistent
 // text is refused whole, with a reason.
 #include "EngineFixture.h"
+#include "common/ScriptedHuman.h"
 #include "engine/Invariants.h"
 #include "engine/MatchSnapshot.h"
 
@@ -23,13 +24,7 @@ std::vector<GameState> StatesOfAPlayedMatch(int steps) {
     std::vector<GameState> states;
     for (int step = 0; step < steps && v.phase >= 1; ++step) {
         if (v.currentSeat == HumanSeat && v.busy == 1 && v.phase == 1) {
-            for (int p = 0; p < v.handCount[HumanSeat]; ++p) {
-                if (v.CheckPick(v.hand[HumanSeat][p], Remarks::Silent)) {
-                    v.markedCard = p;
-                    break;
-                }
-            }
-            v.KeyPlay();
+            PlayScriptedHumanTurn(v);
         } else {
             v.TurnTick();
         }

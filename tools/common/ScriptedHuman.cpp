@@ -3,12 +3,8 @@
 
 namespace tesseran {
 
-void PlayScriptedHumanTurn(CTorvelView& view) {
-    if (view.phase == 2) {
-        view.markedCard = 0;
-        view.KeyPlay();
-        return;
-    }
+int ScriptedHumanPosition(CTorvelView& view) {
+    if (view.phase == 2) return 0;
     int jokerPosition = -1;
     for (int position = 0; position < view.handCount[HumanSeat]; ++position) {
         const int card = view.hand[HumanSeat][position];
@@ -17,13 +13,13 @@ void PlayScriptedHumanTurn(CTorvelView& view) {
             continue;
         }
         // Candidates passed over are tested silently.
-        if (view.CheckPick(card, Remarks::Silent)) {
-            view.markedCard = position;
-            view.KeyPlay();
-            return;
-        }
+        if (view.CheckPick(card, Remarks::Silent)) return position;
     }
-    view.markedCard = jokerPosition < 0 ? 0 : jokerPosition;
+    return jokerPosition < 0 ? 0 : jokerPosition;
+}
+
+void PlayScriptedHumanTurn(CTorvelView& view) {
+    view.markedCard = ScriptedHumanPosition(view);
     view.KeyPlay();
 }
 
