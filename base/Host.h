@@ -35,6 +35,8 @@ struct LocalTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+
+    bool operator==(const LocalTime&) const = default;
 };
 
 // Things the core reports for observers (the simulator's trace, tests).

@@ -163,6 +163,10 @@ inline constexpr int LastVersion = 30207;
 // A second start of the game while one is running, and that one cannot be
 // brought to the front.
 inline constexpr int AlreadyRunning = 30300;
+// A match was under way when the program last stopped: go on with it?
+inline constexpr int ResumeMatch = 30301;
+// That match's snapshot could not be used.
+inline constexpr int MatchNotRestored = 30302;
 
 }  // namespace text
 

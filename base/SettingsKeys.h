@@ -90,6 +90,10 @@ inline constexpr std::string_view BalanceSection = "Entry";
 inline std::string OwnerKey(int province) { return "Kuni" + std::to_string(province); }
 inline std::string BalanceKey(int entry) { return "Entry" + std::to_string(entry); }
 inline constexpr int BalanceDefault = 0;
+// The id of the last match whose koku were credited, written with the
+// balances in one commit, so that a match taken up again from its snapshot
+// after a crash is never credited a second time.
+inline constexpr TextSetting CreditedMatch{"Kunitori", "Credited", ""};
 
 // Every named value above, for whatever must go through them all (checking
 // that no stored value, however wrong, stops the program).
@@ -100,7 +104,8 @@ inline constexpr std::array AllIntSettings{Speed,         OpenMode,       Sound,
                                            CardFrame,     ConquestZoomed, ConquestLeft,
                                            ConquestTop,   ConquestWidth,  ConquestHeight,
                                            PeekSeat,      PeekRunning,    CampaignInitialised};
-inline constexpr std::array AllTextSettings{PeekName, PeekHands[0], PeekHands[1], PeekHands[2]};
+inline constexpr std::array AllTextSettings{PeekName, PeekHands[0], PeekHands[1], PeekHands[2],
+                                            CreditedMatch};
 
 }  // namespace setting
 

@@ -32,10 +32,19 @@ struct MatchUnderWay {
     }
 };
 
+// A tick cut off at its dialog, with the answers it had had: the largest
+// snapshot the keeper takes.
+TurnFlow CutOffTick() {
+    return {TurnFlow::Position::InTick,
+            {{HostAnswer::Kind::Message, 0, std::nullopt},
+             {HostAnswer::Kind::Clock, 0, LocalTime{2026, 12, 9, 22, 15, 3}},
+             {HostAnswer::Kind::Question, 1, std::nullopt}}};
+}
+
 // Written to text and read back with all its checks, as at a resume.
 void SnapshotWriteAndRead(benchmark::State& state) {
     MatchUnderWay match;
-    const MatchSnapshot snapshot{"bench-match", match.view};
+    const MatchSnapshot snapshot{"bench-match", match.view, CutOffTick()};
     for (auto _ : state) {
         const std::string text = WriteSnapshot(snapshot);
         benchmark::DoNotOptimize(ReadSnapshot(text));
@@ -48,7 +57,7 @@ void SnapshotTakenAndSaved(benchmark::State& state) {
     QTemporaryDir folder;
     const MatchFile file(folder.path());
     for (auto _ : state) {
-        if (!file.Save(WriteSnapshot(MatchSnapshot{"bench-match", match.view})))
+        if (!file.Save(WriteSnapshot(MatchSnapshot{"bench-match", match.view, CutOffTick()})))
             state.SkipWithError("not saved");
     }
 }

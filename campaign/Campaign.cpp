@@ -89,7 +89,14 @@ void InitialiseCampaignAtStartUp(SettingsStore& store) {
     store.Sync();
 }
 
-std::array<int, 4> CreditMatch(SettingsStore& store, const std::array<int, 4>& totals, int humanEntry) {
+std::array<int, 4> CreditMatch(SettingsStore& store, const std::array<int, 4>& totals, int humanEntry,
+                               std::string_view matchId) {
+    if (!matchId.empty() && store.Read(setting::CreditedMatch) == matchId) {
+        std::array<int, 4> balances{};
+        for (int participant = 0; participant < 4; ++participant)
+            balances[participant] = BalanceOf(store, ParticipantEntry(participant, humanEntry));
+        return balances;
+    }
     // Participants are credited one after the other, each reading the balance
     // afresh, so an entry seated twice would be credited twice.
     std::array<int, 4> balances{};
@@ -97,6 +104,7 @@ std::array<int, 4> CreditMatch(SettingsStore& store, const std::array<int, 4>& t
         balances[participant] = Credit(store, ComputerEntries[participant], totals[participant]);
     }
     if (IsEntry(humanEntry)) balances[3] = Credit(store, humanEntry, totals[3]);
+    if (!matchId.empty()) store.Write(setting::CreditedMatch, matchId);
     store.Sync();
     return balances;
 }

@@ -16,6 +16,7 @@
 #include "campaign/ProvinceMap.h"
 
 #include <array>
+#include <string_view>
 
 namespace tesseran {
 
@@ -46,8 +47,11 @@ void InitialiseCampaignAtStartUp(SettingsStore& store);
 // At the end of a completed match: credits each participant's match total to
 // its entry (participants 0..3 are entries 5, 6, 2 and humanEntry), never below
 // zero and never above the largest 32-bit value. Returns the new balances by
-// participant.
-std::array<int, 4> CreditMatch(SettingsStore& store, const std::array<int, 4>& totals, int humanEntry);
+// participant. A match with an id is credited once: the id is committed with
+// the balances, and a second credit of the same id changes nothing and
+// returns the balances as they stand.
+std::array<int, 4> CreditMatch(SettingsStore& store, const std::array<int, 4>& totals, int humanEntry,
+                               std::string_view matchId = {});
 
 // The province the entry would take next: the cheapest province next to its
 // own that it does not own, the first one found on a tie (lowest own province

@@ -13,7 +13,9 @@
 #include "engine/GameState.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace tesseran {
 
@@ -172,9 +174,16 @@ public:
     virtual int ChooseTrumpTogether() = 0;
 
     // Takes up a match where a snapshot of its record left it, as if play
-    // had never stopped: the record is replaced whole, and what the engine
-    // keeps beside it is read again from the settings it mirrors.
-    void Restore(const GameState& state);
+    // had never stopped: the record is replaced whole. The settings the
+    // record mirrors (speed, the display options, the angle) are read again
+    // from the store, since the player may have changed them after the
+    // snapshot was taken; a pointer drag that was under way is over.
+    void Restore(const GameState& state, std::string matchId = {});
+
+    // The id under which the match is credited once; empty for none (the
+    // match is then credited whenever it ends).
+    const std::string& matchId() const { return matchId_; }
+    void SetMatchId(std::string id) { matchId_ = std::move(id); }
 
     // The seat that holds the first-lead pin of battle 1, or -1.
     int FirstLeadPinHolder() const;
@@ -213,6 +222,8 @@ private:
     void FinishHumanPlay(int card);
     // A mark left beyond either end of a shrunken hand wraps around.
     void KeepMarkInHand();
+    // The play settings of "Settei" and the angle of "Last", into the record.
+    void ReadMirroredSettings();
     // Stores the angle's whole degrees as "Last"/"Kakudo" when they changed.
     void StoreAngle();
 
@@ -221,6 +232,7 @@ private:
     // Whole degrees last read from or written to "Last"/"Kakudo".
     int storedAngle_ = DefaultAngle;
     bool pointerOnTrumpIcon_ = false;
+    std::string matchId_;
 };
 
 }  // namespace tesseran

@@ -75,18 +75,8 @@ const ShuffledDeck& ShuffledDeckOf(int seed) {
 }  // namespace
 
 void CTorvelView::StartUp() {
-    speed = settings_.Read(setting::Speed);
-    openMode = settings_.Read(setting::OpenMode);
-    soundOn = settings_.Read(setting::Sound);
-    ruleRemarks = settings_.Read(setting::RuleRemarks);
-    displayRemarks = settings_.Read(setting::DisplayRemarks);
-    remainingDisplay = settings_.Read(setting::RemainingCards);
-    statusDisplay = settings_.Read(setting::StatusDisplay);
+    ReadMirroredSettings();
     InitialiseCampaignAtStartUp(settings_);
-    storedAngle_ = settings_.Read(setting::Angle);
-    // A value from elsewhere or from an older version may lie outside the
-    // angles the table can be drawn at.
-    viewAngle = std::clamp(storedAngle_, MinimumAngle, MaximumAngle);
 
     phase = 0;
     gameNo = 1;
@@ -103,9 +93,27 @@ void CTorvelView::StartUp() {
     dragging = 0;
 }
 
-void CTorvelView::Restore(const GameState& state) {
-    static_cast<GameState&>(*this) = state;
+void CTorvelView::ReadMirroredSettings() {
+    speed = settings_.Read(setting::Speed);
+    openMode = settings_.Read(setting::OpenMode);
+    soundOn = settings_.Read(setting::Sound);
+    ruleRemarks = settings_.Read(setting::RuleRemarks);
+    displayRemarks = settings_.Read(setting::DisplayRemarks);
+    remainingDisplay = settings_.Read(setting::RemainingCards);
+    statusDisplay = settings_.Read(setting::StatusDisplay);
     storedAngle_ = settings_.Read(setting::Angle);
+    // A value from elsewhere or from an older version may lie outside the
+    // angles the table can be drawn at.
+    viewAngle = std::clamp(storedAngle_, MinimumAngle, MaximumAngle);
+}
+
+void CTorvelView::Restore(const GameState& state, std::string matchId) {
+    static_cast<GameState&>(*this) = state;
+    matchId_ = std::move(matchId);
+    ReadMirroredSettings();
+    angleDragging = 0;
+    showingPrevTrick = 0;
+    showingDiscards = 0;
     pointerOnTrumpIcon_ = false;
 }
 
@@ -371,7 +379,7 @@ void CTorvelView::FinishMatch() {
     for (int participant = 0; participant < SeatCount; ++participant) {
         for (const auto& row : score) totals[participant] += row[participant];
     }
-    auto balances = CreditMatch(settings_, totals, entryNo);
+    auto balances = CreditMatch(settings_, totals, entryNo, matchId_);
     for (int participant = 0; participant < SeatCount; ++participant) {
         int entry = participant < 3 ? ComputerEntries[participant] : entryNo;
         host_.OnEvent({EngineEvent::Kind::Credited, entry, balances[participant]});

@@ -2,12 +2,15 @@
 #include "engine/MatchSnapshot.h"
 
 #include "base/Roster.h"
+#include "base/StringTable.h"
 #include "engine/Invariants.h"
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <cmath>
 #include <type_traits>
+#include <utility>
 
 namespace tesseran {
 
@@ -180,6 +183,132 @@ struct Reader {
     }
 };
 
+constexpr std::array<const char*, 7> AnswerKinds = {"clock",       "message", "question", "suit",
+                                                    "declaration", "entry",   "timer"};
+
+const char* KindName(HostAnswer::Kind kind) { return AnswerKinds[static_cast<std::size_t>(kind)]; }
+
+std::optional<HostAnswer::Kind> KindNamed(const std::string& name) {
+    for (std::size_t i = 0; i < AnswerKinds.size(); ++i) {
+        if (name == AnswerKinds[i]) return static_cast<HostAnswer::Kind>(i);
+    }
+    return std::nullopt;
+}
+
+// The values each kind of answer can have; what the engine makes of them
+// keeps to these, so anything else was never written by the program.
+std::pair<int, int> AnswerRange(HostAnswer::Kind kind) {
+    switch (kind) {
+        case HostAnswer::Kind::Question:
+        case HostAnswer::Kind::Timer:
+            return {0, 1};
+        case HostAnswer::Kind::Suit:
+            return {0, 3};
+        case HostAnswer::Kind::Declaration:
+            return {0, 6};
+        case HostAnswer::Kind::Entry:
+            return {-1, EntryCount - 1};
+        case HostAnswer::Kind::Clock:
+        case HostAnswer::Kind::Message:
+            break;
+    }
+    return {0, 0};
+}
+
+Json WriteFlow(const TurnFlow& flow) {
+    Json answers = Json::array();
+    for (const HostAnswer& answer : flow.answers) {
+        Json item = {{"kind", KindName(answer.kind)}};
+        if (answer.kind == HostAnswer::Kind::Clock) {
+            if (answer.time) {
+                const LocalTime& t = *answer.time;
+                item["time"] = {t.year, t.month, t.day, t.hour, t.minute, t.second};
+            }
+        } else if (answer.kind != HostAnswer::Kind::Message) {
+            item["value"] = answer.value;
+        }
+        answers.push_back(std::move(item));
+    }
+    return {{"position", flow.position == TurnFlow::Position::InTick ? "tick" : "waiting"},
+            {"answers", std::move(answers)}};
+}
+
+std::optional<std::string> ReadAnswer(const Json& item, HostAnswer& answer) {
+    if (!item.is_object()) return "an answer is no object";
+    const auto kind = item.find("kind");
+    if (kind == item.end() || !kind->is_string()) return "an answer has no kind";
+    const auto named = KindNamed(kind->get<std::string>());
+    if (!named) return "an answer is of an unknown kind";
+    answer.kind = *named;
+    if (answer.kind == HostAnswer::Kind::Message) return std::nullopt;
+    if (answer.kind == HostAnswer::Kind::Clock) {
+        const auto time = item.find("time");
+        if (time == item.end()) return std::nullopt;  // the clock could not be read
+        if (!time->is_array() || time->size() != 6) return "a clock reading is not six numbers";
+        constexpr std::array<std::pair<int, int>, 6> ranges = {
+            {{1, 9999}, {1, 12}, {1, 31}, {0, 23}, {0, 59}, {0, 60}}};
+        std::array<int, 6> parts{};
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            const Json& part = (*time)[i];
+            if (!part.is_number_integer()) return "a clock reading is not six numbers";
+            const auto number = part.get<long long>();
+            if (number < ranges[i].first || number > ranges[i].second)
+                return "a clock reading is out of range";
+            parts[i] = static_cast<int>(number);
+        }
+        answer.time = LocalTime{parts[0], parts[1], parts[2], parts[3], parts[4], parts[5]};
+        return std::nullopt;
+    }
+    const auto value = item.find("value");
+    if (value == item.end() || !value->is_number_integer()) return "an answer has no value";
+    const auto [lowest, highest] = AnswerRange(answer.kind);
+    const auto number = value->get<long long>();
+    if (number < lowest || number > highest) return "an answer is out of range";
+    answer.value = static_cast<int>(number);
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadFlow(const Json& in, TurnFlow& flow) {
+    if (!in.is_object()) return "the turn flow is missing";
+    const auto position = in.find("position");
+    if (position == in.end() || !position->is_string()) return "the turn flow has no position";
+    if (*position == "waiting") {
+        flow.position = TurnFlow::Position::Waiting;
+    } else if (*position == "tick") {
+        flow.position = TurnFlow::Position::InTick;
+    } else {
+        return "the turn flow's position is unknown";
+    }
+    const auto answers = in.find("answers");
+    if (answers == in.end() || !answers->is_array()) return "the turn flow has no answers";
+    if (answers->size() > TurnFlow::MostAnswers) return "the turn flow holds too many answers";
+    if (flow.position == TurnFlow::Position::Waiting && !answers->empty())
+        return "the turn flow holds answers while play waited";
+    for (const Json& item : *answers) {
+        HostAnswer answer;
+        if (auto error = ReadAnswer(item, answer)) return error;
+        flow.answers.push_back(answer);
+    }
+    return std::nullopt;
+}
+
+// A match is under way, between the roster's participants: a snapshot
+// naming an entry or a name the roster no longer has is no match of ours.
+std::optional<std::string> CheckParticipants(const GameState& state) {
+    if (state.phase < 1) return "it holds no match under way";
+    if (!IsSelectableEntry(state.entryNo)) return "its player is no entry of the roster";
+    for (int participant = 0; participant < SeatCount; ++participant) {
+        if (state.participantName[participant] != RosterName(ParticipantEntry(participant, state.entryNo)))
+            return "a participant is not the roster's";
+    }
+    std::array<int, SeatCount> seated{};
+    for (int participant : state.participantAt) seated[participant] += 1;
+    for (int count : seated) {
+        if (count != 1) return "a participant is seated twice";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string WriteSnapshot(const MatchSnapshot& snapshot) {
@@ -189,7 +318,8 @@ std::string WriteSnapshot(const MatchSnapshot& snapshot) {
     const Json document = {{"format", FormatName},
                            {"version", MatchSnapshot::Version},
                            {"matchId", snapshot.matchId},
-                           {"state", std::move(state)}};
+                           {"state", std::move(state)},
+                           {"flow", WriteFlow(snapshot.flow)}};
     return document.dump();
 }
 
@@ -218,9 +348,11 @@ SnapshotReading ReadSnapshot(std::string_view text) {
     Reader reader{*state, {}};
     ForEachField(snapshot.state, reader);
     if (!reader.error.empty()) return {std::nullopt, reader.error};
-    if (snapshot.state.phase >= 1) {
-        if (auto broken = CheckInvariants(snapshot.state)) return {std::nullopt, *broken};
-    }
+    if (auto wrong = CheckParticipants(snapshot.state)) return {std::nullopt, *wrong};
+    if (auto broken = CheckInvariants(snapshot.state)) return {std::nullopt, *broken};
+    const auto flow = document.find("flow");
+    if (flow == document.end()) return {std::nullopt, "the turn flow is missing"};
+    if (auto wrong = ReadFlow(*flow, snapshot.flow)) return {std::nullopt, *wrong};
     return {std::move(snapshot), {}};
 }
 

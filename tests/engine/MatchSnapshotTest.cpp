@@ -3,11 +3,13 @@
 // from its text unchanged, and a damaged, foreign, newer or inconsistent
 // text is refused whole, with a reason.
 #include "EngineFixture.h"
+#include "base/StringTable.h"
 #include "common/ScriptedHuman.h"
 #include "engine/Invariants.h"
 #include "engine/MatchSnapshot.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tesseran::testing {
@@ -33,8 +35,8 @@ std::vector<GameState> StatesOfAPlayedMatch(int steps) {
     return states;
 }
 
-std::string Text(const GameState& state, const std::string& id = "match-1") {
-    return WriteSnapshot(MatchSnapshot{id, state});
+std::string Text(const GameState& state, const std::string& id = "match-1", TurnFlow flow = {}) {
+    return WriteSnapshot(MatchSnapshot{id, state, std::move(flow)});
 }
 
 TEST(MatchSnapshot, EveryStateOfAPlayedMatchComesBackUnchanged) {
@@ -87,6 +89,13 @@ TEST(MatchSnapshot, AnyDamageIsRefusedWithAReason) {
         {"a text where a number belongs", replaced("\"gameNo\":1", "\"gameNo\":\"1\"")},
         {"a card duplicated", Text(duplicated)},
         {"a hand out of order", Text(unsorted)},
+        {"a player the roster does not offer", replaced("\"entryNo\":0", "\"entryNo\":2")},
+        {"a participant renamed", replaced(RosterName(5), "Nobody")},
+        {"a dialog's answer out of range",
+         Text(playing, "match-1", {TurnFlow::Position::InTick, {{HostAnswer::Kind::Suit, 7, std::nullopt}}})},
+        {"answers while play waited",
+         Text(playing, "match-1",
+              {TurnFlow::Position::Waiting, {{HostAnswer::Kind::Message, 0, std::nullopt}}})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -95,6 +104,15 @@ TEST(MatchSnapshot, AnyDamageIsRefusedWithAReason) {
         EXPECT_FALSE(reading.error.empty());
     }
     EXPECT_TRUE(ReadSnapshot(good).snapshot);
+    // A tick cut off at a dialog comes back with its answers.
+    const TurnFlow cutOff{TurnFlow::Position::InTick,
+                          {{HostAnswer::Kind::Clock, 0, LocalTime{2026, 12, 9, 23, 59, 58}},
+                           {HostAnswer::Kind::Clock, 0, std::nullopt},
+                           {HostAnswer::Kind::Question, 1, std::nullopt},
+                           {HostAnswer::Kind::Suit, 3, std::nullopt}}};
+    const SnapshotReading inTick = ReadSnapshot(Text(playing, "match-1", cutOff));
+    ASSERT_TRUE(inTick.snapshot) << inTick.error;
+    EXPECT_EQ(inTick.snapshot->flow, cutOff);
 }
 
 }  // namespace

@@ -18,8 +18,8 @@ constexpr const char* Usage =
     "  --entry E         the roster entry the human plays as (default 0)\n"
     "  --trace           print every event, one a line, instead of the summary\n"
     "  --check           verify the game state after every play and trick\n"
-    "  --interrupt N     at N points of every match, save it to a snapshot and go on from a fresh\n"
-    "                    engine built from the snapshot alone (the trace stays the same)\n";
+    "  --interrupt N     stop every match at N of its snapshots as if killed, and go on from a\n"
+    "                    fresh engine built from the snapshot alone (the trace stays the same)\n";
 
 int Fail(const std::string& message) {
     std::cerr << "tesseran-sim: " << message << "\n" << Usage;

@@ -4,6 +4,7 @@
 #include "base/SettingsStore.h"
 #include "common/ScriptedHuman.h"
 #include "engine/Invariants.h"
+#include "engine/MatchKeeper.h"
 #include "engine/MatchSnapshot.h"
 #include "engine/Random.h"
 #include "players/CFudaDashi.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,12 +23,77 @@ namespace {
 
 // A match takes a few hundred steps; a run far beyond this is stuck.
 constexpr long StepsPerMatchLimit = 100000;
-// Interruptions fall within this many steps of a match's start.
-constexpr std::uint32_t InterruptSpan = 600;
+// Interruptions fall among this many of a match's first snapshots (a match
+// keeps some three to four hundred).
+constexpr std::uint32_t InterruptSpan = 400;
 
 bool HumanIsWaited(const CFudaDashi& view) {
     return view.currentSeat == HumanSeat && view.busy == 1 && view.HumanMayPlay();
 }
+
+// Thrown where the program is to stop: the engine is left in mid-call, as a
+// crash would leave it.
+struct Interruption {};
+
+// Keeps the latest snapshot of a match as text, and interrupts the match at
+// chosen snapshots, counted from the match's start.
+class InterruptingSink : public SnapshotSink {
+public:
+    InterruptingSink(int interrupts, int startSecond)
+        : interrupts_(interrupts), picker_(static_cast<std::uint32_t>(startSecond) * 2654435761u + 17u) {}
+
+    std::string NewMatchId() override {
+        matchNo_ += 1;
+        kept_ = 0;
+        points_.clear();
+        for (int i = 0; i < interrupts_; ++i)
+            points_.push_back(1 +
+                              static_cast<long>(static_cast<std::uint32_t>(picker_.Draw()) % InterruptSpan));
+        return "sim-" + std::to_string(matchNo_);
+    }
+    void Keep(const MatchSnapshot& snapshot) override {
+        text_ = WriteSnapshot(snapshot);
+        kept_ += 1;
+        if (std::find(points_.begin(), points_.end(), kept_) != points_.end()) throw Interruption{};
+    }
+    void Discard() override { text_.clear(); }
+
+    const std::string& text() const { return text_; }
+
+private:
+    int interrupts_;
+    Lcg picker_;
+    int matchNo_ = 0;
+    long kept_ = 0;
+    std::vector<long> points_;
+    std::string text_;
+};
+
+// The engine and its world, as one run of the program has them.
+struct Program {
+    std::unique_ptr<ScriptedHost> host;
+    std::unique_ptr<MatchKeeper> keeper;  // only while matches are interrupted
+    std::unique_ptr<CFudaDashi> view;
+
+    Program(std::unique_ptr<ScriptedHost> scripted, SettingsStore& settings, InterruptingSink* sink)
+        : host(std::move(scripted)) {
+        Host* engineHost = host.get();
+        if (sink != nullptr) {
+            keeper = std::make_unique<MatchKeeper>(*host, *sink);
+            engineHost = keeper.get();
+        }
+        view = std::make_unique<CFudaDashi>(*engineHost, settings);
+        if (keeper) keeper->Attach(*view);
+        host->Observe(*view);
+    }
+    void Tick() {
+        if (keeper) {
+            keeper->Tick();
+        } else {
+            view->TurnTick();
+        }
+    }
+};
 
 }  // namespace
 
@@ -49,60 +116,48 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
     settings.Write(setting::EntryNo, options.entry);
     settings.Write(setting::Speed, 9);
 
-    auto hostHolder = std::make_unique<ScriptedHost>(options.startSecond, options.matches, trace);
-    auto viewHolder = std::make_unique<CFudaDashi>(*hostHolder, settings);
-    hostHolder->Observe(*viewHolder);
+    std::optional<InterruptingSink> sink;
+    if (options.interrupts > 0) sink.emplace(options.interrupts, options.startSecond);
+    auto program =
+        std::make_unique<Program>(std::make_unique<ScriptedHost>(options.startSecond, options.matches, trace),
+                                  settings, sink ? &*sink : nullptr);
 
     SimulationResult result;
-    viewHolder->StartUp();
-    viewHolder->OnStartUpTimer();
-
-    // The interruption points of the match under way, as steps since it began.
-    Lcg pointPicker(static_cast<std::uint32_t>(options.startSecond) * 2654435761u + 17u);
-    std::vector<long> points;
-    int matchSeen = 0;
-    long matchStart = 0;
+    program->view->StartUp();
+    program->view->OnStartUpTimer();
 
     const long stepLimit = StepsPerMatchLimit * (options.matches + 1L);
-    for (long step = 0; !hostHolder->closed(); ++step) {
-        if (options.interrupts > 0 && hostHolder->matchesStarted() != matchSeen) {
-            matchSeen = hostHolder->matchesStarted();
-            matchStart = step;
-            points.clear();
-            for (int i = 0; i < options.interrupts; ++i)
-                points.push_back(
-                    1 + static_cast<long>(static_cast<std::uint32_t>(pointPicker.Draw()) % InterruptSpan));
-        }
-        if (!points.empty() && viewHolder->phase >= 1 &&
-            std::find(points.begin(), points.end(), step - matchStart) != points.end()) {
-            const std::string text =
-                WriteSnapshot(MatchSnapshot{"sim-" + std::to_string(matchSeen), *viewHolder});
-            viewHolder.reset();
-            hostHolder = std::make_unique<ScriptedHost>(*hostHolder);
-            viewHolder = std::make_unique<CFudaDashi>(*hostHolder, settings);
-            hostHolder->Observe(*viewHolder);
-            const SnapshotReading reading = ReadSnapshot(text);
-            if (!reading.snapshot) {
-                result.violation = "a snapshot could not be read back: " + reading.error;
-                break;
-            }
-            viewHolder->Restore(reading.snapshot->state);
-        }
-        ScriptedHost& host = *hostHolder;
-        CFudaDashi& view = *viewHolder;
+    for (long step = 0; !program->host->closed(); ++step) {
+        ScriptedHost& host = *program->host;
+        CFudaDashi& view = *program->view;
         if (step > stepLimit) {
             result.violation = "the match makes no progress (phase " + std::to_string(view.phase) +
                                ", seat " + std::to_string(view.currentSeat) + ", busy " +
                                std::to_string(view.busy) + ")";
             break;
         }
-        if (HumanIsWaited(view)) {
-            PlayScriptedHumanTurn(view);
-        } else if (host.timerRunning()) {
-            view.TurnTick();
-        } else {
-            result.violation = "the turn timer is not running";
-            break;
+        try {
+            if (HumanIsWaited(view)) {
+                PlayScriptedHumanTurn(view);
+            } else if (host.timerRunning()) {
+                program->Tick();
+            } else {
+                result.violation = "the turn timer is not running";
+                break;
+            }
+        } catch (const Interruption&) {
+            // The program stops here; a new one starts from the snapshot's
+            // text alone, beside the simulator's own clock and counts.
+            auto carried = std::make_unique<ScriptedHost>(host);
+            program.reset();
+            program = std::make_unique<Program>(std::move(carried), settings, &*sink);
+            const SnapshotReading reading = ReadSnapshot(sink->text());
+            if (!reading.snapshot) {
+                result.violation = "a snapshot could not be read back: " + reading.error;
+                break;
+            }
+            program->keeper->Resume(*reading.snapshot);
+            continue;
         }
         if (options.check && !host.closed() && view.phase >= 1) {
             if (auto violation = CheckInvariants(view)) {
@@ -113,10 +168,11 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
         }
     }
 
-    result.matches = hostHolder->matchesStarted();
-    result.games = hostHolder->gamesPlayed();
-    result.battles = hostHolder->battlesDealt();
-    result.results = hostHolder->results();
+    const ScriptedHost& host = *program->host;
+    result.matches = host.matchesStarted();
+    result.games = host.gamesPlayed();
+    result.battles = host.battlesDealt();
+    result.results = host.results();
     return result;
 }
 

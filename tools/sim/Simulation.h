@@ -17,10 +17,12 @@ struct SimulationOptions {
     int startSecond = 0;  // the virtual clock's first reading, seconds after midnight
     int entry = 0;        // "EntryNo" in the settings
     bool check = false;   // verify the state's invariants after every play and trick
-    // At this many pseudo-random points of every match, the match is written
-    // to a snapshot's text, the engine and the host are thrown away, and play
-    // goes on with fresh ones built from the text (the host's virtual clock
-    // and counts, which are the simulator's own, carried over).
+    // At this many pseudo-random ones of the snapshots a match is kept in
+    // (the human's turns, every trick's close, before every dialog), the
+    // program stops as if killed: the engine and the host are thrown away,
+    // and play goes on with fresh ones built from the snapshot's text alone
+    // (the host's virtual clock and counts, which are the simulator's own,
+    // carried over).
     int interrupts = 0;
 };
 
