@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSessionManager>
 
 #include <array>
 
@@ -38,6 +39,14 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
     table_ = new TableView(settings, taskbarFeature, this);
     setCentralWidget(table_);
     table_->onScreenSize = [this](int width) { ApplyScreenWidth(width, Placement::Centred); };
+    connect(
+        qGuiApp, &QGuiApplication::commitDataRequest, this,
+        [this](QSessionManager&) {
+            sessionEnding_ = true;
+            table_->KeepMatch();
+        },
+        Qt::DirectConnection);
+    connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] { table_->KeepMatch(); });
     table_->onHelp = [this](int command) {
         HelpPage page = command == command::HelpOperation ? HelpPage::Operation
                         : command == command::HelpRules   ? HelpPage::Rules
@@ -79,10 +88,11 @@ void CMainFrame::ApplyScreenWidth(int width, Placement placement) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (table_->AsksBeforeClosing() && !table_->AskYesNo(LoadString(text::LeaveMatch))) {
+    if (!sessionEnding_ && table_->AsksBeforeClosing() && !table_->AskYesNo(LoadString(text::LeaveMatch))) {
         event->ignore();
         return;
     }
+    table_->KeepMatch();
     table_->peekChannel().Close();
     event->accept();
 }

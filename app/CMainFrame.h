@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The main window: no menu bar, a fixed 4:3 size chosen by the player (or
 // from the desktop the first time), the table inside, and the question before
-// a match under way is left.
+// a match under way is left. A match left by closing, or by the desktop
+// session ending, is kept for the next start.
 #pragma once
 
 #include <QMainWindow>
@@ -40,6 +41,9 @@ protected:
 private:
     SettingsStore& settings_;
     TableView* table_;
+    // The desktop session ends: the match is kept and the window closes
+    // without a question that would hold the logout up.
+    bool sessionEnding_ = false;
 };
 
 }  // namespace tesseran

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUuid>
+#include <QtGlobal>
 
 namespace tesseran {
 
@@ -43,5 +45,17 @@ bool MatchFile::SetAside() const {
     if (QFileInfo::exists(aside) && !QFile::remove(aside)) return false;
     return QFile::rename(path(), aside);
 }
+
+std::string MatchFile::NewMatchId() {
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString();
+}
+
+void MatchFile::Keep(const MatchSnapshot& snapshot) {
+    if (Save(WriteSnapshot(snapshot)) || failureLogged_) return;
+    failureLogged_ = true;
+    qWarning("The match in progress could not be saved to %s", qPrintable(path()));
+}
+
+void MatchFile::Discard() { Remove(); }
 
 }  // namespace tesseran

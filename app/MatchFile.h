@@ -8,6 +8,8 @@
 // deleted, so that it can still be looked at.
 #pragma once
 
+#include "engine/MatchKeeper.h"
+
 #include <QString>
 
 #include <optional>
@@ -15,7 +17,9 @@
 
 namespace tesseran {
 
-class MatchFile {
+// The window's sink of snapshots: each is written over the last, and the
+// file goes when the match is credited.
+class MatchFile : public SnapshotSink {
 public:
     static constexpr char FileName[] = "match.json";
     static constexpr char SetAsideName[] = "match.json.bad";
@@ -38,8 +42,18 @@ public:
     // Moves the file to match.json.bad, replacing an older one there.
     bool SetAside() const;
 
+    // --- SnapshotSink ------------------------------------------------------
+    // A random id (a UUID): no two matches anywhere share one.
+    std::string NewMatchId() override;
+    // A snapshot that cannot be written (a full disk, a folder taken away)
+    // leaves the last one in place and play goes on; the first failure is
+    // logged.
+    void Keep(const MatchSnapshot& snapshot) override;
+    void Discard() override;
+
 private:
     QString folder_;
+    bool failureLogged_ = false;
 };
 
 }  // namespace tesseran

@@ -49,9 +49,11 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
     : QWidget(parent),
       settings_(settings),
       taskbarFeature_(taskbarFeature),
-      game_(*this, settings),
+      keeper_(*this, matchFile_),
+      game_(keeper_, settings),
       commands_(std::make_unique<TableCommands>(*this)),
       peek_(settings) {
+    keeper_.Attach(game_);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -64,7 +66,7 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
         // keeps that promise explicit.
         if (tickRunning_) return;
         tickRunning_ = true;
-        game_.TurnTick();
+        keeper_.Tick();
         tickRunning_ = false;
     });
     edgeCursor_ = CursorFromResource(cursor::FrontEdge, Qt::SizeVerCursor);
@@ -104,8 +106,35 @@ void TableView::OnStartUpTimer() {
     renderer_->FinishInitialising();
     const bool backsLoaded = backs_ && backs_->LoadBackStrip(BackStripSource::Cache);
     if (backsLoaded) TakeUpCardBacks();
-    game_.OnStartUpTimer(backsLoaded ? CardBacksLoaded::Yes : CardBacksLoaded::No);
+    if (!backsLoaded || !ResumeInterruptedMatch())
+        game_.OnStartUpTimer(backsLoaded ? CardBacksLoaded::Yes : CardBacksLoaded::No);
     update();
+}
+
+bool TableView::ResumeInterruptedMatch() {
+    const std::optional<std::string> text = matchFile_.Load();
+    if (!text) return false;
+    const SnapshotReading reading = ReadSnapshot(*text);
+    if (!reading.snapshot) {
+        // Kept to be looked at, and out of the way of the next start.
+        qWarning("The interrupted match cannot be restored: %s", reading.error.c_str());
+        matchFile_.SetAside();
+        ShowMessage(LoadString(text::MatchNotRestored), MessageIcon::Information);
+        return false;
+    }
+    // Stopped after its koku were credited and before its snapshot went: the
+    // match is over.
+    if (reading.snapshot->matchId == settings_.Read(setting::CreditedMatch)) {
+        matchFile_.Remove();
+        return false;
+    }
+    Repaint(TableLayer::Changed);
+    if (!AskYesNo(LoadString(text::ResumeMatch))) {
+        matchFile_.Remove();
+        return false;
+    }
+    if (!keeper_.Resume(*reading.snapshot)) ShowMessage(LoadString(text::TimerFailed), MessageIcon::Stop);
+    return true;
 }
 
 void TableView::UpdateScale() {

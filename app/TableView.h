@@ -11,11 +11,13 @@
 // TableCommands'; the peek window's channel is PeekChannel's.
 #pragma once
 
+#include "app/MatchFile.h"
 #include "app/MessageBoxes.h"
 #include "app/PeekChannel.h"
 #include "app/SoundPlayer.h"
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "engine/MatchKeeper.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/HoverExplanations.h"
@@ -99,6 +101,10 @@ public:
 
     // Whether closing the window must first ask about the match under way.
     bool AsksBeforeClosing() const;
+    // The window closes or the session ends: the match under way is kept as
+    // it stands, to be taken up at the next start.
+    void KeepMatch() { keeper_.KeepNow(); }
+    const MatchFile& matchFile() const { return matchFile_; }
 
     // Canvas point of a window position.
     QPointF ToCanvas(QPointF windowPoint) const;
@@ -124,6 +130,9 @@ private:
     };
 
     void OnStartUpTimer();
+    // At start-up: a match the program was closed or killed in is offered to
+    // the player, and taken up if he wants; true when it was.
+    bool ResumeInterruptedMatch();
     // The boxes of the game's messages and questions, over the window the
     // player is in.
     MessageBoxes Boxes();
@@ -145,6 +154,10 @@ private:
 
     SettingsStore& settings_;
     bool taskbarFeature_;
+    // The game's host is the keeper, which passes everything on to this
+    // widget and keeps the match in the match file as it goes.
+    MatchFile matchFile_;
+    MatchKeeper keeper_;
     CFudaDashi game_;
     QImage sheet_;
     std::unique_ptr<CardBacks> backs_;

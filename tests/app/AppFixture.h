@@ -30,6 +30,8 @@ protected:
         ASSERT_TRUE(folder.isValid());
         // The work folder (card.jpeg, CardBack.bmp) lives under TMPDIR.
         qputenv("TMPDIR", folder.path().toUtf8());
+        // The data folder, where a match in progress is kept, is the test's own.
+        qputenv("XDG_DATA_HOME", folder.filePath("data").toUtf8());
         store = std::make_unique<QtSettingsStore>(folder.filePath("Tesseran.ini"));
     }
 

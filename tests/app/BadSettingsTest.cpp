@@ -18,6 +18,7 @@
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -110,6 +111,8 @@ TEST_P(BadSettings, TheGameStartsPlaysATrickOpensTheConquestAndCloses) {
     for (const QByteArray& value : BadValues) {
         SCOPED_TRACE(bad.section + "/" + bad.key + "=" + value.toHex().toStdString());
         WriteSettingsFile(bad, value);
+        // Each value starts the game afresh: the match the last one left is dropped.
+        QFile::remove(MatchFile().path());
         store = std::make_unique<QtSettingsStore>(folder.filePath("Tesseran.ini"));
         conquestOpened = false;
         AnswerMessageBoxes([](const QString&) { return true; });

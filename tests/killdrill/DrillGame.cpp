@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+// The game as the kill drill runs it: the program's own start-up and window,
+// with a player who answers every box and plays the human's cards by
+// keyboard as soon as it is his turn, and computers that play without pauses. It says "resumed" on its output
+// when it took up a match left by an earlier run.
+#include "app/CMainFrame.h"
+#include "app/CTorvelApp.h"
+#include "app/TableView.h"
+#include "base/ResourceIds.h"
+#include "base/StringTable.h"
+#include "dialogs/CMonSel.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+using namespace tesseran;
+
+// The first card of the hand the rules let the human play, the joker last.
+int LegalPosition(CFudaDashi& game) {
+    int joker = -1;
+    for (int position = 0; position < game.handCount[HumanSeat]; ++position) {
+        const int card = game.hand[HumanSeat][position];
+        if (card == Joker) {
+            joker = position;
+        } else if (game.phase == 2 || game.CheckPick(card, Remarks::Silent)) {
+            return position;
+        }
+    }
+    return joker;
+}
+
+void Answer(QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        if (box->text() == QString::fromStdString(LoadString(text::ResumeMatch))) {
+            std::puts("resumed");
+            std::fflush(stdout);
+        }
+        // Yes to everything: take the match up, go for 16, play another match.
+        box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    } else if (auto* suit = qobject_cast<CMonSel*>(modal)) {
+        suit->accept();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();  // a declaration is withdrawn
+    }
+}
+
+void PlayATurn(TableView& table) {
+    CFudaDashi& game = table.game();
+    // The computers play without pauses, so that many a match ends (and is
+    // credited) between the kills; a resumed match starts at the stored speed.
+    if (game.phase >= 1 && game.speed != 0) {
+        game.speed = 0;
+        table.StartTurnTimer(0);
+    }
+    if (!(game.currentSeat == HumanSeat && game.busy == 1 && game.HumanMayPlay())) return;
+    const int position = LegalPosition(game);
+    if (position < 0) return;
+    while (game.markedCard != position)
+        QTest::keyClick(&table, game.markedCard < position ? Qt::Key_Right : Qt::Key_Left);
+    QTest::keyClick(&table, Qt::Key_Return);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CTorvelApp application(argc, argv);
+    if (!application.InitInstance()) return 0;
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [&application] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            Answer(modal);
+        } else if (application.frame() != nullptr) {
+            PlayATurn(*application.frame()->table());
+        }
+    });
+    player.start(5);
+    return application.exec();
+}
