@@ -73,7 +73,17 @@ int main(int argc, char** argv) {
     CTorvelApp application(argc, argv);
     if (!application.InitInstance()) return 0;
     QTimer player;
-    QObject::connect(&player, &QTimer::timeout, [&application] {
+    bool ready = false;
+    QObject::connect(&player, &QTimer::timeout, [&application, &ready] {
+        // The drill times most kills from here: the window is up and the
+        // game has begun, or asks something.
+        if (!ready && application.frame() != nullptr &&
+            (QApplication::activeModalWidget() != nullptr ||
+             application.frame()->table()->game().phase >= 1)) {
+            ready = true;
+            std::puts("ready");
+            std::fflush(stdout);
+        }
         if (QWidget* modal = QApplication::activeModalWidget()) {
             Answer(modal);
         } else if (application.frame() != nullptr) {
