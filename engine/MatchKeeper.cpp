@@ -52,7 +52,9 @@ bool MatchKeeper::Resume(const MatchSnapshot& snapshot) {
 }
 
 void MatchKeeper::KeepNow() {
-    if (nested_ == 0 && !inTick_) KeepWaiting();
+    // A cut-off tick that has not run again yet is kept as it was taken up,
+    // answers and all.
+    if (nested_ == 0 && !inTick_ && !replaying_) KeepWaiting();
 }
 
 void MatchKeeper::KeepWaiting() {
