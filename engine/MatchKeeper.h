@@ -109,7 +109,9 @@ private:
 
     // The tick under way: the record it began with and what it was told.
     bool inTick_ = false;
-    bool tickKeepable_ = false;  // no match began or ended during this tick
+    // The tick's dialogs may be kept: a match is under way, none began or
+    // ended during the tick, and its answers fit a snapshot.
+    bool tickKeepable_ = false;
     bool trickClosed_ = false;
     GameState tickStart_;
     std::vector<HostAnswer> answers_;
