@@ -41,7 +41,6 @@ void MatchKeeper::Tick() {
 bool MatchKeeper::Resume(const MatchSnapshot& snapshot) {
     if (view_ == nullptr) return false;
     view_->Restore(snapshot.state, snapshot.matchId);
-    matchId_ = snapshot.matchId;
     underWay_ = true;
     keepAtNextTick_ = false;
     replaying_ = snapshot.flow.position == TurnFlow::Position::InTick;
@@ -69,12 +68,12 @@ void MatchKeeper::KeepWaiting() {
         return;
     }
     keepAtNextTick_ = false;
-    sink_.Keep(MatchSnapshot{matchId_, *view_, {}});
+    sink_.Keep(MatchSnapshot{view_->matchId(), *view_, {}});
 }
 
 void MatchKeeper::KeepBeforeDialog() {
     if (!inTick_ || !tickKeepable_ || replaying_) return;
-    sink_.Keep(MatchSnapshot{matchId_, tickStart_, TurnFlow{TurnFlow::Position::InTick, answers_}});
+    sink_.Keep(MatchSnapshot{view_->matchId(), tickStart_, TurnFlow{TurnFlow::Position::InTick, answers_}});
 }
 
 void MatchKeeper::Remember(HostAnswer answer) {
@@ -199,8 +198,7 @@ void MatchKeeper::OnEvent(const EngineEvent& event) {
     using Kind = EngineEvent::Kind;
     switch (event.kind) {
         case Kind::MatchStarted:
-            matchId_ = sink_.NewMatchId();
-            if (view_ != nullptr) view_->SetMatchId(matchId_);
+            if (view_ != nullptr) view_->SetMatchId(sink_.NewMatchId());
             underWay_ = true;
             // The tick's record is the old match's: the new one is kept once
             // it stands still.

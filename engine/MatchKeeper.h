@@ -101,7 +101,7 @@ private:
     SnapshotSink& sink_;
     CTorvelView* view_ = nullptr;
 
-    std::string matchId_;
+    // A match is under way and not yet credited; its id is the view's.
     bool underWay_ = false;
     // Something worth keeping happened outside a tick (the human played, a
     // match started): it is kept when the next tick begins, with play waiting.

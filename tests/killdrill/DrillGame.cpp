@@ -8,6 +8,7 @@
 #include "app/TableView.h"
 #include "base/ResourceIds.h"
 #include "base/StringTable.h"
+#include "common/ScriptedHuman.h"
 #include "dialogs/CMonSel.h"
 
 #include <QDialog>
@@ -21,20 +22,6 @@
 namespace {
 
 using namespace tesseran;
-
-// The first card of the hand the rules let the human play, the joker last.
-int LegalPosition(CFudaDashi& game) {
-    int joker = -1;
-    for (int position = 0; position < game.handCount[HumanSeat]; ++position) {
-        const int card = game.hand[HumanSeat][position];
-        if (card == Joker) {
-            joker = position;
-        } else if (game.phase == 2 || game.CheckPick(card, Remarks::Silent)) {
-            return position;
-        }
-    }
-    return joker;
-}
 
 void Answer(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
@@ -60,8 +47,7 @@ void PlayATurn(TableView& table) {
         table.StartTurnTimer(0);
     }
     if (!(game.currentSeat == HumanSeat && game.busy == 1 && game.HumanMayPlay())) return;
-    const int position = LegalPosition(game);
-    if (position < 0) return;
+    const int position = ScriptedHumanPosition(game);
     while (game.markedCard != position)
         QTest::keyClick(&table, game.markedCard < position ? Qt::Key_Right : Qt::Key_Left);
     QTest::keyClick(&table, Qt::Key_Return);

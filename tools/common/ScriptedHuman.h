@@ -8,12 +8,12 @@
 
 namespace tesseran {
 
-// Plays one card (or places one show card) for the human seat, through the
-// keyboard play, as the human's turn asks.
 // The position the scripted human plays in its turn: the first card it may
 // play, the joker only when nothing else passes; the first card when it is
 // placing show cards.
 int ScriptedHumanPosition(CTorvelView& view);
+// Plays one card (or places one show card) for the human seat, through the
+// keyboard play, as the human's turn asks.
 void PlayScriptedHumanTurn(CTorvelView& view);
 
 }  // namespace tesseran
