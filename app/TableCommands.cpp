@@ -52,6 +52,7 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
     const bool playing = g.phase > 0;
     if (index == 0) {
         add(menu.get(), "開始(&P)", command::Start, std::nullopt, !playing);
+        add(menu.get(), "ヒント(&H)\tH", command::Hint, std::nullopt, g.HumanMayPlay());
         menu->addSeparator();
         add(menu.get(), "終了(&X)", command::Exit);
     } else if (index == 1) {
@@ -66,6 +67,11 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
                               current != 1 && current != 5 && current != 13 && current != 17));
         speeds->addAction(add(speed, "やや遅い(&T)", command::SpeedRatherSlow, current == 13));
         speeds->addAction(add(speed, "遅い(&S)", command::SpeedSlow, current == 17));
+        QMenu* strength = menu->addMenu("コンピュータの強さ(&C)");
+        auto* strengths = new QActionGroup(strength);
+        const bool strong = g.strength() == Strength::Strong;
+        strengths->addAction(add(strength, "標準(&N)", command::StrengthStandard, !strong));
+        strengths->addAction(add(strength, "強い(&S)", command::StrengthStrong, strong));
         add(menu.get(), "オープンモード(&O)", command::OpenMode, g.openMode == 1);
         add(menu.get(), "効果音(&K)", command::Sound, g.soundOn == 1);
         add(menu.get(), "ルール説明(&R)", command::RuleRemarks, g.ruleRemarks == 1);
@@ -167,6 +173,16 @@ void TableCommands::Execute(int command) {
         }
         case command::AutoStart:
             g.ToggleAutoStart();
+            break;
+        case command::StrengthStandard:
+        case command::StrengthStrong: {
+            const bool strong = command == command::StrengthStrong;
+            table_.settings().Write(setting::ComputerStrength, strong ? 1 : 0);
+            g.SetStrength(strong ? Strength::Strong : Strength::Standard);
+            break;
+        }
+        case command::Hint:
+            table_.ShowHint();
             break;
         case command::Score:
             g.ToggleScoreBoard();

@@ -10,6 +10,8 @@
 #include "dialogs/CMonSel.h"
 #include "dialogs/CSelect.h"
 #include "dialogs/CSengen.h"
+#include "players/TrumpChoice.h"
+#include "players/search/SearchPlayer.h"
 #include "render/BoxPlacement.h"
 #include "render/CardSheet.h"
 #include "resources/ResourceStore.h"
@@ -91,6 +93,7 @@ bool TableView::Initialise(const QString& dataFile) {
     if (!renderer_->CreateSurfaces(*this)) return false;
     UpdateScale();
     game_.StartUp();
+    game_.SetStrength(settings_.Read(setting::ComputerStrength) == 1 ? Strength::Strong : Strength::Standard);
     ready_ = true;
     QTimer::singleShot(100, this, &TableView::OnStartUpTimer);
     return true;
@@ -476,6 +479,68 @@ void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TableView::leaveEvent(QEvent*) { tip_->Deactivate(); }
 
+// --- The hint -----------------------------------------------------------------
+
+namespace {
+
+QString CardName(int card) {
+    if (card == Joker) return "ジョーカー";
+    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
+    const QString rank = RankOf(card) == 10 ? QString("ピン") : QString::number(RankOf(card));
+    return QString("%1の%2").arg(suits[SuitOf(card)], rank);
+}
+
+QString SuitName(int suit) {
+    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
+    return suits[std::clamp(suit, 0, 3)];
+}
+
+QString MoveName(const search::Move& move) {
+    if (move.card == Joker && move.jokerSuit >= 0)
+        return "ジョーカー（" + SuitName(move.jokerSuit) + "を指定）";
+    return CardName(move.card);
+}
+
+QString Percent(double share) { return QString::number(static_cast<int>(share * 100 + 0.5)) + "%"; }
+
+}  // namespace
+
+void TableView::ShowHint() {
+    if (!ready_ || !renderer_ || !game_.HumanMayPlay() || game_.dragging != 0) return;
+    QString text;
+    int position = -1;
+    if (game_.phase == 2) {
+        // The show cards: the ones the computers would show from this hand.
+        GameState copy = game_;
+        computer::PickShowCards(copy, HumanSeat);
+        const int first = game_.shownCount == 0 ? copy.showCards[0] : copy.showCards[1];
+        position = game_.FindInHand(HumanSeat, first);
+        text = game_.shownCount == 0
+                   ? "見せ札には " + CardName(copy.showCards[0]) + " と " + CardName(copy.showCards[1]) +
+                         " を見せると、相方が役を決めやすくなります"
+                   : "もう一枚の見せ札には " + CardName(first) + " を";
+    } else {
+        const search::Advice advice = search::AdviseCard(game_, HumanSeat);
+        const std::optional<search::MoveValue> best = advice.Best();
+        if (!best) return;
+        position = game_.FindInHand(HumanSeat, best->move.card);
+        text = MoveName(best->move) + "：あなたのグループがこの戦いに勝つ見込み " + Percent(best->winShare);
+        if (advice.moves.size() > 1) {
+            const search::MoveValue& next = advice.moves[1];
+            text += "\n次点は " + MoveName(next.move) + "（" + Percent(next.winShare) + "）";
+        } else {
+            text += "\n出せる札はこれだけです";
+        }
+    }
+    if (position < 0) return;
+    game_.markedCard = position;
+    update();
+    const QRect card = renderer_->handCardRects[static_cast<std::size_t>(position)];
+    const QPoint anchor(static_cast<int>(card.center().x() * renderer_->scaleX),
+                        static_cast<int>(card.top() * renderer_->scaleY));
+    tip_->Activate(text, mapToGlobal(anchor));
+}
+
 // --- Keyboard -----------------------------------------------------------------
 
 void TableView::keyPressEvent(QKeyEvent* event) {
@@ -495,6 +560,12 @@ void TableView::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_F5:
             commands_->Execute(command::AngleDown);
             return;
+        case Qt::Key_H:
+            if (ready_ && game_.HumanMayPlay()) {
+                ShowHint();
+                return;
+            }
+            break;
         default:
             break;
     }

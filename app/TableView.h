@@ -56,6 +56,9 @@ public:
     CFudaDashi& game() { return game_; }
     TableRenderer* renderer() { return renderer_.get(); }
     HoverTip* hoverTip() { return tip_; }
+    // In the human's turn: marks the card the search player would play and
+    // says in a balloon why (or, while show cards are placed, names them).
+    void ShowHint();
     TableCommands& commands() { return *commands_; }
     PeekChannel& peekChannel() { return peek_; }
     SettingsStore& settings() { return settings_; }

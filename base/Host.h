@@ -52,6 +52,7 @@ struct EngineEvent {
         TrickClosed,      // a = winner
         GameScored,       // a = game number whose row is final
         Credited,         // a = entry, b = its new balance
+        BattleEnded,      // a = the BattleResult, b = battle number; after its message and points
     };
     Kind kind;
     int a = 0;

@@ -53,6 +53,10 @@ inline constexpr IntSetting DisplayRemarks{"Settei", "DspRem", 1};
 inline constexpr IntSetting RemainingCards{"Settei", "NokoriDsp", 1};
 inline constexpr IntSetting StatusDisplay{"Settei", "DspInfo", 1};
 inline constexpr IntSetting AutoStart{"Settei", "AutoStart", 0};
+// How the computers play: 0 標準, by their fixed rules; 1 強い, by searching
+// deals that agree with what each may see.
+constexpr bool IsStrength(int value) { return value == 0 || value == 1; }
+inline constexpr IntSetting ComputerStrength{"Settei", "Tsuyosa", 0, IsStrength};
 inline constexpr IntSetting EntryNo{"Settei", "EntryNo", 0};
 // The main window's width: 640, 800, 1024, 1200, 1400 or 1600. The default
 // is none of them: it means "not chosen yet", and the window then chooses
@@ -97,13 +101,14 @@ inline constexpr TextSetting CreditedMatch{"Kunitori", "Credited", ""};
 
 // Every named value above, for whatever must go through them all (checking
 // that no stored value, however wrong, stops the program).
-inline constexpr std::array AllIntSettings{Speed,         OpenMode,       Sound,
-                                           RuleRemarks,   DisplayRemarks, RemainingCards,
-                                           StatusDisplay, AutoStart,      EntryNo,
-                                           ScreenWidth,   Angle,          CardBack,
-                                           CardFrame,     ConquestZoomed, ConquestLeft,
-                                           ConquestTop,   ConquestWidth,  ConquestHeight,
-                                           PeekSeat,      PeekRunning,    CampaignInitialised};
+inline constexpr std::array AllIntSettings{Speed,           OpenMode,       Sound,
+                                           RuleRemarks,     DisplayRemarks, RemainingCards,
+                                           StatusDisplay,   AutoStart,      EntryNo,
+                                           ScreenWidth,     Angle,          CardBack,
+                                           CardFrame,       ConquestZoomed, ConquestLeft,
+                                           ConquestTop,     ConquestWidth,  ConquestHeight,
+                                           PeekSeat,        PeekRunning,    CampaignInitialised,
+                                           ComputerStrength};
 inline constexpr std::array AllTextSettings{PeekName, PeekHands[0], PeekHands[1], PeekHands[2],
                                             CreditedMatch};
 

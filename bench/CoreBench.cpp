@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the game core: whole simulated matches per second on one core,
-// and the cost of one follow decision in a mid-battle position.
+// the cost of one follow decision of the rules in a mid-battle position, and
+// the search player's decisions at its default sample count.
 #include "base/SettingsStore.h"
 #include "bench/SilentHost.h"
+#include "common/ScriptedHuman.h"
+#include "common/VirtualClockHost.h"
 #include "players/CFudaDashi.h"
+#include "players/search/SearchPlayer.h"
 #include "sim/Simulation.h"
 
+#include <vector>
+
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -55,6 +63,66 @@ void OneFollowDecision(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(view.ChooseFollowCard());
 }
 BENCHMARK(OneFollowDecision);
+
+// The computer seats' decisions of two played matches, as the search player
+// meets them.
+class RecordingView : public CFudaDashi {
+public:
+    using CFudaDashi::CFudaDashi;
+    std::vector<GameState> positions;
+    int ChooseLeadCard() override {
+        positions.push_back(*this);
+        return CFudaDashi::ChooseLeadCard();
+    }
+    int ChooseFollowCard() override {
+        positions.push_back(*this);
+        return CFudaDashi::ChooseFollowCard();
+    }
+};
+
+std::vector<GameState> DecisionsOfPlayedMatches() {
+    VirtualClockHost host(8 * 3600);
+    MemorySettingsStore settings;
+    settings.Write(setting::AutoStart, 1);
+    RecordingView view(host, settings);
+    view.StartUp();
+    view.StartGame();
+    for (int step = 0; step < 20000 && view.gameNo <= 10 && view.phase >= 1; ++step) {
+        if (view.IsHumanTurn() && view.busy == 1 && view.HumanMayPlay()) {
+            PlayScriptedHumanTurn(view);
+        } else {
+            view.TurnTick();
+        }
+    }
+    return view.positions;
+}
+
+// Every decision of a whole match in turn: the mean cost of a decision.
+void SearchDecision(benchmark::State& state) {
+    const std::vector<GameState> positions = DecisionsOfPlayedMatches();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const GameState& position = positions[next++ % positions.size()];
+        benchmark::DoNotOptimize(search::AdviseCard(position, position.currentSeat).moves.size());
+    }
+}
+BENCHMARK(SearchDecision)->Unit(benchmark::kMillisecond);
+
+// The dearest decision there is: a battle's first lead with ten cards, each
+// candidate played out over whole battles.
+void SearchFirstLeadOfABattle(benchmark::State& state) {
+    std::vector<GameState> positions = DecisionsOfPlayedMatches();
+    const auto dearest = std::find_if(positions.begin(), positions.end(), [](const GameState& position) {
+        return position.battleNo >= 2 && position.handCount[position.currentSeat] == HandSize &&
+               position.leader == position.currentSeat;
+    });
+    if (dearest == positions.end()) {
+        state.SkipWithError("no battle began with a computer's lead");
+        return;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(search::AdviseCard(*dearest, dearest->currentSeat).worlds);
+}
+BENCHMARK(SearchFirstLeadOfABattle)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -26,120 +26,41 @@ void CTorvelView::WriteScore(int amount, ScoreChange change) {
 }
 
 int CTorvelView::JudgeBattle(int winner, int relatedTally, int unrelatedTally) {
-    const int r = relatedTally;
-    const int u = unrelatedTally;
-    constexpr ScoreChange Add = ScoreChange::Add;
-    constexpr ScoreChange Set = ScoreChange::Set;
-
-    // Failure first, then success; any result ends the declaration.
-    auto result = [this](int messageId, int amount, ScoreChange change, int answer) {
-        Message(messageId);
-        WriteScore(amount, change);
+    // A declaration the rules do not know ends, and the battle goes on.
+    if (declaration < 0 || declaration > 6) {
         declaration = 0;
-        return answer;
-    };
-
-    switch (declaration) {
-        case 0:
-            break;
-        case 1:
-            if (u > 0) return result(text::SixteenFailed, 32, Set, GameOver);
-            if (r == 16) return result(text::Sixteen, 16, Add, NextOrGameOver());
-            return BattleGoesOn;
-        case 2:
-            if (r > 0) return result(text::ReverseSixteenFailed, 64, Add, NextOrGameOver());
-            if (u == 16) return result(text::ReverseSixteen, 32, Set, GameOver);
-            return BattleGoesOn;
-        case 3:
-            if (u > 0) return result(text::DeclaredSkunkFailed, 16, Set, GameOver);
-            if (r >= relatedNeeded) return result(text::DeclaredSkunk, 8, Add, NextOrGameOver());
-            return BattleGoesOn;
-        case 4:
-            if (u > 0) return result(text::DeclaredSixteenFailed, 64, Set, GameOver);
-            if (r == 16) return result(text::DeclaredSixteen, 32, Add, NextOrGameOver());
-            return BattleGoesOn;
-        case 5:
-            if (r > 0) return result(text::DeclaredReverseSkunkFailed, 32, Add, NextOrGameOver());
-            if (u >= unrelatedNeeded) return result(text::DeclaredReverseSkunk, 16, Set, GameOver);
-            return BattleGoesOn;
-        case 6:
-            if (r > 0) return result(text::DeclaredReverseSixteenFailed, 128, Add, NextOrGameOver());
-            if (u == 16) return result(text::DeclaredReverseSixteen, 64, Set, GameOver);
-            return BattleGoesOn;
-        default:
-            declaration = 0;
-            return BattleGoesOn;
-    }
-
-    const bool humanWonTrick = winner == HumanSeat;
-    if (r >= relatedNeeded) {
-        if (u > 0) {
-            Message(text::RelatedWin);
-            if (battleNo == 3) {
-                WriteScore(8, ScoreChange::Add);
-                return GameOver;
-            }
-            return NextBattleFollows;
-        }
-        bool humanAsked = humanWonTrick && IsRelated(HumanSeat);
-        bool goOn = humanAsked ? Ask(text::GoForSixteen) : ContinueForSixteen() != 0;
-        if (goOn) {
-            if (!humanAsked) Message(text::RelatedDeclaresSixteen);
-            declaration = 1;
-            return BattleGoesOn;
-        }
-        if (!humanAsked) Message(text::RelatedSkunk);
-        if (battleNo == 3) {
-            WriteScore(10, ScoreChange::Add);
-            return GameOver;
-        }
-        WriteScore(2, ScoreChange::Add);
-        return NextBattleFollows;
-    }
-    if (u < unrelatedNeeded) return BattleGoesOn;
-    if (r > 0) {
-        Message(text::UnrelatedWin);
-        if (battleNo == 1) WriteScore(2, ScoreChange::Set);
-        if (battleNo == 3) WriteScore(2, ScoreChange::Add);
-        return GameOver;
-    }
-    bool humanAsked = humanWonTrick && !IsRelated(HumanSeat);
-    bool goOn = humanAsked ? Ask(text::GoForReverseSixteen) : ContinueForReverseSixteen() != 0;
-    if (goOn) {
-        if (!humanAsked) Message(text::UnrelatedDeclaresReverseSixteen);
-        declaration = 2;
         return BattleGoesOn;
     }
-    if (!humanAsked) Message(text::UnrelatedReverseSkunk);
-    WriteScore(8, ScoreChange::Set);
-    return GameOver;
+    const BattleVerdict verdict = JudgeTally(*this, {relatedTally, unrelatedTally});
+    if (!verdict.decided) return BattleGoesOn;
+
+    if (verdict.offersSixteen) {
+        // The group that took every face card it needed without the other
+        // taking one may go on for all sixteen: the human is asked when he
+        // took the deciding trick for his group.
+        const bool related = verdict.result == BattleResult::Skunk;
+        const bool humanAsked = winner == HumanSeat && IsRelated(HumanSeat) == related;
+        const bool goOn = humanAsked ? Ask(related ? text::GoForSixteen : text::GoForReverseSixteen)
+                                     : (related ? ContinueForSixteen() : ContinueForReverseSixteen()) != 0;
+        if (goOn) {
+            if (!humanAsked)
+                Message(related ? text::RelatedDeclaresSixteen : text::UnrelatedDeclaresReverseSixteen);
+            declaration = related ? SixteenDeclaration : ReverseSixteenDeclaration;
+            return BattleGoesOn;
+        }
+        if (!humanAsked) Message(verdict.messageId);
+    } else {
+        Message(verdict.messageId);
+    }
+    if (verdict.points > 0)
+        WriteScore(verdict.points, verdict.replaces ? ScoreChange::Set : ScoreChange::Add);
+    declaration = 0;
+    host_.OnEvent({EngineEvent::Kind::BattleEnded, static_cast<int>(verdict.result), battleNo});
+    return verdict.answer;
 }
 
 void CTorvelView::UpdateToGo(int relatedTally, int unrelatedTally) {
-    switch (declaration) {
-        case 1:
-        case 4:
-            relatedToGo = 16 - relatedTally;
-            unrelatedToGo = 1;
-            break;
-        case 2:
-        case 6:
-            relatedToGo = 1;
-            unrelatedToGo = 16 - unrelatedTally;
-            break;
-        case 3:
-            relatedToGo = relatedNeeded - relatedTally;
-            unrelatedToGo = 1;
-            break;
-        case 5:
-            relatedToGo = 1;
-            unrelatedToGo = unrelatedNeeded - unrelatedTally;
-            break;
-        default:
-            relatedToGo = relatedNeeded - relatedTally;
-            unrelatedToGo = unrelatedNeeded - unrelatedTally;
-            break;
-    }
+    tesseran::UpdateToGo(*this, {relatedTally, unrelatedTally});
 }
 
 void CTorvelView::NextBattle() {
@@ -186,36 +107,12 @@ void CTorvelView::NextBattle() {
 // they sit side by side, one of them changes places with an unrelated seat.
 // The human's seat never moves.
 void CTorvelView::SwapSeatsForBattleTwo() {
-    int from = -1;
-    int to = -1;
-    auto related = [this](int a, int b) { return IsRelated(a) && IsRelated(b); };
-    if (related(0, 1)) {
-        from = 1, to = 2;
-    } else if (related(0, 3)) {
-        from = 0, to = 1;
-    } else if (related(1, 2)) {
-        from = 1, to = 0;
-    } else if (related(2, 3)) {
-        from = 2, to = 1;
-    }
-    if (from < 0) return;
-    ExchangeSeats(from, to);
-    host_.OnEvent({EngineEvent::Kind::SeatsSwapped, from, to});
+    const SeatSwap swap = SeatSwapForBattleTwo(*this);
+    if (swap.from < 0) return;
+    tesseran::ExchangeSeats(*this, swap);
+    host_.OnEvent({EngineEvent::Kind::SeatsSwapped, swap.from, swap.to});
     host_.OnEvent({EngineEvent::Kind::RelationSet});
     host_.Repaint(TableLayer::Changed);
-}
-
-void CTorvelView::ExchangeSeats(int from, int to) {
-    std::swap(hand[from], hand[to]);
-    std::swap(handCount[from], handCount[to]);
-    std::swap(participantAt[from], participantAt[to]);
-    relation[to] = relation[from];
-    revealed[to] = 2;
-    relation[from] = 0;
-    revealed[from] = 1;
-    for (int* seat : {&leader, &chooserSeat, &showSeat}) {
-        if (*seat == from) *seat = to;
-    }
 }
 
 void CTorvelView::ShowComplete() {

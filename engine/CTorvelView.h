@@ -10,6 +10,7 @@
 
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "engine/BattleRules.h"
 #include "engine/GameState.h"
 
 #include <cstdint>
@@ -23,11 +24,6 @@ inline constexpr int TurnTimerId = 1;
 inline constexpr int StartUpTimerId = 99;
 inline constexpr int PeekTimerId = 98;
 inline constexpr int MillisecondsPerSpeedStep = 111;
-
-// What JudgeBattle decides after a trick.
-inline constexpr int BattleGoesOn = 0;
-inline constexpr int GameOver = 1;
-inline constexpr int NextBattleFollows = 2;
 
 // Whether a refused pick explains itself with a message.
 enum class Remarks { Shown, Silent };
@@ -87,11 +83,10 @@ public:
     // The handler of the turn timer.
     void TurnTick();
 
-    // --- Tricks -----------------------------------------------------------
-    // Strength of a card played by a seat, by the current trump and requested suit.
-    int CardStrength(int seat, int card) const;
-    int TrickWinner();
-    void CaptureTrick(int winner);
+    // --- Tricks (the rules themselves are in BattleRules.h) -----------------
+    int CardStrength(int seat, int card) const { return tesseran::CardStrength(*this, seat, card); }
+    int TrickWinner() { return tesseran::TrickWinner(*this); }
+    void CaptureTrick(int winner) { tesseran::CaptureTrick(*this, winner); }
 
     // --- Results ----------------------------------------------------------
     int JudgeBattle(int winner, int relatedTally, int unrelatedTally);
@@ -151,7 +146,7 @@ public:
     // The strength of the card that holds the trick against the seat to play:
     // 0 when the seat's own side holds it or nothing lies on the table, -1
     // while the groups of battle 1 are still hidden. Writes nothing.
-    int TrickHolderStrength() const;
+    int TrickHolderStrength() const { return tesseran::TrickHolderStrength(*this); }
 
     // --- Announcements ----------------------------------------------------
     void AnnounceTrump(int seat, int suit);
@@ -187,7 +182,7 @@ public:
 
     // The seat that holds the first-lead pin of battle 1, or -1.
     int FirstLeadPinHolder() const;
-    int FirstLeadPin() const { return gameNo == 10 ? ClubPin : SpadePin; }
+    int FirstLeadPin() const { return FirstLeadPinOf(*this); }
 
 protected:
     // The world around the game, for the decisions that read the clock.
@@ -211,7 +206,6 @@ private:
     void FinishMatch();
     void ClearTable();
     void SwapSeatsForBattleTwo();
-    void ExchangeSeats(int from, int to);
     // Whether a result's points add to the game's cells or replace them.
     enum class ScoreChange { Add, Set };
     void WriteScore(int amount, ScoreChange change);

@@ -79,6 +79,12 @@ struct GameState {
     int phase = 0;  // 0 no game yet, 1 play runs, 2 show cards or trump dialog
     int plannedDeclaration = 0;
     int luckySeat = -1;
+    // What the table has seen of this battle's play, for players that keep
+    // count as a person does: the seat that played each card (-1: not
+    // played, or played before this history was kept), and the suits each
+    // seat has shown it lacks by not following them (bit 1 << suit).
+    std::array<int, CardCodeLimit> playedBy{};
+    std::array<int, SeatCount> shownVoids{};
 
     GameState() {
         faceOwner.fill(-1);
@@ -89,6 +95,7 @@ struct GameState {
         prevTrick.fill(NoCard);
         trickStrength.fill(-1);
         faceCount.fill(-1);
+        playedBy.fill(-1);
     }
 
     bool SameSide(int a, int b) const { return (relation[a] == 0) == (relation[b] == 0); }

@@ -24,27 +24,16 @@ bool CTorvelView::CheckPick(int card, Remarks remarks) {
     if (phase == 2) return true;
     const bool explain = remarks == Remarks::Shown && ruleRemarks == 1;
 
-    // The first lead of battle 1 must be the first-lead pin (or the joker).
-    if (battleNo == 1 && handCount[HumanSeat] == HandSize && card != Joker &&
-        FindInHand(HumanSeat, FirstLeadPin()) >= 0 && card != FirstLeadPin()) {
-        if (explain) Message(gameNo == 10 ? text::LeadClubPin : text::LeadSpadePin);
-        return false;
-    }
-
-    // A follower must follow the requested suit when he can; the joker may
-    // always be played.
-    if (leader != HumanSeat && card != Joker && SuitOf(card) != requestedSuit) {
-        bool holdsRequested = false;
-        for (int i = 0; i < handCount[HumanSeat]; ++i) {
-            int held = hand[HumanSeat][i];
-            if (held != Joker && SuitOf(held) == requestedSuit) holdsRequested = true;
-        }
-        if (holdsRequested) {
-            if (explain) Message(text::RequestedSuitHeld);
-            return false;
+    const Refusal refusal = RefusalOf(*this, HumanSeat, card);
+    if (refusal == Refusal::None) return true;
+    if (explain) {
+        if (refusal == Refusal::FirstLeadPin) {
+            Message(gameNo == 10 ? text::LeadClubPin : text::LeadSpadePin);
+        } else {
+            Message(text::RequestedSuitHeld);
         }
     }
-    return true;
+    return false;
 }
 
 // The joker as the human's first card of a battle is allowed only with a

@@ -204,6 +204,8 @@ void CTorvelView::StartBattle() {
     numberPlayed.fill(0);
     facePlayed.fill(0);
     played.fill(0);
+    playedBy.fill(-1);
+    shownVoids.fill(0);
     faceOwner.fill(-1);
     discardCount = 0;
     discard.fill(NoCard);
@@ -237,20 +239,7 @@ void CTorvelView::AssignRelation() {
     host_.OnEvent({EngineEvent::Kind::RelationSet});
 }
 
-void CTorvelView::RevealPlayedKeyCards() {
-    if (battleNo != 1 || relationKnown != 0) return;
-    int shown = static_cast<int>(std::count(revealed.begin(), revealed.end(), 2));
-    if (shown >= 2) return;
-    int seat = currentSeat == 0 ? 3 : currentSeat - 1;
-    int card = trick[seat];
-    if (card == NoCard) return;
-    if (card != Joker && card != CardOf(trump, 7)) return;
-    revealed[seat] = 2;
-    if (shown == 1) {
-        relationKnown = 1;
-        for (int s = 0; s < SeatCount; ++s) revealed[s] = IsRelated(s) ? 2 : 1;
-    }
-}
+void CTorvelView::RevealPlayedKeyCards() { RevealKeyCard(*this, currentSeat == 0 ? 3 : currentSeat - 1); }
 
 void CTorvelView::TurnTick() {
     if (dragging != 0 || busy != 0) return;
@@ -315,7 +304,7 @@ void CTorvelView::PutCardOnTable(int seat, int card) {
     } else if (card != Joker) {
         numberPlayed[SuitOf(card)] += 1;
     }
-    played[card] = 1;
+    NotePlay(*this, seat, card);
     host_.OnEvent({EngineEvent::Kind::CardPlayed, seat, card});
 }
 
@@ -325,20 +314,13 @@ void CTorvelView::CloseTrick() {
     CaptureTrick(winner);
     host_.OnEvent({EngineEvent::Kind::TrickClosed, winner});
 
-    faceCount.fill(0);
-    for (int owner : faceOwner) {
-        if (owner >= 0) faceCount[owner] += 1;
-    }
-    int relatedTally = 0;
-    int unrelatedTally = 0;
-    for (int seat = 0; seat < SeatCount; ++seat)
-        (IsRelated(seat) ? relatedTally : unrelatedTally) += faceCount[seat];
+    const FaceTally tally = CountFaceCards(*this);
 
     busy = 1;
-    int answer = JudgeBattle(winner, relatedTally, unrelatedTally);
+    int answer = JudgeBattle(winner, tally.related, tally.unrelated);
 
     if (answer == BattleGoesOn) {
-        UpdateToGo(relatedTally, unrelatedTally);
+        tesseran::UpdateToGo(*this, tally);
         for (int card : trick) {
             if (card == Joker) {
                 jokerLeft = 0;

@@ -86,6 +86,30 @@ void ForEachField(GameState& s, Visit&& visit) {
     visit("luckySeat", s.luckySeat, -1, SeatCount - 1);
 }
 
+// The play history, kept from version 2 on.
+template <class Visit>
+void ForEachHistoryField(GameState& s, Visit&& visit) {
+    visit("playedBy", s.playedBy, -1, SeatCount - 1);
+    visit("shownVoids", s.shownVoids, 0, 15);
+}
+
+// A version-1 snapshot has no history: the cards on the table are known to
+// be their seats', of everything played before them only that it was.
+void StartHistoryAfresh(GameState& s) {
+    s.playedBy.fill(-1);
+    s.shownVoids.fill(0);
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        if (s.trick[seat] != NoCard) s.playedBy[s.trick[seat]] = seat;
+    }
+}
+
+std::optional<std::string> CheckHistory(const GameState& s) {
+    for (int card = 0; card < CardCodeLimit; ++card) {
+        if (s.playedBy[card] >= 0 && s.played[card] != 1) return "a card is played by a seat but not played";
+    }
+    return std::nullopt;
+}
+
 struct Writer {
     Json& out;
 
@@ -315,6 +339,7 @@ std::string WriteSnapshot(const MatchSnapshot& snapshot) {
     Json state = Json::object();
     GameState copy = snapshot.state;
     ForEachField(copy, Writer{state});
+    ForEachHistoryField(copy, Writer{state});
     const Json document = {{"format", FormatName},
                            {"version", MatchSnapshot::Version},
                            {"matchId", snapshot.matchId},
@@ -334,7 +359,8 @@ SnapshotReading ReadSnapshot(std::string_view text) {
         return {std::nullopt, "it has no version"};
     if (version->get<long long>() > MatchSnapshot::Version)
         return {std::nullopt, "it comes from a newer version of the program"};
-    if (version->get<long long>() != MatchSnapshot::Version) return {std::nullopt, "its version is unknown"};
+    const long long readVersion = version->get<long long>();
+    if (readVersion < 1) return {std::nullopt, "its version is unknown"};
     const auto id = document.find("matchId");
     if (id == document.end() || !id->is_string() || id->get_ref<const std::string&>().empty() ||
         id->get_ref<const std::string&>().size() > LongestName) {
@@ -347,7 +373,13 @@ SnapshotReading ReadSnapshot(std::string_view text) {
     snapshot.matchId = id->get<std::string>();
     Reader reader{*state, {}};
     ForEachField(snapshot.state, reader);
+    if (readVersion >= 2) {
+        ForEachHistoryField(snapshot.state, reader);
+    } else {
+        StartHistoryAfresh(snapshot.state);
+    }
     if (!reader.error.empty()) return {std::nullopt, reader.error};
+    if (auto broken = CheckHistory(snapshot.state)) return {std::nullopt, *broken};
     if (auto wrong = CheckParticipants(snapshot.state)) return {std::nullopt, *wrong};
     if (auto broken = CheckInvariants(snapshot.state)) return {std::nullopt, *broken};
     const auto flow = document.find("flow");

@@ -52,8 +52,9 @@ struct TurnFlow {
 };
 
 struct MatchSnapshot {
-    // The version this program writes and reads; a newer file is refused.
-    static constexpr int Version = 1;
+    // The version this program writes; it reads every earlier one (1 had no
+    // play history), and a newer file is refused.
+    static constexpr int Version = 2;
 
     std::string matchId;  // tells a credited match from one still to be credited
     GameState state;

@@ -196,23 +196,6 @@ void CTorvelView::ToggleScoreBoard() {
 
 // --- What the table shows ---------------------------------------------------------
 
-int CTorvelView::TrickHolderStrength() const {
-    if (battleNo == 1 && relationKnown == 0) return -1;
-    const int seat = currentSeat;
-    if (seat < 0 || seat >= SeatCount) return 0;
-    int holder = seat;
-    int best = 0;
-    for (int other = 0; other < SeatCount; ++other) {
-        if (trick[other] == NoCard) continue;
-        const int strength = CardStrength(other, trick[other]);
-        if (strength > best) {
-            holder = other;
-            best = strength;
-        }
-    }
-    return SameSide(holder, seat) ? 0 : best;
-}
-
 void CTorvelView::KeepMarkInHand() {
     const int count = handCount[HumanSeat];
     if (count <= 0) return;

@@ -10,131 +10,98 @@
 #include "base/ResourceIds.h"
 #include "players/FollowRules.h"
 #include "players/HandSearch.h"
-#include "players/LeadRules.h"
 #include "players/PrearrangedHands.h"
+#include "players/RulePolicy.h"
 #include "players/TrumpChoice.h"
+#include "players/search/SearchPlayer.h"
 
 #include <optional>
 
 namespace tesseran {
 
-namespace {
-
 using computer::IsSeat;
 
-// The values of `declaration` for the four declared battles.
-constexpr int RelatedDeclaredSkunk = 3;
-constexpr int RelatedDeclaredSixteen = 4;
-constexpr int UnrelatedDeclaredSkunk = 5;
-constexpr int UnrelatedDeclaredSixteen = 6;
-
-// The seat's side goes on for 16 (or reverse 16) when it holds enough trumps
-// and no enemy holds the joker or the trump pin.
-int GoOnForSixteen(const GameState& state) {
-    const int seat = state.currentSeat;
-    const int trump = state.trump;
-    if (!IsSeat(seat) || !computer::IsSuit(trump)) return 0;
-
-    const int trumps = computer::CountOfSuit(state, seat, trump);
-    if (2 * trumps < 10 - state.numberPlayed[trump]) return 0;
-
-    for (int other = 0; other < SeatCount; ++other) {
-        if (state.HoldsJoker(other)) {
-            if (!state.SameSide(other, seat)) return 0;
-            break;
-        }
-    }
-    for (int other = 0; other < SeatCount; ++other) {
-        if (state.FindInHand(other, PinOf(trump)) >= 0 && !state.SameSide(other, seat)) return 0;
-    }
-    return 1;
-}
-
-}  // namespace
-
-int CFudaDashi::RightStrength() {
-    const int strength = TrickHolderStrength();
-    // The rules keep the strength of each card on the table as they judge it.
-    if (strength >= 0 && IsSeat(currentSeat)) {
-        for (int other = 0; other < SeatCount; ++other) {
-            if (trick[other] != NoCard) trickStrength[other] = CardStrength(other, trick[other]);
-        }
-    }
-    return strength;
-}
+int CFudaDashi::RightStrength() { return computer::RightStrength(*this); }
 
 int CFudaDashi::ChooseLeadCard() {
     const int seat = currentSeat;
     if (!IsSeat(seat)) return 0;
-    const int count = computer::HandLength(*this, seat);
+    computer::LeadChoice choice = computer::LeadDecision(*this);
+    // The strong player leads by search, except for the opening pin and the
+    // declared battle a prearranged hand was dealt for.
+    const bool forced = handCount[seat] == HandSize && (battleNo == 1 || choice.declaration != 0);
+    if (strength_ == Strength::Strong && !forced) {
+        if (const std::optional<search::MoveValue> best = search::AdviseCard(*this, seat).Best()) {
+            const int position = FindInHand(seat, best->move.card);
+            if (position >= 0) choice = {position, best->move.card == Joker ? best->move.jokerSuit : -1, 0};
+        }
+    }
 
+    // A joker lead that opens a declared battle says so, and pauses.
+    if (choice.declaration != 0) {
+        busy = 1;
+        declaration = choice.declaration;
+        static constexpr int Announcements[] = {
+            text::RelatedDeclaresSkunk, text::RelatedDeclaresDeclaredSixteen,
+            text::UnrelatedDeclaresReverseSkunk, text::UnrelatedDeclaresDeclaredReverseSixteen};
+        Message(Announcements[choice.declaration - 3], MessageIcon::Information);
+        PauseTurn();
+        busy = 0;
+    }
     // A computer's joker lead names its requested suit in a balloon at its
     // seat, with the suit's sound and a pause, while the turn timer waits.
-    const auto request = [this, seat](int suit) {
+    if (choice.requestedSuit >= 0) {
         busy = 1;
-        AnnounceRequestedSuit(seat, suit);
-        requestedSuit = suit;
+        AnnounceRequestedSuit(seat, choice.requestedSuit);
+        requestedSuit = choice.requestedSuit;
         busy = 0;
-    };
-
-    // Whether to lead the joker now, announcing what goes with it. In the first
-    // trick of a battle the joker is led only to carry out the declaration a
-    // prearranged hand was dealt for, and it then requests the trump.
-    const auto leadJoker = [this, seat, count, &request]() {
-        if (computer::LeadStyleOf(participantAt[seat]) == computer::LeadStyle::None) return false;
-        int suit = computer::JokerLeadSuit(*this);
-        if (count == HandSize) {
-            const bool skunk = plannedDeclaration == computer::DeclaredSkunkPlan;
-            const bool sixteen = plannedDeclaration == computer::DeclaredSixteenPlan;
-            if ((!skunk && !sixteen) || !computer::IsSuit(trump)) return false;
-            busy = 1;
-            if (IsRelated(seat)) {
-                declaration = skunk ? RelatedDeclaredSkunk : RelatedDeclaredSixteen;
-                Message(skunk ? text::RelatedDeclaresSkunk : text::RelatedDeclaresDeclaredSixteen,
-                        MessageIcon::Information);
-            } else {
-                declaration = skunk ? UnrelatedDeclaredSkunk : UnrelatedDeclaredSixteen;
-                Message(skunk ? text::UnrelatedDeclaresReverseSkunk
-                              : text::UnrelatedDeclaresDeclaredReverseSixteen,
-                        MessageIcon::Information);
-            }
-            PauseTurn();
-            suit = trump;
-            busy = 0;
-        }
-        if (!computer::IsSuit(suit)) return false;
-        request(suit);
-        return true;
-    };
-
-    int position = 0;
-    if (battleNo == 1 && count == HandSize) {
-        position = computer::FirstTrickLead(*this);
-    } else if (count <= 1) {
-        position = 0;
-    } else if (HoldsJoker(seat) && leadJoker()) {
-        position = 0;
-    } else if (declaration != 0) {
-        position = computer::ClampToHand(*this, seat, computer::DeclaredLead(*this));
-        // The joker led as the last club of a club trump requests clubs: left
-        // alone, the requested suit of the previous trick would still bind
-        // the followers.
-        if (hand[seat][position] == Joker) request(Clubs);
-    } else {
-        position = computer::StyleLead(*this);
     }
-    return computer::ClampToHand(*this, seat, position);
+    return choice.position;
 }
 
 int CFudaDashi::ChooseFollowCard() {
     const int seat = currentSeat;
     if (!IsSeat(seat)) return 0;
+    if (strength_ == Strength::Strong) {
+        if (const std::optional<search::MoveValue> best = search::AdviseCard(*this, seat).Best()) {
+            const int position = FindInHand(seat, best->move.card);
+            if (position >= 0) return position;
+        }
+    }
     return computer::ClampToHand(*this, seat, computer::FollowCard(*this));
 }
 
-int CFudaDashi::ContinueForSixteen() { return GoOnForSixteen(*this); }
+int CFudaDashi::ContinueForSixteen() {
+    if (strength_ == Strength::Strong) return StrongContinue(true);
+    return computer::GoOnForSixteen(*this) ? 1 : 0;
+}
 
-int CFudaDashi::ContinueForReverseSixteen() { return GoOnForSixteen(*this); }
+int CFudaDashi::ContinueForReverseSixteen() {
+    if (strength_ == Strength::Strong) return StrongContinue(false);
+    return computer::GoOnForSixteen(*this) ? 1 : 0;
+}
+
+int CFudaDashi::SixteenDecider(bool relatedGroup) {
+    GameState table = *this;
+    const int winner = tesseran::TrickWinner(table);
+    if (winner != HumanSeat && IsRelated(winner) == relatedGroup) return winner;
+    for (int seat = 0; seat < HumanSeat; ++seat) {
+        if (IsRelated(seat) == relatedGroup) return seat;
+    }
+    return -1;
+}
+
+int CFudaDashi::StrongContinue(bool relatedGroup) {
+    const int seat = SixteenDecider(relatedGroup);
+    if (seat < 0) return computer::GoOnForSixteen(*this) ? 1 : 0;
+    return search::AdviseSixteen(*this, seat).goOn ? 1 : 0;
+}
+
+int CFudaDashi::StrongTrump() {
+    if (const std::optional<search::MoveValue> best = search::AdviseTrump(*this, chooserSeat).Best())
+        return best->move.card;
+    return computer::TrumpTogether(*this);
+}
 
 int CFudaDashi::ArrangeDeclarationHand() {
     plannedDeclaration = 0;
@@ -164,8 +131,12 @@ int CFudaDashi::ArrangeDeclarationHand() {
 
 void CFudaDashi::ChooseShowCards(int seat) { computer::PickShowCards(*this, seat); }
 
-int CFudaDashi::ChooseTrumpAfterShow() { return computer::TrumpAfterShow(*this); }
+int CFudaDashi::ChooseTrumpAfterShow() {
+    return strength_ == Strength::Strong ? StrongTrump() : computer::TrumpAfterShow(*this);
+}
 
-int CFudaDashi::ChooseTrumpTogether() { return computer::TrumpTogether(*this); }
+int CFudaDashi::ChooseTrumpTogether() {
+    return strength_ == Strength::Strong ? StrongTrump() : computer::TrumpTogether(*this);
+}
 
 }  // namespace tesseran

@@ -11,9 +11,16 @@
 
 namespace tesseran {
 
+// How the computer seats play: by the fixed rules, or by the search player,
+// which sees only what each seat may see.
+enum class Strength { Standard, Strong };
+
 class CFudaDashi : public CTorvelView {
 public:
     using CTorvelView::CTorvelView;
+
+    Strength strength() const { return strength_; }
+    void SetStrength(Strength strength) { strength_ = strength; }
 
     int ChooseFollowCard() override;
     int ChooseLeadCard() override;
@@ -25,6 +32,15 @@ public:
     void ChooseShowCards(int seat) override;
     int ChooseTrumpAfterShow() override;
     int ChooseTrumpTogether() override;
+
+private:
+    // The seat whose view decides for a group that may go on for 16: the
+    // trick's winner when it is a computer of that group, else its partner.
+    int SixteenDecider(bool relatedGroup);
+    int StrongContinue(bool relatedGroup);
+    int StrongTrump();
+
+    Strength strength_ = Strength::Standard;
 };
 
 }  // namespace tesseran

@@ -8,6 +8,7 @@
 // at code + 100, even when the requested suit is the trump suit.
 #include "players/FollowRules.h"
 
+#include "engine/BattleRules.h"
 #include "players/HandSearch.h"
 
 namespace tesseran::computer {
@@ -61,19 +62,20 @@ bool PartnerPinInTrick(const GameState& state) {
     return IsSuit(state.requestedSuit) && PlayedBySide(state, state.currentSeat, PinOf(state.requestedSuit));
 }
 
-CardTest NonTrumpSevenOrEight(int trump) {
+auto NonTrumpSevenOrEight(int trump) {
     return [trump](int card) { return SuitOf(card) != trump && (RankOf(card) == 7 || RankOf(card) == 8); };
 }
 
-CardTest TrumpAbove(int trump, int strength) {
+auto TrumpAbove(int trump, int strength) {
     return [trump, strength](int card) { return SuitOf(card) == trump && card + TrumpBonus > strength; };
 }
 
 // The last resort of several rules: a number card of any suit, else the
 // lowest face card by rank.
 int LowestCardAnySuit(const GameState& state) {
-    return FindFirstOf(state, state.currentSeat,
-                       {[](int card) { return !IsFace(card); }, OfRank(7), OfRank(8), OfRank(9), OfRank(10)});
+    return FindFirstOf(
+        state, state.currentSeat, [](int card) { return !IsFace(card); }, OfRank(7), OfRank(8), OfRank(9),
+        OfRank(10));
 }
 
 // Two cards left with an enemy holding the joker: the joker will take the
@@ -95,6 +97,18 @@ int KeepFaceFromEnemyJoker(const GameState& state) {
 
 }  // namespace
 
+int RightStrength(GameState& state) {
+    const int strength = TrickHolderStrength(state);
+    // The rules keep the strength of each card on the table as they judge it.
+    if (strength >= 0 && IsSeat(state.currentSeat)) {
+        for (int other = 0; other < SeatCount; ++other) {
+            if (state.trick[other] != NoCard)
+                state.trickStrength[other] = CardStrength(state, other, state.trick[other]);
+        }
+    }
+    return strength;
+}
+
 int FollowJokerThreshold(int participant) {
     switch (participant) {
         case 0:
@@ -108,13 +122,13 @@ int FollowJokerThreshold(int participant) {
     }
 }
 
-bool PlayJokerWhenFollowing(CTorvelView& view) {
+bool PlayJokerWhenFollowing(GameState& view) {
     const int seat = view.currentSeat;
     const int count = HandLength(view, seat);
     const int requested = view.requestedSuit;
     const int trump = view.trump;
     if (count == HandSize) return false;
-    const int holderStrength = view.RightStrength();
+    const int holderStrength = RightStrength(view);
     if (holderStrength == 0) return false;
     if (count == 2) return true;
 
@@ -151,7 +165,7 @@ bool PlayJokerWhenFollowing(CTorvelView& view) {
     return count > threshold ? faces >= 2 : faces >= 1;
 }
 
-int OurTrickCard(const CTorvelView& view) {
+int OurTrickCard(const GameState& view) {
     const int seat = view.currentSeat;
     const int requested = view.requestedSuit;
     const int trump = view.trump;
@@ -162,25 +176,25 @@ int OurTrickCard(const CTorvelView& view) {
         if (position < 0) position = view.FindInHand(seat, CardOf(requested, 8));
         if (position < 0) position = FindFirst(view, seat, OfSuit(requested));
     } else {
-        position = FindFirstOf(view, seat,
-                               {NotOfSuitWithRank(trump, 7), NotOfSuitWithRank(trump, 8),
-                                [trump](int card) { return SuitOf(card) != trump && !IsFace(card); },
-                                NotOfSuitWithRank(trump, 9), NotOfSuitWithRank(trump, 10)});
+        position = FindFirstOf(
+            view, seat, NotOfSuitWithRank(trump, 7), NotOfSuitWithRank(trump, 8),
+            [trump](int card) { return SuitOf(card) != trump && !IsFace(card); }, NotOfSuitWithRank(trump, 9),
+            NotOfSuitWithRank(trump, 10));
     }
     return position >= 0 ? position : 0;
 }
 
-int TheirTrickCard(const CTorvelView& view, int holderStrength) {
+int TheirTrickCard(const GameState& view, int holderStrength) {
     const int seat = view.currentSeat;
     const int requested = view.requestedSuit;
     const int trump = view.trump;
     if (CountOfSuit(view, seat, requested) > 0) {
-        const int position = FindFirstOf(view, seat,
-                                         {[requested, holderStrength](int card) {
-                                              return SuitOf(card) == requested && IsFace(card) &&
-                                                     card + RequestedBonus > holderStrength;
-                                          },
-                                          OfSuit(requested)});
+        const int position = FindFirstOf(
+            view, seat,
+            [requested, holderStrength](int card) {
+                return SuitOf(card) == requested && IsFace(card) && card + RequestedBonus > holderStrength;
+            },
+            OfSuit(requested));
         if (position != NotFound) return position;
     }
     if (CountOfSuit(view, seat, requested) == 0 && requested != trump && FaceCardsInTrick(view) > 0) {
@@ -191,7 +205,7 @@ int TheirTrickCard(const CTorvelView& view, int holderStrength) {
     return position != NotFound ? position : 0;
 }
 
-int FollowCard(CTorvelView& view) {
+int FollowCard(GameState& view) {
     const int seat = view.currentSeat;
     const int count = HandLength(view, seat);
     const int requested = view.requestedSuit;
@@ -203,7 +217,7 @@ int FollowCard(CTorvelView& view) {
     const int requestedCount = CountOfSuit(view, seat, requested);
 
     // The last player feeds a face card to its own side's trick when it cannot follow.
-    if (PlaysLast(view) && view.RightStrength() == 0 && requestedCount == 0) {
+    if (PlaysLast(view) && RightStrength(view) == 0 && requestedCount == 0) {
         const int position = FindFirst(view, seat, NonTrumpSevenOrEight(trump));
         if (position != NotFound) return position;
     }
@@ -213,7 +227,7 @@ int FollowCard(CTorvelView& view) {
         if (position != NotFound) return position;
     }
 
-    const int holderStrength = view.RightStrength();
+    const int holderStrength = RightStrength(view);
     if ((JokerInTrick(view) || CardsInTrick(view) == 3) && holderStrength >= 0) {
         return holderStrength == 0 ? OurTrickCard(view) : TheirTrickCard(view, holderStrength);
     }

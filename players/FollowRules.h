@@ -3,28 +3,33 @@
 // feeding face cards to its partner, beating the enemy, and when to spend the
 // joker.
 //
-// The rules read the game state and ask the view who holds the right in the
-// trick (RightStrength), which is why they take the whole view.
+// The rules read the game state; working out who holds the right in the trick
+// (RightStrength) also notes the strength of each card on the table.
 #pragma once
 
-#include "engine/CTorvelView.h"
+#include "engine/GameState.h"
 
 namespace tesseran::computer {
+
+// The strength of the card that holds the trick against the current seat (0
+// when its own side holds it, -1 while the groups of battle 1 are hidden);
+// the strengths of the cards on the table go to trickStrength.
+int RightStrength(GameState& state);
 
 // The number of cards at or below which a participant spends the joker on a
 // single face card rather than waiting for two.
 int FollowJokerThreshold(int participant);
 
 // Whether the current seat, holding the joker, plays it to this trick.
-bool PlayJokerWhenFollowing(CTorvelView& view);
+bool PlayJokerWhenFollowing(GameState& view);
 
 // The hand position the current seat plays to a trick it did not lead.
-int FollowCard(CTorvelView& view);
+int FollowCard(GameState& view);
 
 // The card to give when the current seat's side holds the trick.
-int OurTrickCard(const CTorvelView& view);
+int OurTrickCard(const GameState& view);
 
 // The card to play against an enemy who holds the trick with the given strength.
-int TheirTrickCard(const CTorvelView& view, int holderStrength);
+int TheirTrickCard(const GameState& view, int holderStrength);
 
 }  // namespace tesseran::computer

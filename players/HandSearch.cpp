@@ -11,25 +11,6 @@ int HandLength(const GameState& state, int seat) {
     return std::clamp(state.handCount[seat], 0, HandSize);
 }
 
-int FindFirst(const GameState& state, int seat, const CardTest& test) {
-    if (!IsSeat(seat)) return NotFound;
-    const int length = HandLength(state, seat);
-    const int start = state.HoldsJoker(seat) ? 1 : 0;
-    for (int position = start; position < length; ++position) {
-        const int card = state.hand[seat][position];
-        if (card != Joker && test(card)) return position;
-    }
-    return NotFound;
-}
-
-int FindFirstOf(const GameState& state, int seat, std::initializer_list<CardTest> tests) {
-    for (const CardTest& test : tests) {
-        const int position = FindFirst(state, seat, test);
-        if (position != NotFound) return position;
-    }
-    return NotFound;
-}
-
 int CountOfSuit(const GameState& state, int seat, int suit) {
     const int length = HandLength(state, seat);
     int count = 0;

@@ -10,15 +10,9 @@
 
 #include "engine/GameState.h"
 
-#include <functional>
-#include <initializer_list>
-
 namespace tesseran::computer {
 
 inline constexpr int NotFound = -1;
-
-// A test on one card code.
-using CardTest = std::function<bool(int card)>;
 
 constexpr bool IsSeat(int seat) { return seat >= 0 && seat < SeatCount; }
 constexpr bool IsSuit(int suit) { return suit >= Clubs && suit <= Spades; }
@@ -28,12 +22,20 @@ constexpr bool IsSuit(int suit) { return suit >= Clubs && suit <= Spades; }
 int HandLength(const GameState& state, int seat);
 
 // The first position, from position 1 when the seat holds the joker and from 0
-// otherwise, whose card passes the test; NotFound when none does.
-int FindFirst(const GameState& state, int seat, const CardTest& test);
+// otherwise, whose card passes the test (a callable on a card code); NotFound
+// when none does. The tests are templates rather than std::function: these
+// searches are most of what a simulated match or a play-out costs.
+template <class Test>
+int FindFirst(const GameState& state, int seat, const Test& test);
 
 // Tries the tests in turn and answers the first position the earliest
 // successful test finds: "the first card of rank 7, else of rank 8, ...".
-int FindFirstOf(const GameState& state, int seat, std::initializer_list<CardTest> tests);
+template <class... Tests>
+int FindFirstOf(const GameState& state, int seat, const Tests&... tests) {
+    int position = NotFound;
+    (((position = FindFirst(state, seat, tests)) != NotFound) || ...);
+    return position;
+}
 
 // Cards of a suit in a seat's hand, the joker not counted.
 int CountOfSuit(const GameState& state, int seat, int suit);
@@ -53,14 +55,26 @@ bool PlayedBySide(const GameState& state, int seat, int card);
 int ClampToHand(const GameState& state, int seat, int position);
 
 // Ready-made tests.
-inline CardTest OfSuit(int suit) {
+inline auto OfSuit(int suit) {
     return [suit](int card) { return card != Joker && SuitOf(card) == suit; };
 }
-inline CardTest OfRank(int rank) {
+inline auto OfRank(int rank) {
     return [rank](int card) { return card != Joker && RankOf(card) == rank; };
 }
-inline CardTest NotOfSuitWithRank(int suit, int rank) {
+inline auto NotOfSuitWithRank(int suit, int rank) {
     return [suit, rank](int card) { return card != Joker && SuitOf(card) != suit && RankOf(card) == rank; };
+}
+
+template <class Test>
+int FindFirst(const GameState& state, int seat, const Test& test) {
+    if (!IsSeat(seat)) return NotFound;
+    const int length = HandLength(state, seat);
+    const int start = state.HoldsJoker(seat) ? 1 : 0;
+    for (int position = start; position < length; ++position) {
+        const int card = state.hand[seat][position];
+        if (card != Joker && test(card)) return position;
+    }
+    return NotFound;
 }
 
 }  // namespace tesseran::computer

@@ -68,26 +68,25 @@ int DeclaredLead(const GameState& state) {
 int StyleLead(const GameState& state) {
     const int seat = state.currentSeat;
     const int trump = state.trump;
-    const CardTest outsideTrump = [trump](int card) { return SuitOf(card) != trump; };
-    const CardTest topOutsideTrump = [&state, trump](int card) {
+    const auto outsideTrump = [trump](int card) { return SuitOf(card) != trump; };
+    const auto topOutsideTrump = [&state, trump](int card) {
         return SuitOf(card) != trump && IsTopRemaining(state, card);
     };
-    const CardTest numberOutsideTrump = [trump](int card) { return SuitOf(card) != trump && !IsFace(card); };
+    const auto numberOutsideTrump = [trump](int card) { return SuitOf(card) != trump && !IsFace(card); };
 
     int position = NotFound;
     switch (LeadStyleOf(state.participantAt[seat])) {
         case LeadStyle::TopCardsOutsideTrump:
-            position = FindFirstOf(state, seat, {topOutsideTrump, numberOutsideTrump, outsideTrump});
+            position = FindFirstOf(state, seat, topOutsideTrump, numberOutsideTrump, outsideTrump);
             break;
         case LeadStyle::TopCardsAnySuit:
-            position = FindFirstOf(state, seat,
-                                   {[&state](int card) { return IsTopRemaining(state, card); },
-                                    [](int card) { return !IsFace(card); }});
+            position = FindFirstOf(
+                state, seat, [&state](int card) { return IsTopRemaining(state, card); },
+                [](int card) { return !IsFace(card); });
             break;
         case LeadStyle::LowCardsFirst:
-            position = FindFirstOf(state, seat, {numberOutsideTrump, topOutsideTrump, [trump](int card) {
-                                                     return SuitOf(card) == trump && !IsFace(card);
-                                                 }});
+            position = FindFirstOf(state, seat, numberOutsideTrump, topOutsideTrump,
+                                   [trump](int card) { return SuitOf(card) == trump && !IsFace(card); });
             break;
         case LeadStyle::None:
             return 0;

@@ -192,8 +192,10 @@ TEST_F(MatchResume, WhatCannotOrNeedNotBeTakenUpStartsAfreshAndTouchesNoSetting)
         {"empty", "", true},
         {"garbage", "\x7f\x45\x4c\x46 not a snapshot", true},
         {"cut short", good.left(good.size() / 2), true},
-        {"from a newer version",
-         changed([](QJsonObject& document, QJsonObject&) { document["version"] = 2; }), true},
+        {"from a newer version", changed([](QJsonObject& document, QJsonObject&) {
+             document["version"] = MatchSnapshot::Version + 1;
+         }),
+         true},
         {"a value out of range", changed([](QJsonObject&, QJsonObject& state) { state["gameNo"] = 42; }),
          true},
         {"a card twice and one missing", duplicated, true},

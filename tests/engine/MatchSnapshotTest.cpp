@@ -8,6 +8,7 @@
 #include "engine/Invariants.h"
 #include "engine/MatchSnapshot.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -82,7 +83,7 @@ TEST(MatchSnapshot, AnyDamageIsRefusedWithAReason) {
         {"cut short", good.substr(0, good.size() / 2)},
         {"a JSON list", "[1, 2, 3]"},
         {"another format", replaced("tesseran-match", "some-other-game")},
-        {"a newer version", replaced("\"version\":1", "\"version\":2")},
+        {"a newer version", replaced("\"version\":2", "\"version\":3")},
         {"no match id", replaced("\"matchId\":\"match-1\"", "\"matchId\":\"\"")},
         {"a field missing", replaced("\"trump\":", "\"trumpf\":")},
         {"a seat out of range", replaced("\"leader\":" + std::to_string(playing.leader), "\"leader\":7")},
@@ -113,6 +114,33 @@ TEST(MatchSnapshot, AnyDamageIsRefusedWithAReason) {
     const SnapshotReading inTick = ReadSnapshot(Text(playing, "match-1", cutOff));
     ASSERT_TRUE(inTick.snapshot) << inTick.error;
     EXPECT_EQ(inTick.snapshot->flow, cutOff);
+}
+
+TEST(MatchSnapshot, AnOlderSnapshotWithoutPlayHistoryIsTakenUp) {
+    const std::vector<GameState> states = StatesOfAPlayedMatch(30);
+    ASSERT_FALSE(states.empty());
+    const GameState& playing = states.back();
+    std::string text = Text(playing);
+    for (const std::string key : {"\"playedBy\":", "\"shownVoids\":"}) {
+        const size_t at = text.find(key);
+        ASSERT_NE(at, std::string::npos);
+        text.erase(at, text.find(']', at) + 2 - at);
+    }
+    const size_t version = text.find("\"version\":2");
+    ASSERT_NE(version, std::string::npos);
+    text.replace(version, 11, "\"version\":1");
+
+    const SnapshotReading reading = ReadSnapshot(text);
+    ASSERT_TRUE(reading.snapshot) << reading.error;
+    const GameState& read = reading.snapshot->state;
+    EXPECT_EQ(read.hand, playing.hand);
+    EXPECT_EQ(read.shownVoids, (std::array<int, SeatCount>{}));
+    for (int card = 0; card < CardCodeLimit; ++card) {
+        const auto seat = std::find(playing.trick.begin(), playing.trick.end(), card);
+        const int expected =
+            seat == playing.trick.end() ? -1 : static_cast<int>(seat - playing.trick.begin());
+        EXPECT_EQ(read.playedBy[card], expected) << card;
+    }
 }
 
 }  // namespace

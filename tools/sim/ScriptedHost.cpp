@@ -4,36 +4,11 @@
 #include "base/ResourceIds.h"
 #include "base/StringTable.h"
 
-#include <map>
-
 namespace tesseran::sim {
 
 namespace {
 
 constexpr int SecondsPerDay = 24 * 60 * 60;
-
-// The message that announces each result.
-const std::map<int, ResultKind>& ResultMessages() {
-    static const std::map<int, ResultKind> messages = {
-        {text::RelatedWin, ResultKind::RelatedWin},
-        {text::UnrelatedWin, ResultKind::UnrelatedWin},
-        {text::RelatedSkunk, ResultKind::Skunk},
-        {text::UnrelatedReverseSkunk, ResultKind::ReverseSkunk},
-        {text::Sixteen, ResultKind::Sixteen},
-        {text::SixteenFailed, ResultKind::SixteenFailed},
-        {text::ReverseSixteen, ResultKind::ReverseSixteen},
-        {text::ReverseSixteenFailed, ResultKind::ReverseSixteenFailed},
-        {text::DeclaredSkunk, ResultKind::DeclaredSkunk},
-        {text::DeclaredSkunkFailed, ResultKind::DeclaredSkunkFailed},
-        {text::DeclaredSixteen, ResultKind::DeclaredSixteen},
-        {text::DeclaredSixteenFailed, ResultKind::DeclaredSixteenFailed},
-        {text::DeclaredReverseSkunk, ResultKind::DeclaredReverseSkunk},
-        {text::DeclaredReverseSkunkFailed, ResultKind::DeclaredReverseSkunkFailed},
-        {text::DeclaredReverseSixteen, ResultKind::DeclaredReverseSixteen},
-        {text::DeclaredReverseSixteenFailed, ResultKind::DeclaredReverseSixteenFailed},
-    };
-    return messages;
-}
 
 std::string Escaped(std::string_view text) {
     std::string out;
@@ -89,9 +64,6 @@ void ScriptedHost::Line(const std::string& text) {
 }
 
 void ScriptedHost::ShowMessage(std::string_view text, MessageIcon) {
-    for (const auto& [id, kind] : ResultMessages()) {
-        if (text == LoadString(id)) results_[static_cast<int>(kind)] += 1;
-    }
     if (trace_ != nullptr) Line("msg " + Escaped(text));
 }
 
@@ -100,6 +72,9 @@ bool ScriptedHost::AskYesNo(std::string_view text) {
     if (text == LoadString(text::PlayOn)) {
         matchesFinished_ += 1;
         answer = matchesFinished_ < matchesWanted_;
+    } else if (dialogs_ != nullptr &&
+               (text == LoadString(text::GoForSixteen) || text == LoadString(text::GoForReverseSixteen))) {
+        answer = dialogs_->GoOnForSixteen();
     }
     if (trace_ != nullptr) Line(std::string("ask ") + (answer ? "yes " : "no ") + Escaped(text));
     return answer;
@@ -128,6 +103,21 @@ void ScriptedHost::OnEvent(const EngineEvent& event) {
             break;
         case Kind::GameScored:
             gamesPlayed_ += 1;
+            if (state_ != nullptr && event.a >= 1 && event.a <= 10) {
+                const double score = state_->score[event.a - 1][HumanSeat];
+                seatThree_.games += 1;
+                seatThree_.scoreSum += score;
+                seatThree_.scoreSquares += score * score;
+            }
+            break;
+        case Kind::BattleEnded:
+            if (event.a >= 0 && event.a < static_cast<int>(ResultKind::Count)) {
+                results_[event.a] += 1;
+                seatThree_.battles += 1;
+                if (state_ != nullptr &&
+                    RelatedGroupWins(static_cast<BattleResult>(event.a)) == state_->IsRelated(HumanSeat))
+                    seatThree_.battlesWon += 1;
+            }
             break;
         default:
             break;
@@ -173,6 +163,8 @@ void ScriptedHost::OnEvent(const EngineEvent& event) {
         }
         case Kind::Credited:
             Line("credit " + number(event.a) + " " + number(event.b));
+            break;
+        case Kind::BattleEnded:
             break;
     }
 }

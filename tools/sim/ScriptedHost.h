@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/Host.h"
+#include "engine/BattleRules.h"
 #include "engine/GameState.h"
 
 #include <array>
@@ -13,27 +14,27 @@
 namespace tesseran::sim {
 
 // The results a battle can end with, in the order the summary lists them.
-enum class ResultKind {
-    RelatedWin,
-    UnrelatedWin,
-    Skunk,
-    ReverseSkunk,
-    Sixteen,
-    SixteenFailed,
-    ReverseSixteen,
-    ReverseSixteenFailed,
-    DeclaredSkunk,
-    DeclaredSkunkFailed,
-    DeclaredSixteen,
-    DeclaredSixteenFailed,
-    DeclaredReverseSkunk,
-    DeclaredReverseSkunkFailed,
-    DeclaredReverseSixteen,
-    DeclaredReverseSixteenFailed,
-    Count
-};
+using ResultKind = BattleResult;
 
 const char* ResultKindName(ResultKind kind);
+
+// The answers to the dialogs the human's play opens, when a policy of its
+// own plays seat 3; without one the scripted answers stand.
+class HumanDialogs {
+public:
+    virtual ~HumanDialogs() = default;
+    virtual int ChooseSuit(SuitDialogMode mode) = 0;
+    virtual bool GoOnForSixteen() = 0;
+};
+
+// How seat 3's group fared: battles won, and the human's score per game.
+struct SeatThreeRecord {
+    int battles = 0;
+    int battlesWon = 0;
+    int games = 0;
+    double scoreSum = 0;
+    double scoreSquares = 0;
+};
 
 class ScriptedHost : public Host {
 public:
@@ -41,6 +42,7 @@ public:
     ScriptedHost(int startSecond, int matches, std::ostream* trace);
     // The state whose deals, relations and scores the trace prints.
     void Observe(const GameState& state) { state_ = &state; }
+    void AnswerWith(HumanDialogs* dialogs) { dialogs_ = dialogs; }
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view text) override;
@@ -49,7 +51,9 @@ public:
     void PlaySound(int, SoundMode) override {}
     void DrawMarker(int, Marker) override {}
     void DrawBalloon(int, Balloon, int) override {}
-    int ChooseSuit(SuitDialogMode) override { return Clubs; }
+    int ChooseSuit(SuitDialogMode mode) override {
+        return dialogs_ != nullptr ? dialogs_->ChooseSuit(mode) : Clubs;
+    }
     // The human never plays the joker as a first card (another card always
     // passes), so the declaration dialog withdraws if it is ever asked.
     int ChooseDeclaration(bool) override { return 0; }
@@ -69,11 +73,14 @@ public:
     int gamesPlayed() const { return gamesPlayed_; }
     int battlesDealt() const { return battlesDealt_; }
     const std::array<int, static_cast<int>(ResultKind::Count)>& results() const { return results_; }
+    const SeatThreeRecord& seatThree() const { return seatThree_; }
 
 private:
     void Line(const std::string& text);
 
     const GameState* state_ = nullptr;
+    HumanDialogs* dialogs_ = nullptr;
+    SeatThreeRecord seatThree_;
     int clockSecond_;
     int matchesWanted_;
     std::ostream* trace_;

@@ -3,9 +3,12 @@
 // test the rules, to measure them, and to study the computer players.
 #include "sim/Simulation.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iomanip>
 #include <iostream>
 #include <string>
 
@@ -13,13 +16,17 @@ namespace {
 
 constexpr const char* Usage =
     "usage: tesseran-sim [--matches N] [--start HH:MM:SS] [--entry E] [--trace] [--check] [--interrupt N]\n"
+    "                    [--seat3 scripted|rules|strong] [--opponents rules|strong]\n"
     "  --matches N       matches to play (default 1)\n"
     "  --start HH:MM:SS  the virtual clock's first reading (default 00:00:00)\n"
     "  --entry E         the roster entry the human plays as (default 0)\n"
     "  --trace           print every event, one a line, instead of the summary\n"
     "  --check           verify the game state after every play and trick\n"
     "  --interrupt N     stop every match at N of its snapshots as if killed, and go on from a\n"
-    "                    fresh engine built from the snapshot alone (the trace stays the same)\n";
+    "                    fresh engine built from the snapshot alone (the trace stays the same)\n"
+    "  --seat3 P         who plays seat 3: the scripted human (default), the computer rules\n"
+    "                    (which see every hand) or the search player (which sees only its own)\n"
+    "  --opponents P     who plays seats 0 to 2: the computer rules (default) or the search player\n";
 
 int Fail(const std::string& message) {
     std::cerr << "tesseran-sim: " << message << "\n" << Usage;
@@ -62,6 +69,16 @@ int main(int argc, char** argv) {
             if (text == nullptr || !ParseCount(text, options.interrupts) || options.interrupts > 1000) {
                 return Fail("--interrupt takes a whole number from 0 to 1000");
             }
+        } else if (argument == "--seat3") {
+            const char* text = value();
+            auto policy = text == nullptr ? std::nullopt : SeatThreePolicyNamed(text);
+            if (!policy) return Fail("--seat3 takes scripted, rules or strong");
+            options.seatThree = *policy;
+        } else if (argument == "--opponents") {
+            const char* text = value();
+            const std::string name = text == nullptr ? "" : text;
+            if (name != "rules" && name != "strong") return Fail("--opponents takes rules or strong");
+            options.strongOpponents = name == "strong";
         } else if (argument == "--start") {
             const char* text = value();
             auto seconds = text == nullptr ? std::nullopt : ParseTimeOfDay(text);
@@ -95,6 +112,15 @@ int main(int argc, char** argv) {
         std::cout << "  " << ResultKindName(static_cast<ResultKind>(kind)) << ": " << result.results[kind]
                   << "\n";
     }
+    const SeatThreeRecord& seat = result.seatThree;
+    const double games = seat.games > 0 ? seat.games : 1;
+    const double mean = seat.scoreSum / games;
+    const double variance =
+        seat.games > 1 ? std::max(0.0, (seat.scoreSquares - games * mean * mean) / (games - 1)) : 0.0;
+    const double margin = 1.96 * std::sqrt(variance / games);
+    std::cout << std::fixed << std::setprecision(2) << "seat 3: battles won by its group " << seat.battlesWon
+              << "/" << seat.battles << ", mean score per game " << mean << " (95% interval " << mean - margin
+              << " to " << mean + margin << ")\n";
     std::cout << "matches per second: " << static_cast<long>(seconds > 0 ? result.matches / seconds : 0)
               << "\n";
     return 0;

@@ -2,7 +2,6 @@
 #include "sim/Simulation.h"
 
 #include "base/SettingsStore.h"
-#include "common/ScriptedHuman.h"
 #include "engine/Invariants.h"
 #include "engine/MatchKeeper.h"
 #include "engine/MatchSnapshot.h"
@@ -75,7 +74,8 @@ struct Program {
     std::unique_ptr<MatchKeeper> keeper;  // only while matches are interrupted
     std::unique_ptr<CFudaDashi> view;
 
-    Program(std::unique_ptr<ScriptedHost> scripted, SettingsStore& settings, InterruptingSink* sink)
+    Program(std::unique_ptr<ScriptedHost> scripted, SettingsStore& settings, InterruptingSink* sink,
+            const SimulationOptions& options, SeatThreePlayer& seatThree)
         : host(std::move(scripted)) {
         Host* engineHost = host.get();
         if (sink != nullptr) {
@@ -85,6 +85,9 @@ struct Program {
         view = std::make_unique<CFudaDashi>(*engineHost, settings);
         if (keeper) keeper->Attach(*view);
         host->Observe(*view);
+        if (options.strongOpponents) view->SetStrength(Strength::Strong);
+        seatThree.Attach(*view);
+        if (options.seatThree != SeatThreePolicy::Scripted) host->AnswerWith(&seatThree);
     }
     void Tick() {
         if (keeper) {
@@ -118,9 +121,10 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
 
     std::optional<InterruptingSink> sink;
     if (options.interrupts > 0) sink.emplace(options.interrupts, options.startSecond);
+    SeatThreePlayer seatThree(options.seatThree);
     auto program =
         std::make_unique<Program>(std::make_unique<ScriptedHost>(options.startSecond, options.matches, trace),
-                                  settings, sink ? &*sink : nullptr);
+                                  settings, sink ? &*sink : nullptr, options, seatThree);
 
     SimulationResult result;
     program->view->StartUp();
@@ -138,7 +142,7 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
         }
         try {
             if (HumanIsWaited(view)) {
-                PlayScriptedHumanTurn(view);
+                seatThree.PlayTurn();
             } else if (host.timerRunning()) {
                 program->Tick();
             } else {
@@ -150,7 +154,7 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
             // text alone, beside the simulator's own clock and counts.
             auto carried = std::make_unique<ScriptedHost>(host);
             program.reset();
-            program = std::make_unique<Program>(std::move(carried), settings, &*sink);
+            program = std::make_unique<Program>(std::move(carried), settings, &*sink, options, seatThree);
             const SnapshotReading reading = ReadSnapshot(sink->text());
             if (!reading.snapshot) {
                 result.violation = "a snapshot could not be read back: " + reading.error;
@@ -173,6 +177,7 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
     result.games = host.gamesPlayed();
     result.battles = host.battlesDealt();
     result.results = host.results();
+    result.seatThree = host.seatThree();
     return result;
 }
 

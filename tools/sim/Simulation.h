@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sim/ScriptedHost.h"
+#include "sim/SeatThreePlayer.h"
 
 #include <array>
 #include <optional>
@@ -24,6 +25,8 @@ struct SimulationOptions {
     // (the host's virtual clock and counts, which are the simulator's own,
     // carried over).
     int interrupts = 0;
+    SeatThreePolicy seatThree = SeatThreePolicy::Scripted;
+    bool strongOpponents = false;  // the search player at seats 0..2 instead of the rules
 };
 
 struct SimulationResult {
@@ -31,6 +34,7 @@ struct SimulationResult {
     int games = 0;
     int battles = 0;
     std::array<int, static_cast<int>(ResultKind::Count)> results{};
+    SeatThreeRecord seatThree;
     std::optional<std::string> violation;  // the first broken invariant, with --check
 };
 

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: MIT
+// Who wins a trick, where its cards go, which cards may be played, and what
+// the face cards taken so far decide.
+//
+// A card's strength is its code lifted by 200 in the trump suit and by 100 in
+// the requested suit; the joker is 300 while its player still holds cards, and
+// as a player's last card it is simply the club of rank 0.
+#include "engine/BattleRules.h"
+
+#include "base/ResourceIds.h"
+
+#include <utility>
+
+namespace tesseran {
+
+bool RelatedGroupWins(BattleResult result) {
+    switch (result) {
+        case BattleResult::RelatedWin:
+        case BattleResult::Skunk:
+        case BattleResult::Sixteen:
+        case BattleResult::ReverseSixteenFailed:
+        case BattleResult::DeclaredSkunk:
+        case BattleResult::DeclaredSixteen:
+        case BattleResult::DeclaredReverseSkunkFailed:
+        case BattleResult::DeclaredReverseSixteenFailed:
+            return true;
+        default:
+            return false;
+    }
+}
+
+int CardStrength(const GameState& state, int seat, int card) {
+    if (card == Joker && state.handCount[seat] >= 1) return 300;
+    if (SuitOf(card) == state.trump) return card + 200;
+    if (SuitOf(card) == state.requestedSuit) return card + 100;
+    return card;
+}
+
+int TrickWinner(GameState& state) {
+    int winner = 0;
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        state.trickStrength[seat] = CardStrength(state, seat, state.trick[seat]);
+        if (state.trickStrength[seat] > state.trickStrength[winner]) winner = seat;
+    }
+    return winner;
+}
+
+void CaptureTrick(GameState& state, int winner) {
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        int card = state.trick[seat];
+        if (card == NoCard) continue;
+        if (IsFace(card)) {
+            state.faceOwner[FaceIndex(card)] = winner;
+        } else if (state.discardCount < DiscardCapacity) {
+            state.discard[state.discardCount++] = card;
+        }
+    }
+}
+
+int TrickHolderStrength(const GameState& state) {
+    if (state.battleNo == 1 && state.relationKnown == 0) return -1;
+    const int seat = state.currentSeat;
+    if (seat < 0 || seat >= SeatCount) return 0;
+    int holder = seat;
+    int best = 0;
+    for (int other = 0; other < SeatCount; ++other) {
+        if (state.trick[other] == NoCard) continue;
+        const int strength = CardStrength(state, other, state.trick[other]);
+        if (strength > best) {
+            holder = other;
+            best = strength;
+        }
+    }
+    return state.SameSide(holder, seat) ? 0 : best;
+}
+
+Refusal RefusalOf(const GameState& state, int seat, int card) {
+    const int pin = FirstLeadPinOf(state);
+    if (state.battleNo == 1 && state.handCount[seat] == HandSize && card != Joker &&
+        state.FindInHand(seat, pin) >= 0 && card != pin) {
+        return Refusal::FirstLeadPin;
+    }
+    if (state.leader != seat && card != Joker && SuitOf(card) != state.requestedSuit) {
+        for (int i = 0; i < state.handCount[seat]; ++i) {
+            const int held = state.hand[seat][i];
+            if (held != Joker && SuitOf(held) == state.requestedSuit) return Refusal::RequestedSuitHeld;
+        }
+    }
+    return Refusal::None;
+}
+
+void NotePlay(GameState& state, int seat, int card) {
+    state.played[card] = 1;
+    state.playedBy[card] = seat;
+    const int requested = state.requestedSuit;
+    if (seat != state.leader && card != Joker && requested >= Clubs && requested <= Spades &&
+        SuitOf(card) != requested) {
+        state.shownVoids[seat] |= 1 << requested;
+    }
+}
+
+void RevealKeyCard(GameState& state, int seat) {
+    if (state.battleNo != 1 || state.relationKnown != 0) return;
+    int shown = 0;
+    for (int value : state.revealed) shown += value == 2 ? 1 : 0;
+    if (shown >= 2) return;
+    const int card = state.trick[seat];
+    if (card == NoCard) return;
+    if (card != Joker && card != CardOf(state.trump, 7)) return;
+    state.revealed[seat] = 2;
+    if (shown == 1) {
+        state.relationKnown = 1;
+        for (int s = 0; s < SeatCount; ++s) state.revealed[s] = state.IsRelated(s) ? 2 : 1;
+    }
+}
+
+FaceTally CountFaceCards(GameState& state) {
+    state.faceCount.fill(0);
+    for (int owner : state.faceOwner) {
+        if (owner >= 0) state.faceCount[owner] += 1;
+    }
+    FaceTally tally;
+    for (int seat = 0; seat < SeatCount; ++seat)
+        (state.IsRelated(seat) ? tally.related : tally.unrelated) += state.faceCount[seat];
+    return tally;
+}
+
+BattleVerdict JudgeTally(const GameState& state, FaceTally tally) {
+    const int r = tally.related;
+    const int u = tally.unrelated;
+    const int nextOrGameOver = state.battleNo == 3 ? GameOver : NextBattleFollows;
+    constexpr bool Add = false;
+    constexpr bool Set = true;
+    auto result = [](BattleResult kind, int messageId, int points, bool replaces, int answer) {
+        BattleVerdict verdict;
+        verdict.decided = true;
+        verdict.result = kind;
+        verdict.messageId = messageId;
+        verdict.points = points;
+        verdict.replaces = replaces;
+        verdict.answer = answer;
+        return verdict;
+    };
+    using R = BattleResult;
+
+    // A declared battle: failure first, then success.
+    switch (state.declaration) {
+        case 0:
+            break;
+        case 1:
+            if (u > 0) return result(R::SixteenFailed, text::SixteenFailed, 32, Set, GameOver);
+            if (r == 16) return result(R::Sixteen, text::Sixteen, 16, Add, nextOrGameOver);
+            return {};
+        case 2:
+            if (r > 0)
+                return result(R::ReverseSixteenFailed, text::ReverseSixteenFailed, 64, Add, nextOrGameOver);
+            if (u == 16) return result(R::ReverseSixteen, text::ReverseSixteen, 32, Set, GameOver);
+            return {};
+        case 3:
+            if (u > 0) return result(R::DeclaredSkunkFailed, text::DeclaredSkunkFailed, 16, Set, GameOver);
+            if (r >= state.relatedNeeded)
+                return result(R::DeclaredSkunk, text::DeclaredSkunk, 8, Add, nextOrGameOver);
+            return {};
+        case 4:
+            if (u > 0)
+                return result(R::DeclaredSixteenFailed, text::DeclaredSixteenFailed, 64, Set, GameOver);
+            if (r == 16) return result(R::DeclaredSixteen, text::DeclaredSixteen, 32, Add, nextOrGameOver);
+            return {};
+        case 5:
+            if (r > 0)
+                return result(R::DeclaredReverseSkunkFailed, text::DeclaredReverseSkunkFailed, 32, Add,
+                              nextOrGameOver);
+            if (u >= state.unrelatedNeeded)
+                return result(R::DeclaredReverseSkunk, text::DeclaredReverseSkunk, 16, Set, GameOver);
+            return {};
+        case 6:
+            if (r > 0)
+                return result(R::DeclaredReverseSixteenFailed, text::DeclaredReverseSixteenFailed, 128, Add,
+                              nextOrGameOver);
+            if (u == 16)
+                return result(R::DeclaredReverseSixteen, text::DeclaredReverseSixteen, 64, Set, GameOver);
+            return {};
+        default:
+            return {};
+    }
+
+    const bool lastBattle = state.battleNo == 3;
+    if (r >= state.relatedNeeded) {
+        if (u > 0) return result(R::RelatedWin, text::RelatedWin, lastBattle ? 8 : 0, Add, nextOrGameOver);
+        BattleVerdict skunk = result(R::Skunk, text::RelatedSkunk, lastBattle ? 10 : 2, Add, nextOrGameOver);
+        skunk.offersSixteen = true;
+        return skunk;
+    }
+    if (u < state.unrelatedNeeded) return {};
+    if (r > 0) {
+        // Battle 1 lost leaves the related group -2; battle 3 lost still
+        // gives it 2 for the two battles won before; battle 2 lost keeps what
+        // battle 1 brought.
+        if (state.battleNo == 1) return result(R::UnrelatedWin, text::UnrelatedWin, 2, Set, GameOver);
+        return result(R::UnrelatedWin, text::UnrelatedWin, lastBattle ? 2 : 0, Add, GameOver);
+    }
+    BattleVerdict reverseSkunk = result(R::ReverseSkunk, text::UnrelatedReverseSkunk, 8, Set, GameOver);
+    reverseSkunk.offersSixteen = true;
+    return reverseSkunk;
+}
+
+SeatSwap SeatSwapForBattleTwo(const GameState& state) {
+    auto related = [&state](int a, int b) { return state.IsRelated(a) && state.IsRelated(b); };
+    if (related(0, 1)) return {1, 2};
+    if (related(0, 3)) return {0, 1};
+    if (related(1, 2)) return {1, 0};
+    if (related(2, 3)) return {2, 1};
+    return {};
+}
+
+void ExchangeSeats(GameState& state, SeatSwap swap) {
+    const int from = swap.from;
+    const int to = swap.to;
+    std::swap(state.hand[from], state.hand[to]);
+    std::swap(state.handCount[from], state.handCount[to]);
+    std::swap(state.participantAt[from], state.participantAt[to]);
+    state.relation[to] = state.relation[from];
+    state.revealed[to] = 2;
+    state.relation[from] = 0;
+    state.revealed[from] = 1;
+    for (int* seat : {&state.leader, &state.chooserSeat, &state.showSeat}) {
+        if (*seat == from) *seat = to;
+    }
+}
+
+void UpdateToGo(GameState& state, FaceTally tally) {
+    const int r = tally.related;
+    const int u = tally.unrelated;
+    switch (state.declaration) {
+        case 1:
+        case 4:
+            state.relatedToGo = 16 - r;
+            state.unrelatedToGo = 1;
+            break;
+        case 2:
+        case 6:
+            state.relatedToGo = 1;
+            state.unrelatedToGo = 16 - u;
+            break;
+        case 3:
+            state.relatedToGo = state.relatedNeeded - r;
+            state.unrelatedToGo = 1;
+            break;
+        case 5:
+            state.relatedToGo = 1;
+            state.unrelatedToGo = state.unrelatedNeeded - u;
+            break;
+        default:
+            state.relatedToGo = state.relatedNeeded - r;
+            state.unrelatedToGo = state.unrelatedNeeded - u;
+            break;
+    }
+}
+
+}  // namespace tesseran
