@@ -284,8 +284,33 @@ void TableView::RecomposeUnderOverlays() {
     if (renderer_) renderer_->RedrawTable(TableLayer::Kept);
 }
 
+namespace {
+
+QString CardName(int card) {
+    if (card == Joker) return "ジョーカー";
+    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
+    const QString rank = RankOf(card) == 10 ? QString("ピン") : QString::number(RankOf(card));
+    return QString("%1の%2").arg(suits[SuitOf(card)], rank);
+}
+
+QString SuitName(int suit) {
+    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
+    return suits[std::clamp(suit, 0, 3)];
+}
+
+QString MoveName(const search::Move& move) {
+    if (move.card == Joker && move.jokerSuit >= 0)
+        return "ジョーカー（" + SuitName(move.jokerSuit) + "を指定）";
+    return CardName(move.card);
+}
+
+QString Percent(double share) { return QString::number(static_cast<int>(share * 100 + 0.5)) + "%"; }
+
+}  // namespace
+
 int TableView::ChooseSuit(SuitDialogMode mode) {
     CMonSel dialog(this);
+    dialog.SetHint([this, mode] { return SuitHint(mode); });
     dialog.SetCaptionText(mode == SuitDialogMode::Trump ? CMonSel::TrumpCaptionText : QString());
     dialog.SetSoundPlayer([this](int waveId) { PlaySoundEffect(waveId); });
     PlaceBesideHand(dialog);
@@ -479,31 +504,38 @@ void TableView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TableView::leaveEvent(QEvent*) { tip_->Deactivate(); }
 
-// --- The hint -----------------------------------------------------------------
+// --- The hint ---------------------------------------------------------------
 
-namespace {
-
-QString CardName(int card) {
-    if (card == Joker) return "ジョーカー";
-    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
-    const QString rank = RankOf(card) == 10 ? QString("ピン") : QString::number(RankOf(card));
-    return QString("%1の%2").arg(suits[SuitOf(card)], rank);
+CMonSel::Hint TableView::SuitHint(SuitDialogMode mode) const {
+    search::Advice advice;
+    if (mode == SuitDialogMode::Trump) {
+        advice = search::AdviseTrump(game_, HumanSeat);
+    } else {
+        // The joker has left the hand for the table; the suits it may ask
+        // for are weighed with it back in the hand, as the lead it is.
+        GameState lead = game_;
+        auto& hand = lead.hand[HumanSeat];
+        const int count = std::min(lead.handCount[HumanSeat], HandSize - 1);
+        std::copy_backward(hand.begin(), hand.begin() + count, hand.begin() + count + 1);
+        hand[0] = Joker;
+        lead.handCount[HumanSeat] = count + 1;
+        lead.trick[HumanSeat] = NoCard;
+        for (const search::MoveValue& move : search::AdviseCard(lead, HumanSeat).moves) {
+            if (move.move.card == Joker)
+                advice.moves.push_back({{move.move.jokerSuit, -1}, move.value, move.winShare});
+        }
+    }
+    if (advice.moves.empty()) return {Clubs, QString()};
+    const search::MoveValue& best = advice.moves.front();
+    QString text = SuitName(best.move.card) +
+                   (mode == SuitDialogMode::Trump ? "を役にすると" : "を指定すると") +
+                   "、あなたのグループが勝つ見込み " + Percent(best.winShare);
+    if (advice.moves.size() > 1) {
+        const search::MoveValue& next = advice.moves[1];
+        text += "\n次点は " + SuitName(next.move.card) + "（" + Percent(next.winShare) + "）";
+    }
+    return {best.move.card, text};
 }
-
-QString SuitName(int suit) {
-    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
-    return suits[std::clamp(suit, 0, 3)];
-}
-
-QString MoveName(const search::Move& move) {
-    if (move.card == Joker && move.jokerSuit >= 0)
-        return "ジョーカー（" + SuitName(move.jokerSuit) + "を指定）";
-    return CardName(move.card);
-}
-
-QString Percent(double share) { return QString::number(static_cast<int>(share * 100 + 0.5)) + "%"; }
-
-}  // namespace
 
 void TableView::ShowHint() {
     if (!ready_ || !renderer_ || !game_.HumanMayPlay() || game_.dragging != 0) return;

@@ -17,6 +17,7 @@
 #include "app/SoundPlayer.h"
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "dialogs/CMonSel.h"
 #include "engine/MatchKeeper.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
@@ -59,6 +60,8 @@ public:
     // In the human's turn: marks the card the search player would play and
     // says in a balloon why (or, while show cards are placed, names them).
     void ShowHint();
+    // What the suit dialog's hint says: the suit to name and why.
+    CMonSel::Hint SuitHint(SuitDialogMode mode) const;
     TableCommands& commands() { return *commands_; }
     PeekChannel& peekChannel() { return peek_; }
     SettingsStore& settings() { return settings_; }

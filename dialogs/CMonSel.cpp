@@ -7,9 +7,11 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <array>
@@ -111,6 +113,25 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
 void CMonSel::SetCaptionText(const QString& text) {
     captionText = text;
     promptLabel->setText((captionText.isEmpty() ? RequestCaptionText : captionText) + PromptTail);
+}
+
+void CMonSel::ShowHint() {
+    if (!hintSource) return;
+    const Hint hint = hintSource();
+    if (hint.suit < 0 || hint.suit > 3) return;
+    SelectSuit(hint.suit, ClickedOn::Picture);
+    hintText = hint.text;
+    QWidget* picture = suitPictures[static_cast<std::size_t>(hint.suit)];
+    QToolTip::showText(picture->mapToGlobal(QPoint(picture->width() / 2, picture->height())), hintText,
+                       picture);
+}
+
+void CMonSel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_H && hintSource) {
+        ShowHint();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CMonSel::SetSoundPlayer(std::function<void(int waveId)> player) { playSound = std::move(player); }

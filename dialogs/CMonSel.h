@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -35,12 +36,26 @@ public:
     // click; the window decides whether sounds are on.
     void SetSoundPlayer(std::function<void(int waveId)> player);
 
+    // What the key H asks for: the suit a good player would name, and a line
+    // that says why. The suit is selected and the line shown beside it.
+    struct Hint {
+        int suit = 0;
+        QString text;
+    };
+    void SetHint(std::function<Hint()> hint) { hintSource = std::move(hint); }
+    // The line the last hint showed, empty before one was asked for.
+    const QString& HintText() const { return hintText; }
+    void ShowHint();
+
     // 0 clubs, 1 diamonds, 2 hearts, 3 spades.
     int SelectedSuit() const { return selectedSuit; }
 
     // Opens the dialog modally and returns the suit chosen, whatever way it
     // was closed. An empty caption text asks for the requested suit.
     static int Ask(QWidget* parent, const QString& captionText, std::function<void(int waveId)> player = {});
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // A suit's picture also checks the suit's radio button.
@@ -50,6 +65,8 @@ private:
     QString captionText;
     int selectedSuit = 0;
     std::function<void(int waveId)> playSound;
+    std::function<Hint()> hintSource;
+    QString hintText;
     QLabel* promptLabel = nullptr;
     std::array<QRadioButton*, 4> suitRadios{};
     std::array<QPushButton*, 4> suitPictures{};

@@ -141,6 +141,21 @@ TEST_F(Commands, EveryToggleFlipsItsSettingAndStoresIt) {
     }
 }
 
+TEST_F(Commands, TheComputersStrengthIsStoredCheckedAndTakenUpAtTheNextStart) {
+    store->WriteInt("Settei", "Tsuyosa", 1);
+    OpenWindow();
+    EXPECT_EQ(game().strength(), Strength::Strong);
+    auto menu = table()->commands().BuildPopupMenu(1);
+    EXPECT_TRUE(Item(*menu, command::StrengthStrong)->isChecked());
+    ASSERT_NE(Item(*menu, command::StrengthStrong)->actionGroup(), nullptr);
+    EXPECT_TRUE(Item(*menu, command::StrengthStrong)->actionGroup()->isExclusive());
+    table()->commands().Execute(command::StrengthStandard);
+    EXPECT_EQ(store->ReadInt("Settei", "Tsuyosa", -1), 0);
+    EXPECT_EQ(game().strength(), Strength::Standard);
+    // Out of the game's turn there is no hint to give.
+    EXPECT_FALSE(Item(*table()->commands().BuildPopupMenu(0), command::Hint)->isEnabled());
+}
+
 TEST_F(Commands, SpeedsAreStoredAndChecked) {
     OpenWindow();
     const std::pair<int, int> speeds[] = {{command::SpeedFast, 1},

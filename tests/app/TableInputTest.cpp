@@ -8,6 +8,7 @@
 #include "app/CommandIds.h"
 #include "app/HoverTip.h"
 #include "base/StringTable.h"
+#include "players/search/SearchPlayer.h"
 
 namespace tesseran::testing {
 namespace {
@@ -168,6 +169,19 @@ TEST_F(TableInput, TheScoreBoardClosesOnAClickAndBlocksKeysMeanwhile) {
     EXPECT_EQ(g.dragging, 0);
     Release(CardCentre(1));
     EXPECT_EQ(g.scoreShown, 0);
+}
+
+TEST_F(TableInput, TheHintKeyMarksTheSearchPlayersCardAndSaysHowLikelyItWins) {
+    const std::optional<search::MoveValue> best = search::AdviseCard(game(), HumanSeat).Best();
+    ASSERT_TRUE(best);
+    Key(Qt::Key_H);
+    EXPECT_EQ(game().hand[HumanSeat][game().markedCard], best->move.card);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return table()->hoverTip()->showing(); }, 2000));
+    const QString percent = QString::number(static_cast<int>(best->winShare * 100 + 0.5)) + "%";
+    EXPECT_TRUE(table()->hoverTip()->text().contains(percent)) << table()->hoverTip()->text().toStdString();
+    // Enter then plays the card the hint marked.
+    Key(Qt::Key_Return);
+    EXPECT_EQ(game().trick[HumanSeat], best->move.card);
 }
 
 }  // namespace

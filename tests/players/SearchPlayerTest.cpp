@@ -174,7 +174,7 @@ TEST(SearchPlayer, TheChooserNamesTheSuitItHoldsMostOf) {
     view.showCards = {NoCard, NoCard};
     const std::vector<int> chooser = {
         CardOf(Hearts, 10), CardOf(Hearts, 9), CardOf(Hearts, 8), CardOf(Hearts, 6),   CardOf(Hearts, 5),
-        CardOf(Hearts, 3),  CardOf(Hearts, 2), CardOf(Clubs, 1),  CardOf(Diamonds, 1), CardOf(Spades, 1)};
+        CardOf(Hearts, 3),  CardOf(Hearts, 2), CardOf(Clubs, 1),  CardOf(Diamonds, 1), CardOf(Spades, 2)};
     std::vector<int> rest;
     for (int card : Deck) {
         if (std::find(chooser.begin(), chooser.end(), card) == chooser.end()) rest.push_back(card);
@@ -188,6 +188,7 @@ TEST(SearchPlayer, TheChooserNamesTheSuitItHoldsMostOf) {
     view.handCount.fill(HandSize);
     const Advice advice = search::AdviseTrump(view, 0, {64, 5});
     ASSERT_EQ(advice.moves.size(), 4u);
+    EXPECT_EQ(advice.worlds, 64);
     EXPECT_EQ(advice.Best()->move.card, Hearts);
     EXPECT_GT(advice.Best()->winShare, advice.moves.back().winShare);
 }
