@@ -252,6 +252,12 @@ void TableView::Pause(int milliseconds) {
 
 void TableView::Repaint(TableLayer layer) {
     overlays_.clear();
+    // A hint speaks of the hand it was asked for: once a card has left it
+    // (played, or taken up to drag), the balloon goes.
+    if (hintHandCount_ >= 0 && game_.handCount[HumanSeat] != hintHandCount_) {
+        hintHandCount_ = -1;
+        if (tip_ != nullptr) tip_->Deactivate();
+    }
     if (renderer_) renderer_->RedrawTable(layer);
     if (taskbarFeature_) peek_.PublishHands(game_);
     repaint();
@@ -305,6 +311,10 @@ QString MoveName(const search::Move& move) {
 }
 
 QString Percent(double share) { return QString::number(static_cast<int>(share * 100 + 0.5)) + "%"; }
+
+// The points a move is worth to the player's group, on average: what tells
+// two moves apart that win equally often.
+QString Points(double value) { return (value >= 0 ? "+" : "") + QString::number(value, 'f', 1) + "点"; }
 
 }  // namespace
 
@@ -527,12 +537,13 @@ CMonSel::Hint TableView::SuitHint(SuitDialogMode mode) const {
     }
     if (advice.moves.empty()) return {Clubs, QString()};
     const search::MoveValue& best = advice.moves.front();
-    QString text = SuitName(best.move.card) +
-                   (mode == SuitDialogMode::Trump ? "を役にすると" : "を指定すると") +
-                   "、あなたのグループが勝つ見込み " + Percent(best.winShare);
+    QString text =
+        SuitName(best.move.card) + (mode == SuitDialogMode::Trump ? "を役にすると" : "を指定すると") +
+        "、あなたのグループが勝つ見込み " + Percent(best.winShare) + "、得点の見込み " + Points(best.value);
     if (advice.moves.size() > 1) {
         const search::MoveValue& next = advice.moves[1];
-        text += "\n次点は " + SuitName(next.move.card) + "（" + Percent(next.winShare) + "）";
+        text += "\n次点は " + SuitName(next.move.card) + "（" + Percent(next.winShare) + "、" +
+                Points(next.value) + "）";
     }
     return {best.move.card, text};
 }
@@ -556,16 +567,19 @@ void TableView::ShowHint() {
         const std::optional<search::MoveValue> best = advice.Best();
         if (!best) return;
         position = game_.FindInHand(HumanSeat, best->move.card);
-        text = MoveName(best->move) + "：あなたのグループがこの戦いに勝つ見込み " + Percent(best->winShare);
+        text = MoveName(best->move) + "：あなたのグループがこの戦いに勝つ見込み " + Percent(best->winShare) +
+               "、得点の見込み " + Points(best->value);
         if (advice.moves.size() > 1) {
             const search::MoveValue& next = advice.moves[1];
-            text += "\n次点は " + MoveName(next.move) + "（" + Percent(next.winShare) + "）";
+            text += "\n次点は " + MoveName(next.move) + "（" + Percent(next.winShare) + "、" +
+                    Points(next.value) + "）";
         } else {
             text += "\n出せる札はこれだけです";
         }
     }
     if (position < 0) return;
     game_.markedCard = position;
+    hintHandCount_ = game_.handCount[HumanSeat];
     update();
     const QRect card = renderer_->handCardRects[static_cast<std::size_t>(position)];
     const QPoint anchor(static_cast<int>(card.center().x() * renderer_->scaleX),

@@ -174,6 +174,8 @@ private:
     SoundPlayer sound_;
     QTimer turnTimer_;
     HoverTip* tip_ = nullptr;
+    // The hand's size when the hint balloon was shown, -1 while none shows.
+    int hintHandCount_ = -1;
     bool ready_ = false;
     bool closingAfterMatch_ = false;
     bool tickRunning_ = false;

@@ -179,9 +179,11 @@ TEST_F(TableInput, TheHintKeyMarksTheSearchPlayersCardAndSaysHowLikelyItWins) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return table()->hoverTip()->showing(); }, 2000));
     const QString percent = QString::number(static_cast<int>(best->winShare * 100 + 0.5)) + "%";
     EXPECT_TRUE(table()->hoverTip()->text().contains(percent)) << table()->hoverTip()->text().toStdString();
-    // Enter then plays the card the hint marked.
+    // Enter then plays the card the hint marked, and the balloon, which
+    // spoke of that hand, goes with it.
     Key(Qt::Key_Return);
     EXPECT_EQ(game().trick[HumanSeat], best->move.card);
+    EXPECT_FALSE(table()->hoverTip()->showing());
 }
 
 }  // namespace
