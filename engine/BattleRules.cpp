@@ -30,17 +30,21 @@ bool RelatedGroupWins(BattleResult result) {
 }
 
 int CardStrength(const GameState& state, int seat, int card) {
-    if (card == Joker && state.handCount[seat] >= 1) return 300;
-    if (SuitOf(card) == state.trump) return card + 200;
-    if (SuitOf(card) == state.requestedSuit) return card + 100;
-    return card;
+    const int suit = SuitOf(card);
+    const bool trump = suit == state.trump;
+    const int lift = 200 * trump + 100 * (!trump & (suit == state.requestedSuit));
+    return Choose(card == Joker && state.handCount[seat] >= 1, 300, card + lift);
 }
 
 int TrickWinner(GameState& state) {
     int winner = 0;
+    int best = 0;
     for (int seat = 0; seat < SeatCount; ++seat) {
-        state.trickStrength[seat] = CardStrength(state, seat, state.trick[seat]);
-        if (state.trickStrength[seat] > state.trickStrength[winner]) winner = seat;
+        const int strength = CardStrength(state, seat, state.trick[seat]);
+        state.trickStrength[seat] = strength;
+        const bool stronger = (seat == 0) | (strength > best);
+        winner = Choose(stronger, seat, winner);
+        best = Choose(stronger, strength, best);
     }
     return winner;
 }
@@ -57,36 +61,47 @@ void CaptureTrick(GameState& state, int winner) {
     }
 }
 
-int TrickHolderStrength(const GameState& state) {
+int TrickHolderStrength(const GameState& state, std::array<int, SeatCount>* strengths) {
     if (state.battleNo == 1 && state.relationKnown == 0) return -1;
     const int seat = state.currentSeat;
     if (seat < 0 || seat >= SeatCount) return 0;
     int holder = seat;
     int best = 0;
     for (int other = 0; other < SeatCount; ++other) {
-        if (state.trick[other] == NoCard) continue;
-        const int strength = CardStrength(state, other, state.trick[other]);
-        if (strength > best) {
-            holder = other;
-            best = strength;
-        }
+        const int card = state.trick[other];
+        const int strength = Choose(card == NoCard, 0, CardStrength(state, other, card));
+        if (strengths != nullptr && card != NoCard) (*strengths)[other] = strength;
+        const bool stronger = strength > best;
+        holder = Choose(stronger, other, holder);
+        best = Choose(stronger, strength, best);
     }
     return state.SameSide(holder, seat) ? 0 : best;
 }
 
 Refusal RefusalOf(const GameState& state, int seat, int card) {
+    const CardSet held = state.HandSet(seat);
     const int pin = FirstLeadPinOf(state);
     if (state.battleNo == 1 && state.handCount[seat] == HandSize && card != Joker &&
-        state.FindInHand(seat, pin) >= 0 && card != pin) {
+        (held & CardBit(pin)) != 0 && card != pin) {
         return Refusal::FirstLeadPin;
     }
-    if (state.leader != seat && card != Joker && SuitOf(card) != state.requestedSuit) {
-        for (int i = 0; i < state.handCount[seat]; ++i) {
-            const int held = state.hand[seat][i];
-            if (held != Joker && SuitOf(held) == state.requestedSuit) return Refusal::RequestedSuitHeld;
-        }
+    if (state.leader != seat && card != Joker && SuitOf(card) != state.requestedSuit &&
+        (held & SuitCards(state.requestedSuit)) != 0) {
+        return Refusal::RequestedSuitHeld;
     }
     return Refusal::None;
+}
+
+CardSet PlayableCards(const GameState& state, int seat) {
+    const CardSet held = state.HandSet(seat);
+    const CardSet joker = CardBit(Joker);
+    const int pin = FirstLeadPinOf(state);
+    CardSet playable = held;
+    if (state.battleNo == 1 && state.handCount[seat] == HandSize && (held & CardBit(pin)) != 0)
+        playable &= CardBit(pin) | joker;
+    if (state.leader != seat && (held & SuitCards(state.requestedSuit)) != 0)
+        playable &= SuitCards(state.requestedSuit) | joker;
+    return playable;
 }
 
 void NotePlay(GameState& state, int seat, int card) {
@@ -115,13 +130,15 @@ void RevealKeyCard(GameState& state, int seat) {
 }
 
 FaceTally CountFaceCards(GameState& state) {
-    state.faceCount.fill(0);
-    for (int owner : state.faceOwner) {
-        if (owner >= 0) state.faceCount[owner] += 1;
-    }
     FaceTally tally;
-    for (int seat = 0; seat < SeatCount; ++seat)
-        (state.IsRelated(seat) ? tally.related : tally.unrelated) += state.faceCount[seat];
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        int taken = 0;
+        for (int owner : state.faceOwner) taken += owner == seat;
+        state.faceCount[seat] = taken;
+        const bool related = state.IsRelated(seat);
+        tally.related += Choose(related, taken, 0);
+        tally.unrelated += Choose(related, 0, taken);
+    }
     return tally;
 }
 

@@ -47,8 +47,10 @@ int TrickWinner(GameState& state);
 void CaptureTrick(GameState& state, int winner);
 // The strength of the card that holds the trick against the seat to play: 0
 // when that seat's own side holds it or nothing lies on the table, -1 while
-// the groups of battle 1 are still hidden.
-int TrickHolderStrength(const GameState& state);
+// the groups of battle 1 are still hidden. When it judges the cards (the
+// groups known, a seat to play), it can leave each card's strength in
+// `strengths`, as the computers keep them.
+int TrickHolderStrength(const GameState& state, std::array<int, SeatCount>* strengths = nullptr);
 
 // Why a seat may not play a card now: the first lead of battle 1 is the
 // first-lead pin (or the joker), and a follower follows the requested suit
@@ -58,6 +60,9 @@ Refusal RefusalOf(const GameState& state, int seat, int card);
 inline bool MayPlay(const GameState& state, int seat, int card) {
     return RefusalOf(state, seat, card) == Refusal::None;
 }
+// The cards of its hand a seat may play now, the joker among them when held:
+// the cards RefusalOf lets through, found at once.
+CardSet PlayableCards(const GameState& state, int seat);
 // The pin that opens battle 1: the club pin in game 10, else the spade pin.
 inline int FirstLeadPinOf(const GameState& state) { return state.gameNo == 10 ? ClubPin : SpadePin; }
 

@@ -7,6 +7,7 @@
 #include "base/StringTable.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tesseran {
 
@@ -46,7 +47,22 @@ void CTorvelView::RemoveFromHand(int seat, int position) {
 
 void CTorvelView::SortHands() {
     for (int seat = 0; seat < SeatCount; ++seat) {
-        std::sort(hand[seat].begin(), hand[seat].begin() + handCount[seat]);
+        auto& cards = hand[seat];
+        const int count = handCount[seat];
+        // A hand is a set of distinct codes: it sorts by reading its set's
+        // bits from the lowest up. Anything else sorts the ordinary way.
+        const CardSet set = HandSet(seat);
+        bool distinct = CountCards(set) == count;
+        for (int i = 0; i < count; ++i) distinct = distinct && IsCardCode(cards[i]);
+        if (!distinct) {
+            std::sort(cards.begin(), cards.begin() + count);
+            continue;
+        }
+        CardSet rest = set;
+        for (int i = 0; i < count; ++i) {
+            cards[i] = std::countr_zero(rest);
+            rest &= rest - 1;
+        }
     }
 }
 

@@ -101,6 +101,13 @@ struct GameState {
     bool SameSide(int a, int b) const { return (relation[a] == 0) == (relation[b] == 0); }
     bool IsRelated(int seat) const { return relation[seat] != 0; }
     bool HoldsJoker(int seat) const { return handCount[seat] > 0 && hand[seat][0] == Joker; }
+    // The cards a seat holds, as a set.
+    CardSet HandSet(int seat) const {
+        const int count = handCount[seat];
+        CardSet set = 0;
+        for (int i = 0; i < HandSize; ++i) set |= static_cast<CardSet>(i < count) << (hand[seat][i] & 63);
+        return set;
+    }
     // Position of a card in a seat's hand, or -1.
     int FindInHand(int seat, int card) const {
         for (int i = 0; i < handCount[seat]; ++i) {

@@ -246,7 +246,8 @@ void CTorvelView::TurnTick() {
 
     RevealPlayedKeyCards();
 
-    if (std::none_of(trick.begin(), trick.end(), [](int card) { return card == NoCard; })) {
+    // Four cards down closes the trick (NoCard is -1, every card 0 or more).
+    if ((trick[0] | trick[1] | trick[2] | trick[3]) >= 0) {
         CloseTrick();
         return;
     }

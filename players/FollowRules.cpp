@@ -11,6 +11,8 @@
 #include "engine/BattleRules.h"
 #include "players/HandSearch.h"
 
+#include <optional>
+
 namespace tesseran::computer {
 
 namespace {
@@ -98,15 +100,8 @@ int KeepFaceFromEnemyJoker(const GameState& state) {
 }  // namespace
 
 int RightStrength(GameState& state) {
-    const int strength = TrickHolderStrength(state);
     // The rules keep the strength of each card on the table as they judge it.
-    if (strength >= 0 && IsSeat(state.currentSeat)) {
-        for (int other = 0; other < SeatCount; ++other) {
-            if (state.trick[other] != NoCard)
-                state.trickStrength[other] = CardStrength(state, other, state.trick[other]);
-        }
-    }
-    return strength;
+    return TrickHolderStrength(state, &state.trickStrength);
 }
 
 int FollowJokerThreshold(int participant) {
@@ -215,9 +210,16 @@ int FollowCard(GameState& view) {
     if (count <= 1) return 0;
 
     const int requestedCount = CountOfSuit(view, seat, requested);
+    // The strength to beat, judged once: the first asking writes the
+    // strengths on the table, as every later one would again.
+    std::optional<int> strengthToBeat;
+    auto holderStrengthNow = [&] {
+        if (!strengthToBeat) strengthToBeat = RightStrength(view);
+        return *strengthToBeat;
+    };
 
     // The last player feeds a face card to its own side's trick when it cannot follow.
-    if (PlaysLast(view) && RightStrength(view) == 0 && requestedCount == 0) {
+    if (PlaysLast(view) && holderStrengthNow() == 0 && requestedCount == 0) {
         const int position = FindFirst(view, seat, NonTrumpSevenOrEight(trump));
         if (position != NotFound) return position;
     }
@@ -227,7 +229,7 @@ int FollowCard(GameState& view) {
         if (position != NotFound) return position;
     }
 
-    const int holderStrength = RightStrength(view);
+    const int holderStrength = holderStrengthNow();
     if ((JokerInTrick(view) || CardsInTrick(view) == 3) && holderStrength >= 0) {
         return holderStrength == 0 ? OurTrickCard(view) : TheirTrickCard(view, holderStrength);
     }

@@ -6,28 +6,12 @@
 
 namespace tesseran::computer {
 
-int HandLength(const GameState& state, int seat) {
-    if (!IsSeat(seat)) return 0;
-    return std::clamp(state.handCount[seat], 0, HandSize);
-}
-
-int CountOfSuit(const GameState& state, int seat, int suit) {
-    const int length = HandLength(state, seat);
-    int count = 0;
-    for (int position = 0; position < length; ++position) {
-        const int card = state.hand[seat][position];
-        if (card != Joker && SuitOf(card) == suit) ++count;
-    }
-    return count;
-}
-
 bool IsTopRemaining(const GameState& state, int card) {
     if (card == Joker || RankOf(card) == 10) return true;
     if (!IsCardCode(card)) return false;
-    for (int higher = card + 1; higher <= PinOf(SuitOf(card)); ++higher) {
-        if (state.played[higher] != 1) return false;
-    }
-    return true;
+    bool top = true;
+    for (int higher = card + 1; higher <= PinOf(SuitOf(card)); ++higher) top &= state.played[higher] == 1;
+    return top;
 }
 
 bool PlayedBySide(const GameState& state, int seat, int card) {

@@ -10,6 +10,8 @@
 
 #include "engine/GameState.h"
 
+#include <algorithm>
+
 namespace tesseran::computer {
 
 inline constexpr int NotFound = -1;
@@ -19,7 +21,10 @@ constexpr bool IsSuit(int suit) { return suit >= Clubs && suit <= Spades; }
 
 // How many positions of a seat's hand are valid, kept inside the array even
 // when the count in the state is odd.
-int HandLength(const GameState& state, int seat);
+inline int HandLength(const GameState& state, int seat) {
+    if (!IsSeat(seat)) return 0;
+    return std::clamp(state.handCount[seat], 0, HandSize);
+}
 
 // The first position, from position 1 when the seat holds the joker and from 0
 // otherwise, whose card passes the test (a callable on a card code); NotFound
@@ -38,7 +43,10 @@ int FindFirstOf(const GameState& state, int seat, const Tests&... tests) {
 }
 
 // Cards of a suit in a seat's hand, the joker not counted.
-int CountOfSuit(const GameState& state, int seat, int suit);
+inline int CountOfSuit(const GameState& state, int seat, int suit) {
+    if (!IsSeat(seat)) return 0;
+    return CountCards(state.HandSet(seat) & SuitCards(suit));
+}
 
 // Whether a card is the highest one of its suit still unplayed: the joker and
 // the pins always are; any other card once every higher card of its suit has
