@@ -23,6 +23,17 @@ namespace {
 // position j the same way; then hand[a][i] and hand[b][j] change places.
 using ShuffledDeck = std::array<std::int8_t, DeckSize>;
 
+ShuffledDeck Shuffle(std::uint32_t seed);
+
+// A seed's deal as the seats receive it: ten cards each, each hand in the
+// order of its codes, as the table shows a hand.
+ShuffledDeck SortedDeal(std::uint32_t seed) {
+    ShuffledDeck cards = Shuffle(seed);
+    for (int seat = 0; seat < SeatCount; ++seat)
+        std::sort(cards.begin() + seat * HandSize, cards.begin() + (seat + 1) * HandSize);
+    return cards;
+}
+
 ShuffledDeck Shuffle(std::uint32_t seed) {
     ShuffledDeck cards;
     for (int i = 0; i < DeckSize; ++i) cards[i] = static_cast<std::int8_t>(Deck[i]);
@@ -50,13 +61,13 @@ constexpr int HighestSeed = 59 + 60 * 59 + 23;
 // The shuffle costs some 1,400 draws, a good part of them rejected seat draws
 // that make the loop branch at random; it was the largest cost of a simulated
 // match. Since a seed can take only 3,685 values, each seed's deck is
-// shuffled once per thread and kept (147 KB), and later deals of the same
-// seed copy it. Every thread (the window's, the simulator's, a benchmark's)
+// shuffled (and its hands sorted) once per thread and kept (147 KB), and
+// later deals of the same seed copy it. Every thread (the window's, the simulator's, a benchmark's)
 // keeps its own table, so nothing is shared.
 const ShuffledDeck& ShuffledDeckOf(int seed) {
     if (seed < LowestSeed || seed > HighestSeed) {
         static thread_local ShuffledDeck unusual;
-        unusual = Shuffle(static_cast<std::uint32_t>(seed));
+        unusual = SortedDeal(static_cast<std::uint32_t>(seed));
         return unusual;
     }
     struct Table {
@@ -66,7 +77,7 @@ const ShuffledDeck& ShuffledDeckOf(int seed) {
     static thread_local auto table = std::make_unique<Table>();
     const int index = seed - LowestSeed;
     if (!table->made[index]) {
-        table->decks[index] = Shuffle(static_cast<std::uint32_t>(seed));
+        table->decks[index] = SortedDeal(static_cast<std::uint32_t>(seed));
         table->made[index] = true;
     }
     return table->decks[index];
@@ -218,7 +229,6 @@ void CTorvelView::Deal() {
     int seed = now ? now->second + 60 * now->minute + now->hour : -1 - 60 - 1;
     const ShuffledDeck& cards = ShuffledDeckOf(seed);
     for (int i = 0; i < DeckSize; ++i) hand[i / HandSize][i % HandSize] = cards[i];
-    SortHands();
     if (ArrangeDeclarationHand() != 0) SortHands();
     host_.OnEvent({EngineEvent::Kind::Dealt, seed});
 }
