@@ -14,6 +14,20 @@ bool IsTopRemaining(const GameState& state, int card) {
     return top;
 }
 
+CardSet TopRemainingCards(const GameState& state) {
+    CardSet tops = CardBit(Joker);
+    for (int suit = Clubs; suit <= Spades; ++suit) {
+        // Down from the pin, each card is on top while every card above it
+        // has been played.
+        const int pin = PinOf(suit);
+        tops |= CardBit(pin);
+        for (int card = pin - 1; IsCardCode(card) && SuitOf(card) == suit && state.played[card + 1] == 1;
+             --card)
+            tops |= CardBit(card);
+    }
+    return tops;
+}
+
 bool PlayedBySide(const GameState& state, int seat, int card) {
     if (!IsSeat(seat) || card == NoCard) return false;
     for (int other = 0; other < SeatCount; ++other) {

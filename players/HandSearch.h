@@ -54,6 +54,10 @@ inline int CountOfSuit(const GameState& state, int seat, int suit) {
 // as unplayed.
 bool IsTopRemaining(const GameState& state, int card);
 
+// Every card IsTopRemaining passes, as a set: a lead rule that asks it of a
+// whole hand asks the set instead.
+CardSet TopRemainingCards(const GameState& state);
+
 // Whether a card lies on the table in the current trick, put there by a seat
 // on the given seat's side.
 bool PlayedBySide(const GameState& state, int seat, int card);

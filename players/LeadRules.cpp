@@ -69,8 +69,9 @@ int StyleLead(const GameState& state) {
     const int seat = state.currentSeat;
     const int trump = state.trump;
     const auto outsideTrump = [trump](int card) { return SuitOf(card) != trump; };
-    const auto topOutsideTrump = [&state, trump](int card) {
-        return SuitOf(card) != trump && IsTopRemaining(state, card);
+    const CardSet tops = TopRemainingCards(state);
+    const auto topOutsideTrump = [tops, trump](int card) {
+        return SuitOf(card) != trump && (tops & CardBit(card)) != 0;
     };
     const auto numberOutsideTrump = [trump](int card) { return SuitOf(card) != trump && !IsFace(card); };
 
@@ -81,7 +82,7 @@ int StyleLead(const GameState& state) {
             break;
         case LeadStyle::TopCardsAnySuit:
             position = FindFirstOf(
-                state, seat, [&state](int card) { return IsTopRemaining(state, card); },
+                state, seat, [tops](int card) { return (tops & CardBit(card)) != 0; },
                 [](int card) { return !IsFace(card); });
             break;
         case LeadStyle::LowCardsFirst:
