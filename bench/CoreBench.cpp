@@ -65,11 +65,16 @@ void OneFollowDecision(benchmark::State& state) {
 BENCHMARK(OneFollowDecision);
 
 // The computer seats' decisions of two played matches, as the search player
-// meets them.
+// meets them, and apart from them the show cards a computer chose.
 class RecordingView : public CFudaDashi {
 public:
     using CFudaDashi::CFudaDashi;
     std::vector<GameState> positions;
+    std::vector<GameState> shows;
+    void ChooseShowCards(int seat) override {
+        shows.push_back(*this);
+        CFudaDashi::ChooseShowCards(seat);
+    }
     int ChooseLeadCard() override {
         positions.push_back(*this);
         return CFudaDashi::ChooseLeadCard();
@@ -80,7 +85,7 @@ public:
     }
 };
 
-std::vector<GameState> DecisionsOfPlayedMatches() {
+std::vector<GameState> DecisionsOfPlayedMatches(std::vector<GameState>* shows = nullptr) {
     VirtualClockHost host(8 * 3600);
     MemorySettingsStore settings;
     settings.Write(setting::AutoStart, 1);
@@ -94,6 +99,7 @@ std::vector<GameState> DecisionsOfPlayedMatches() {
             view.TurnTick();
         }
     }
+    if (shows != nullptr) *shows = view.shows;
     return view.positions;
 }
 
@@ -123,6 +129,24 @@ void SearchFirstLeadOfABattle(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(search::AdviseCard(*dearest, dearest->currentSeat).worlds);
 }
 BENCHMARK(SearchFirstLeadOfABattle)->Unit(benchmark::kMillisecond);
+
+// The two cards a computer shows the human before battle 2 or 3, each of its
+// show card choices in the match in turn.
+void SearchShowCards(benchmark::State& state) {
+    std::vector<GameState> shows;
+    DecisionsOfPlayedMatches(&shows);
+    if (shows.empty()) {
+        state.SkipWithError("no computer showed the human its cards");
+        return;
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const GameState& position = shows[next++ % shows.size()];
+        benchmark::DoNotOptimize(search::AdviseShowCards(position, position.showSeat).worlds);
+    }
+    state.counters["positions"] = static_cast<double>(shows.size());
+}
+BENCHMARK(SearchShowCards)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

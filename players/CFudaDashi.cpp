@@ -129,7 +129,16 @@ int CFudaDashi::ArrangeDeclarationHand() {
     return 1;
 }
 
-void CFudaDashi::ChooseShowCards(int seat) { computer::PickShowCards(*this, seat); }
+void CFudaDashi::ChooseShowCards(int seat) {
+    if (strength_ == Strength::Strong) {
+        if (const std::optional<search::MoveValue> best = search::AdviseShowCards(*this, seat).Best()) {
+            showCards = {best->move.card, best->move.jokerSuit};
+            shownCount = 2;
+            return;
+        }
+    }
+    computer::PickShowCards(*this, seat);
+}
 
 int CFudaDashi::ChooseTrumpAfterShow() {
     return strength_ == Strength::Strong ? StrongTrump() : computer::TrumpAfterShow(*this);

@@ -2,10 +2,12 @@
 #include "players/search/SearchPlayer.h"
 
 #include "engine/BattleRules.h"
+#include "players/TrumpChoice.h"
 #include "players/search/Knowledge.h"
 #include "players/search/Playout.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace tesseran::search {
@@ -71,6 +73,56 @@ int ForEachWorld(const Knowledge& k, const SearchOptions& options, Evaluate&& ev
         dealt += 1;
     }
     return dealt;
+}
+
+// Battle 2 or 3 played out from its first lead with the trump named: the
+// show cards back in their seat's hand, the seats of battle 2 changed as the
+// engine changes them, and the chooser to lead. The record is used up.
+BattleEnd PlayWithTrump(GameState& play, int trump) {
+    play.trump = trump;
+    // The show cards on the table go back to their seat's hand.
+    if (play.phase == 2 && play.handCount[play.showSeat] + 2 == HandSize) {
+        auto& hand = play.hand[play.showSeat];
+        hand[HandSize - 2] = play.showCards[0];
+        hand[HandSize - 1] = play.showCards[1];
+        play.handCount[play.showSeat] = HandSize;
+        std::sort(hand.begin(), hand.end());
+    }
+    play.phase = 1;
+    if (play.battleNo == 2) {
+        const SeatSwap swap = SeatSwapForBattleTwo(play);
+        if (swap.from >= 0) ExchangeSeats(play, swap);
+    }
+    play.trick.fill(NoCard);
+    play.leader = play.currentSeat = play.chooserSeat;
+    return PlayOut(play);
+}
+
+// The pairs the show seat may show, in the order that settles equal
+// estimates: the rules' own pair, then the higher cards before the lower.
+// With the first card shown, the pairs that begin with it.
+std::vector<Move> ShowCardPairs(const GameState& table, int seat, int shownFirst) {
+    GameState rules = table;
+    computer::PickShowCards(rules, seat);
+    Move natural{rules.showCards[0], rules.showCards[1]};
+    if (shownFirst != NoCard)
+        natural = {shownFirst, rules.showCards[0] != shownFirst ? rules.showCards[0] : rules.showCards[1]};
+    std::vector<Move> pairs;
+    const int count = table.handCount[seat];
+    const auto& hand = table.hand[seat];
+    auto inHand = [&](int card) {
+        return std::find(hand.begin(), hand.begin() + count, card) != hand.begin() + count;
+    };
+    if (inHand(natural.card) && inHand(natural.jokerSuit) && natural.card != natural.jokerSuit)
+        pairs.push_back(natural);
+    for (int i = count - 1; i >= 0; --i) {
+        if (shownFirst != NoCard && hand[i] != shownFirst) continue;
+        for (int j = count - 1; j >= 0; --j) {
+            const Move pair{hand[i], hand[j]};
+            if (i != j && !(pair == natural)) pairs.push_back(pair);
+        }
+    }
+    return pairs;
 }
 
 }  // namespace
@@ -150,28 +202,61 @@ Advice AdviseTrump(const GameState& state, int seat, const SearchOptions& option
     const int worlds = ForEachWorld(k, options, [&](const GameState& world) {
         for (std::size_t i = 0; i < suits.size(); ++i) {
             play = world;
-            play.trump = suits[i].card;
-            // The show cards on the table go back to their seat's hand.
-            if (play.phase == 2 && play.handCount[play.showSeat] + 2 == HandSize) {
-                auto& hand = play.hand[play.showSeat];
-                hand[HandSize - 2] = play.showCards[0];
-                hand[HandSize - 1] = play.showCards[1];
-                play.handCount[play.showSeat] = HandSize;
-                std::sort(hand.begin(), hand.end());
-            }
-            play.phase = 1;
-            if (play.battleNo == 2) {
-                const SeatSwap swap = SeatSwapForBattleTwo(play);
-                if (swap.from >= 0) ExchangeSeats(play, swap);
-            }
-            play.trick.fill(NoCard);
-            play.leader = play.currentSeat = play.chooserSeat;
             bool won = false;
-            tallies[i].value += ValueOf(k, world, PlayOut(play), won);
+            tallies[i].value += ValueOf(k, world, PlayWithTrump(play, suits[i].card), won);
             tallies[i].wins += won ? 1 : 0;
         }
     });
     return Ranked(suits, tallies, worlds);
+}
+
+Advice AdviseShowCards(const GameState& state, int seat, const SearchOptions& options) {
+    if (state.battleNo < 2 || seat != state.showSeat || seat == state.chooserSeat) return {};
+    // The seat knows its own cards, the first show card on the table too:
+    // the search deals around the whole hand of ten, as it is once shown.
+    GameState own = state;
+    int shownFirst = NoCard;
+    const int first = state.showCards[0];
+    if (state.shownCount == 1 && IsCardCode(first) && state.handCount[seat] < HandSize &&
+        state.FindInHand(seat, first) < 0) {
+        shownFirst = first;
+        auto& hand = own.hand[seat];
+        hand[own.handCount[seat]++] = first;
+        std::sort(hand.begin(), hand.begin() + own.handCount[seat]);
+    }
+    own.phase = 1;
+    own.shownCount = 0;
+    own.showCards.fill(NoCard);
+    const Knowledge k = KnowledgeOf(own, seat);
+    const std::vector<Move> pairs = ShowCardPairs(k.table, seat, shownFirst);
+    if (pairs.empty()) return {};
+
+    std::vector<Tally> tallies(pairs.size());
+    GameState play;
+    GameState chooserSees;
+    const int worlds = ForEachWorld(k, options, [&](const GameState& world) {
+        // What the battle brings under each trump, played out once it is named.
+        std::array<bool, 4> played{};
+        std::array<double, 4> values{};
+        std::array<bool, 4> wins{};
+        chooserSees = world;
+        // The human chooser sees only the two cards of his partner's hand.
+        if (world.chooserSeat == HumanSeat) chooserSees.handCount[seat] = 0;
+        for (std::size_t i = 0; i < pairs.size(); ++i) {
+            chooserSees.showCards = {pairs[i].card, pairs[i].jokerSuit};
+            const int trump = std::clamp(computer::TrumpAfterShow(chooserSees), Clubs, Spades);
+            if (!played[trump]) {
+                play = world;
+                bool won = false;
+                values[trump] = ValueOf(k, world, PlayWithTrump(play, trump), won);
+                wins[trump] = won;
+                played[trump] = true;
+            }
+            tallies[i].value += values[trump];
+            tallies[i].wins += wins[trump] ? 1 : 0;
+        }
+    });
+    return Ranked(pairs, tallies, worlds);
 }
 
 }  // namespace tesseran::search

@@ -65,4 +65,18 @@ SixteenAdvice AdviseSixteen(const GameState& state, int seat, const SearchOption
 // each suit's estimate, best first (Move::card holds the suit).
 Advice AdviseTrump(const GameState& state, int seat, const SearchOptions& options = {});
 
+// The two cards the show seat of battle 2 or 3 should show its partner, the
+// chooser, before the trump is named: each ordered pair's estimate, best
+// first. A pair is held in a Move as Move::card, the first show card, and
+// Move::jokerSuit, the second (the field names no suit here). Once the first
+// card lies on the table (shownCount 1) only the second is chosen, and every
+// pair begins with the card already shown.
+// In each deal the chooser names the trump by the rules (TrumpAfterShow)
+// from what it sees: a computer chooser reads the show seat's whole hand, as
+// the rules do; the human sees only the two cards beside his own hand. That
+// trump is then played out as AdviseTrump plays it. Pairs of equal estimate
+// come in the order the rules prefer them: the pair the rules would show
+// first, then the higher cards before the lower.
+Advice AdviseShowCards(const GameState& state, int seat, const SearchOptions& options = {});
+
 }  // namespace tesseran::search

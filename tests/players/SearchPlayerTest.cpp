@@ -2,11 +2,13 @@
 // The search player decides only from what its seat may know: in positions
 // taken from played matches, dealing the cards it cannot see among the other
 // seats in any other way that agrees with what the table has shown changes
-// none of its estimates. And it knows a good trump when it holds one.
+// none of its estimates, of the card to play or of the cards to show. And it
+// knows a good trump when it holds one.
 #include "PlayerFixture.h"
 
 #include "engine/BattleRules.h"
 #include "engine/Random.h"
+#include "players/TrumpChoice.h"
 #include "players/search/Knowledge.h"
 #include "players/search/SearchPlayer.h"
 
@@ -17,6 +19,7 @@ namespace {
 
 using search::Advice;
 using search::AdviseCard;
+using search::AdviseShowCards;
 using search::SearchOptions;
 
 // A clock that moves on a second at every reading, so every deal differs.
@@ -32,11 +35,17 @@ private:
     int second_ = 0;
 };
 
-// The computer seats note every position they decide in.
+// The computer seats note every position they decide in, the show cards
+// apart.
 class RecordingView : public CFudaDashi {
 public:
     using CFudaDashi::CFudaDashi;
     std::vector<GameState> positions;
+    std::vector<GameState> showPositions;
+    void ChooseShowCards(int seat) override {
+        showPositions.push_back(*this);
+        CFudaDashi::ChooseShowCards(seat);
+    }
     int ChooseLeadCard() override {
         positions.push_back(*this);
         return CFudaDashi::ChooseLeadCard();
@@ -47,18 +56,27 @@ public:
     }
 };
 
+struct PlayedPositions {
+    std::vector<GameState> cards;  // a card to play
+    std::vector<GameState> shows;  // show cards to choose, the human's one at a time
+};
+
 // Positions of whole matches: the computer seats' and the human's turns (the
-// human plays the first card the table allows, the joker last).
-std::vector<GameState> PositionsOfPlayedMatches(std::size_t wanted) {
+// human plays the first card the table allows, the joker last): the first
+// wanted cards to play, and play goes on until wantedShows show card choices
+// have come too.
+PlayedPositions PositionsOfPlayedMatches(std::size_t wanted, std::size_t wantedShows) {
     TickingHost host;
     MemorySettingsStore store;
     store.WriteInt("Settei", "AutoStart", 1);
     RecordingView view(host, store);
     view.StartUp();
     EXPECT_TRUE(view.StartGame());
-    for (int step = 0; step < 200000 && view.positions.size() < wanted && !host.closed; ++step) {
+    for (int step = 0; step < 2000000 && !host.closed; ++step) {
+        if (view.positions.size() >= wanted && view.showPositions.size() >= wantedShows) break;
         if (view.IsHumanTurn() && view.busy == 1 && view.HumanMayPlay()) {
             if (view.phase == 1) view.positions.push_back(view);
+            if (view.phase == 2) view.showPositions.push_back(view);
             int position = 0;
             for (int i = view.handCount[HumanSeat] - 1; i >= 0; --i) {
                 if (view.hand[HumanSeat][i] != Joker && MayPlay(view, HumanSeat, view.hand[HumanSeat][i]))
@@ -70,7 +88,8 @@ std::vector<GameState> PositionsOfPlayedMatches(std::size_t wanted) {
             view.TurnTick();
         }
     }
-    return view.positions;
+    if (view.positions.size() > wanted) view.positions.resize(wanted);
+    return {view.positions, view.showPositions};
 }
 
 bool MayHold(const GameState& state, int seat, int card) {
@@ -130,7 +149,8 @@ void ExpectSameAdvice(const Advice& a, const Advice& b) {
 }
 
 TEST(SearchPlayer, NoDecisionChangesWhenTheUnseenCardsAreDealtOtherwise) {
-    const std::vector<GameState> positions = PositionsOfPlayedMatches(1200);
+    const PlayedPositions played = PositionsOfPlayedMatches(1200, 48);
+    const std::vector<GameState>& positions = played.cards;
     ASSERT_GE(positions.size(), 1000u);
     Lcg random(20261210);
     const SearchOptions options{12, 99};
@@ -157,6 +177,63 @@ TEST(SearchPlayer, NoDecisionChangesWhenTheUnseenCardsAreDealtOtherwise) {
     }
     EXPECT_GT(redealtPositions, 900);
     EXPECT_GT(changedDecisions, 0);
+
+    // The show cards: the computer's, shown to the human, and the human's.
+    int computerShows = 0;
+    int humanSecondCards = 0;
+    int departures = 0;
+    for (std::size_t i = 0; i < played.shows.size(); ++i) {
+        SCOPED_TRACE("show " + std::to_string(i));
+        const GameState& position = played.shows[i];
+        const int seat = position.showSeat;
+        const bool secondCard = position.shownCount == 1;
+        const Advice advice = AdviseShowCards(position, seat, options);
+        const int held = position.handCount[seat];
+        ASSERT_EQ(advice.moves.size(), static_cast<std::size_t>(secondCard ? held : held * (held - 1)));
+        for (const search::MoveValue& pair : advice.moves) {
+            ASSERT_NE(pair.move.card, pair.move.jokerSuit);
+            if (secondCard) {
+                ASSERT_EQ(pair.move.card, position.showCards[0]);
+            } else {
+                ASSERT_GE(position.FindInHand(seat, pair.move.card), 0);
+            }
+            ASSERT_GE(position.FindInHand(seat, pair.move.jokerSuit), 0);
+        }
+        ExpectSameAdvice(advice, AdviseShowCards(RedealHiddenCards(position, seat, random), seat, options));
+
+        // Nothing gained, the rules' own pair is shown.
+        GameState rules = position;
+        computer::PickShowCards(rules, seat);
+        const search::Move rulesPair{rules.showCards[0], rules.showCards[1]};
+        const auto rulesEstimate =
+            std::find_if(advice.moves.begin(), advice.moves.end(),
+                         [&](const search::MoveValue& pair) { return pair.move == rulesPair; });
+        if (!secondCard) {
+            ASSERT_NE(rulesEstimate, advice.moves.end());
+            if (rulesEstimate->value == advice.Best()->value) {
+                EXPECT_EQ(advice.Best()->move, rulesPair);
+            }
+            if (!(advice.Best()->move == rulesPair)) departures += 1;
+        }
+        humanSecondCards += secondCard ? 1 : 0;
+
+        // The strong computer shows the human the pair its search finds best.
+        if (seat != HumanSeat) {
+            computerShows += 1;
+            TickingHost host;
+            MemorySettingsStore store;
+            CFudaDashi strong(host, store);
+            static_cast<GameState&>(strong) = position;
+            strong.SetStrength(Strength::Strong);
+            strong.ChooseShowCards(seat);
+            const search::Move best = AdviseShowCards(position, seat).Best()->move;
+            EXPECT_EQ(strong.showCards[0], best.card);
+            EXPECT_EQ(strong.showCards[1], best.jokerSuit);
+        }
+    }
+    EXPECT_GT(computerShows, 0);
+    EXPECT_GT(humanSecondCards, 0);
+    EXPECT_GT(departures, 0);
 }
 
 TEST(SearchPlayer, TheChooserNamesTheSuitItHoldsMostOf) {
