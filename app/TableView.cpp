@@ -10,7 +10,6 @@
 #include "dialogs/CMonSel.h"
 #include "dialogs/CSelect.h"
 #include "dialogs/CSengen.h"
-#include "players/TrumpChoice.h"
 #include "players/search/SearchPlayer.h"
 #include "render/BoxPlacement.h"
 #include "render/CardSheet.h"
@@ -553,15 +552,17 @@ void TableView::ShowHint() {
     QString text;
     int position = -1;
     if (game_.phase == 2) {
-        // The show cards: the ones the computers would show from this hand.
-        GameState copy = game_;
-        computer::PickShowCards(copy, HumanSeat);
-        const int first = game_.shownCount == 0 ? copy.showCards[0] : copy.showCards[1];
-        position = game_.FindInHand(HumanSeat, first);
-        text = game_.shownCount == 0
-                   ? "見せ札には " + CardName(copy.showCards[0]) + " と " + CardName(copy.showCards[1]) +
-                         " を見せると、相方が役を決めやすくなります"
-                   : "もう一枚の見せ札には " + CardName(first) + " を";
+        // The show cards: the pair the search finds best to show the partner.
+        const search::Advice advice = search::AdviseShowCards(game_, HumanSeat);
+        const std::optional<search::MoveValue> best = advice.Best();
+        if (!best) return;
+        const int first = best->move.card;
+        const int second = best->move.jokerSuit;
+        position = game_.FindInHand(HumanSeat, game_.shownCount == 0 ? first : second);
+        text = (game_.shownCount == 0 ? "見せ札には " + CardName(first) + " と " + CardName(second) + " を"
+                                      : "もう一枚の見せ札には " + CardName(second) + " を") +
+               "：相方が役を決めて、あなたのグループが勝つ見込み " + Percent(best->winShare) +
+               "、得点の見込み " + Points(best->value);
     } else {
         const search::Advice advice = search::AdviseCard(game_, HumanSeat);
         const std::optional<search::MoveValue> best = advice.Best();

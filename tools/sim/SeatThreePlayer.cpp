@@ -55,11 +55,16 @@ void SeatThreePlayer::PlayTurn() {
         return;
     }
     if (view.phase == 2) {
-        // The rules' two show cards, chosen from the whole hand.
+        // Two show cards, chosen from the whole hand: the rules' pair, or
+        // the pair the search finds best.
         if (view.shownCount == 0) {
             GameState copy = view;
             computer::PickShowCards(copy, HumanSeat);
             showCards_ = copy.showCards;
+            if (policy_ == SeatThreePolicy::Strong) {
+                if (const auto best = search::AdviseShowCards(view, HumanSeat, options_).Best())
+                    showCards_ = {best->move.card, best->move.jokerSuit};
+            }
         }
         const int position = view.FindInHand(HumanSeat, showCards_[view.shownCount]);
         view.markedCard = position >= 0 ? position : 0;
