@@ -41,7 +41,7 @@ constexpr int SuitOf(int card) { return card / 11; }
 constexpr int RankOf(int card) { return card % 11; }
 constexpr int CardOf(int suit, int rank) { return suit * 11 + rank; }
 constexpr bool IsJoker(int card) { return card == Joker; }
-constexpr bool IsFace(int card) { return card > 0 && RankOf(card) >= 7; }
+constexpr bool IsFace(int card) { return (card > 0) & (RankOf(card) >= 7); }
 constexpr int PinOf(int suit) { return CardOf(suit, 10); }
 
 // Index of a face card into faceOwner: clubs 7..10 are 0..3, diamonds 4..7, ...

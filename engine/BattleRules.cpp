@@ -9,6 +9,7 @@
 
 #include "base/ResourceIds.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tesseran {
@@ -33,7 +34,7 @@ int CardStrength(const GameState& state, int seat, int card) {
     const int suit = SuitOf(card);
     const bool trump = suit == state.trump;
     const int lift = 200 * trump + 100 * (!trump & (suit == state.requestedSuit));
-    return Choose(card == Joker && state.handCount[seat] >= 1, 300, card + lift);
+    return Choose((card == Joker) & (state.handCount[seat] >= 1), 300, card + lift);
 }
 
 int TrickWinner(GameState& state) {
@@ -50,14 +51,19 @@ int TrickWinner(GameState& state) {
 }
 
 void CaptureTrick(GameState& state, int winner) {
+    // Face cards go to the winner, number cards and the joker to the discard
+    // pile while it has room. Each card is placed by arithmetic: which of
+    // the two a card is depends on the deal, and a jump on it would be
+    // mispredicted as often as not.
     for (int seat = 0; seat < SeatCount; ++seat) {
-        int card = state.trick[seat];
-        if (card == NoCard) continue;
-        if (IsFace(card)) {
-            state.faceOwner[FaceIndex(card)] = winner;
-        } else if (state.discardCount < DiscardCapacity) {
-            state.discard[state.discardCount++] = card;
-        }
+        const int card = state.trick[seat];
+        const bool face = IsFace(card);
+        const int faceIndex = Choose(face, FaceIndex(card), 0);
+        state.faceOwner[faceIndex] = Choose(face, winner, state.faceOwner[faceIndex]);
+        const bool discarded = (card != NoCard) & !face & (state.discardCount < DiscardCapacity);
+        const int slot = std::min(state.discardCount, DiscardCapacity - 1);
+        state.discard[slot] = Choose(discarded, card, state.discard[slot]);
+        state.discardCount += discarded;
     }
 }
 
@@ -108,10 +114,9 @@ void NotePlay(GameState& state, int seat, int card) {
     state.played[card] = 1;
     state.playedBy[card] = seat;
     const int requested = state.requestedSuit;
-    if (seat != state.leader && card != Joker && requested >= Clubs && requested <= Spades &&
-        SuitOf(card) != requested) {
-        state.shownVoids[seat] |= 1 << requested;
-    }
+    const bool suitShort = (seat != state.leader) & (card != Joker) & (requested >= Clubs) &
+                           (requested <= Spades) & (SuitOf(card) != requested);
+    state.shownVoids[seat] |= static_cast<int>(suitShort) << (requested & 3);
 }
 
 void RevealKeyCard(GameState& state, int seat) {

@@ -310,11 +310,9 @@ void CTorvelView::PlayComputerCard() {
 
 void CTorvelView::PutCardOnTable(int seat, int card) {
     trick[seat] = card;
-    if (IsFace(card)) {
-        facePlayed[SuitOf(card)] += 1;
-    } else if (card != Joker) {
-        numberPlayed[SuitOf(card)] += 1;
-    }
+    const bool face = IsFace(card);
+    facePlayed[SuitOf(card)] += face;
+    numberPlayed[SuitOf(card)] += !face & (card != Joker);
     NotePlay(*this, seat, card);
     host_.OnEvent({EngineEvent::Kind::CardPlayed, seat, card});
 }

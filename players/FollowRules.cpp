@@ -23,32 +23,26 @@ constexpr int FallbackFollow = 1;
 
 int FaceCardsInTrick(const GameState& state) {
     int count = 0;
-    for (int card : state.trick) {
-        if (card != NoCard && IsFace(card)) ++count;
-    }
+    for (int card : state.trick) count += IsFace(card);
     return count;
 }
 
 int CardsInTrick(const GameState& state) {
     int count = 0;
-    for (int card : state.trick) {
-        if (card != NoCard) ++count;
-    }
+    for (int card : state.trick) count += card != NoCard;
     return count;
 }
 
 bool JokerInTrick(const GameState& state) {
-    for (int card : state.trick) {
-        if (card == Joker) return true;
-    }
-    return false;
+    bool joker = false;
+    for (int card : state.trick) joker |= card == Joker;
+    return joker;
 }
 
 bool HighCardInTrick(const GameState& state) {
-    for (int card : state.trick) {
-        if (card != NoCard && card != Joker && RankOf(card) >= 9) return true;
-    }
-    return false;
+    bool high = false;
+    for (int card : state.trick) high |= (card > 0) & (RankOf(card) >= 9);
+    return high;
 }
 
 // The face cards the current seat's group still has to take.
