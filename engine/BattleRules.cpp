@@ -76,7 +76,7 @@ int TrickHolderStrength(const GameState& state, std::array<int, SeatCount>* stre
     for (int other = 0; other < SeatCount; ++other) {
         const int card = state.trick[other];
         const int strength = Choose(card == NoCard, 0, CardStrength(state, other, card));
-        if (strengths != nullptr && card != NoCard) (*strengths)[other] = strength;
+        if (strengths != nullptr) (*strengths)[other] = Choose(card == NoCard, (*strengths)[other], strength);
         const bool stronger = strength > best;
         holder = Choose(stronger, other, holder);
         best = Choose(stronger, strength, best);

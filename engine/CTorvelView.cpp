@@ -39,7 +39,12 @@ void CTorvelView::PauseTurn() {
 
 void CTorvelView::RemoveFromHand(int seat, int position) {
     auto& cards = hand[seat];
-    for (int i = position; i + 1 < handCount[seat]; ++i) cards[i] = cards[i + 1];
+    // The cards after it close up. The whole row is walked, each place
+    // taking its right neighbour or keeping its card by arithmetic: a loop
+    // that ran from the card would end where the deal says, a mispredicted
+    // jump on nearly every card played.
+    const int last = handCount[seat] - 1;
+    for (int i = 0; i + 1 < HandSize; ++i) cards[i] = Choose((i >= position) & (i < last), cards[i + 1], cards[i]);
     --handCount[seat];
     cards[handCount[seat]] = 0;
     if (seat == HumanSeat) KeepMarkInHand();
