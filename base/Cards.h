@@ -49,7 +49,7 @@ constexpr int FaceIndex(int card) { return SuitOf(card) * 4 + RankOf(card) - 7; 
 constexpr int FaceCardAt(int faceIndex) { return CardOf(faceIndex / 4, faceIndex % 4 + 7); }
 
 constexpr bool IsCardCode(int code) {
-    return code >= 0 && code < CardCodeLimit && code != 11 && code != 22 && code != 33 && code != 34;
+    return (code >= 0) & (code < CardCodeLimit) & (code != 11) & (code != 22) & (code != 33) & (code != 34);
 }
 
 constexpr int OppositeSeat(int seat) { return (seat + 2) % SeatCount; }

@@ -44,7 +44,8 @@ void CTorvelView::RemoveFromHand(int seat, int position) {
     // that ran from the card would end where the deal says, a mispredicted
     // jump on nearly every card played.
     const int last = handCount[seat] - 1;
-    for (int i = 0; i + 1 < HandSize; ++i) cards[i] = Choose((i >= position) & (i < last), cards[i + 1], cards[i]);
+    for (int i = 0; i + 1 < HandSize; ++i)
+        cards[i] = Choose((i >= position) & (i < last), cards[i + 1], cards[i]);
     --handCount[seat];
     cards[handCount[seat]] = 0;
     if (seat == HumanSeat) KeepMarkInHand();

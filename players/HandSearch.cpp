@@ -18,12 +18,16 @@ CardSet TopRemainingCards(const GameState& state) {
     CardSet tops = CardBit(Joker);
     for (int suit = Clubs; suit <= Spades; ++suit) {
         // Down from the pin, each card is on top while every card above it
-        // has been played.
+        // has been played; all nine steps are taken, with a flag, so that
+        // the walk does not end at a place the play decides.
         const int pin = PinOf(suit);
         tops |= CardBit(pin);
-        for (int card = pin - 1; IsCardCode(card) && SuitOf(card) == suit && state.played[card + 1] == 1;
-             --card)
-            tops |= CardBit(card);
+        bool top = true;
+        for (int step = 1; step < 10; ++step) {
+            const int card = pin - step;
+            top &= IsCardCode(card) & (state.played[card + 1] == 1);
+            tops |= static_cast<CardSet>(top) << card;
+        }
     }
     return tops;
 }
