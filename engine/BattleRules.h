@@ -72,6 +72,11 @@ void NotePlay(GameState& state, int seat, int card);
 // In battle 1, the joker or the trump 7 a seat has just played shows that
 // seat related; once both have fallen every seat's group is known.
 void RevealKeyCard(GameState& state, int seat);
+// Whether a played key card can still tell anything: in battle 1, while the
+// groups are hidden. The engine asks on every tick of the turn timer.
+inline bool KeyCardsStillTell(const GameState& state) {
+    return state.battleNo == 1 && state.relationKnown == 0;
+}
 
 // The face cards each group holds; faceCount is filled on the way.
 struct FaceTally {

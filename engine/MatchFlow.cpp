@@ -249,7 +249,9 @@ void CTorvelView::AssignRelation() {
     host_.OnEvent({EngineEvent::Kind::RelationSet});
 }
 
-void CTorvelView::RevealPlayedKeyCards() { RevealKeyCard(*this, currentSeat == 0 ? 3 : currentSeat - 1); }
+void CTorvelView::RevealPlayedKeyCards() {
+    if (KeyCardsStillTell(*this)) RevealKeyCard(*this, currentSeat == 0 ? 3 : currentSeat - 1);
+}
 
 void CTorvelView::TurnTick() {
     if (dragging != 0 || busy != 0) return;

@@ -111,13 +111,18 @@ int FollowJokerThreshold(int participant) {
     }
 }
 
-bool PlayJokerWhenFollowing(GameState& view) {
+namespace {
+
+// The joker rule, asking the strength to beat of holderStrength(), which
+// FollowCard shares with its own steps.
+template <class HolderStrength>
+bool PlayJokerWhenFollowingWith(GameState& view, HolderStrength&& holderStrengthNow) {
     const int seat = view.currentSeat;
     const int count = HandLength(view, seat);
     const int requested = view.requestedSuit;
     const int trump = view.trump;
     if (count == HandSize) return false;
-    const int holderStrength = RightStrength(view);
+    const int holderStrength = holderStrengthNow();
     if (holderStrength == 0) return false;
     if (count == 2) return true;
 
@@ -152,6 +157,12 @@ bool PlayJokerWhenFollowing(GameState& view) {
 
     const int threshold = FollowJokerThreshold(view.participantAt[seat]);
     return count > threshold ? faces >= 2 : faces >= 1;
+}
+
+}  // namespace
+
+bool PlayJokerWhenFollowing(GameState& view) {
+    return PlayJokerWhenFollowingWith(view, [&view] { return RightStrength(view); });
 }
 
 int OurTrickCard(const GameState& view) {
@@ -200,10 +211,6 @@ int FollowCard(GameState& view) {
     const int requested = view.requestedSuit;
     const int trump = view.trump;
 
-    if (view.HoldsJoker(seat) && PlayJokerWhenFollowing(view)) return 0;
-    if (count <= 1) return 0;
-
-    const int requestedCount = CountOfSuit(view, seat, requested);
     // The strength to beat, judged once: the first asking writes the
     // strengths on the table, as every later one would again.
     std::optional<int> strengthToBeat;
@@ -211,6 +218,11 @@ int FollowCard(GameState& view) {
         if (!strengthToBeat) strengthToBeat = RightStrength(view);
         return *strengthToBeat;
     };
+
+    if (view.HoldsJoker(seat) && PlayJokerWhenFollowingWith(view, holderStrengthNow)) return 0;
+    if (count <= 1) return 0;
+
+    const int requestedCount = CountOfSuit(view, seat, requested);
 
     // The last player feeds a face card to its own side's trick when it cannot follow.
     if (PlaysLast(view) && holderStrengthNow() == 0 && requestedCount == 0) {

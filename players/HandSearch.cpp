@@ -40,10 +40,4 @@ bool PlayedBySide(const GameState& state, int seat, int card) {
     return false;
 }
 
-int ClampToHand(const GameState& state, int seat, int position) {
-    const int length = HandLength(state, seat);
-    if (length == 0) return 0;
-    return std::clamp(position, 0, length - 1);
-}
-
 }  // namespace tesseran::computer

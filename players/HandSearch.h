@@ -64,7 +64,11 @@ bool PlayedBySide(const GameState& state, int seat, int card);
 
 // The position a decision returns, forced into the seat's hand so that the
 // engine never takes a card from outside it.
-int ClampToHand(const GameState& state, int seat, int position);
+inline int ClampToHand(const GameState& state, int seat, int position) {
+    const int length = HandLength(state, seat);
+    if (length == 0) return 0;
+    return std::clamp(position, 0, length - 1);
+}
 
 // Ready-made tests.
 inline auto OfSuit(int suit) {
