@@ -37,17 +37,21 @@ int CardStrength(const GameState& state, int seat, int card) {
     return Choose((card == Joker) & (state.handCount[seat] >= 1), 300, card + lift);
 }
 
+namespace {
+
+// The first seat whose strength none of the others exceeds: the maximum as
+// a tree of comparisons, then the first seat that has it.
+int FirstStrongest(const std::array<int, SeatCount>& strength) {
+    const int best = std::max(std::max(strength[0], strength[1]), std::max(strength[2], strength[3]));
+    return Choose(strength[0] == best, 0, Choose(strength[1] == best, 1, Choose(strength[2] == best, 2, 3)));
+}
+
+}  // namespace
+
 int TrickWinner(GameState& state) {
-    int winner = 0;
-    int best = 0;
-    for (int seat = 0; seat < SeatCount; ++seat) {
-        const int strength = CardStrength(state, seat, state.trick[seat]);
-        state.trickStrength[seat] = strength;
-        const bool stronger = (seat == 0) | (strength > best);
-        winner = Choose(stronger, seat, winner);
-        best = Choose(stronger, strength, best);
-    }
-    return winner;
+    for (int seat = 0; seat < SeatCount; ++seat)
+        state.trickStrength[seat] = CardStrength(state, seat, state.trick[seat]);
+    return FirstStrongest(state.trickStrength);
 }
 
 void CaptureTrick(GameState& state, int winner) {
@@ -71,17 +75,17 @@ int TrickHolderStrength(const GameState& state, std::array<int, SeatCount>* stre
     if (state.battleNo == 1 && state.relationKnown == 0) return -1;
     const int seat = state.currentSeat;
     if (seat < 0 || seat >= SeatCount) return 0;
-    int holder = seat;
-    int best = 0;
+    // A place with no card counts as strength 0, which holds nothing.
+    std::array<int, SeatCount> strength{};
     for (int other = 0; other < SeatCount; ++other) {
         const int card = state.trick[other];
-        const int strength = Choose(card == NoCard, 0, CardStrength(state, other, card));
-        if (strengths != nullptr) (*strengths)[other] = Choose(card == NoCard, (*strengths)[other], strength);
-        const bool stronger = strength > best;
-        holder = Choose(stronger, other, holder);
-        best = Choose(stronger, strength, best);
+        strength[other] = Choose(card == NoCard, 0, CardStrength(state, other, card));
+        if (strengths != nullptr)
+            (*strengths)[other] = Choose(card == NoCard, (*strengths)[other], strength[other]);
     }
-    return state.SameSide(holder, seat) ? 0 : best;
+    const int holder = FirstStrongest(strength);
+    const int best = strength[holder];
+    return best == 0 || state.SameSide(holder, seat) ? 0 : best;
 }
 
 Refusal RefusalOf(const GameState& state, int seat, int card) {
