@@ -6,9 +6,9 @@
 
 #include "base/SettingsKeys.h"
 
-#include <map>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace tesseran {
@@ -68,12 +68,18 @@ public:
     int WriteCount() const { return writes_; }
 
 private:
-    using StoreKey = std::pair<std::string, std::string>;
+    // Section and key as one string (a line break cannot be part of either):
+    // short enough to need no allocation for most keys, and hashed, since a
+    // simulated match reads and writes the campaign's entries by the hundred.
+    using StoreKey = std::string;
     static StoreKey Key(std::string_view section, std::string_view key) {
-        return {std::string(section), std::string(key)};
+        StoreKey joined;
+        joined.reserve(section.size() + 1 + key.size());
+        joined.append(section).append(1, '\n').append(key);
+        return joined;
     }
-    std::map<StoreKey, int> ints_;
-    std::map<StoreKey, std::string> strings_;
+    std::unordered_map<StoreKey, int> ints_;
+    std::unordered_map<StoreKey, std::string> strings_;
     int writes_ = 0;
 };
 
