@@ -104,23 +104,31 @@ BattleEnd PlayWithTrump(GameState& play, int trump) {
 std::vector<Move> ShowCardPairs(const GameState& table, int seat, int shownFirst) {
     GameState rules = table;
     computer::PickShowCards(rules, seat);
-    Move natural{rules.showCards[0], rules.showCards[1]};
-    if (shownFirst != NoCard)
-        natural = {shownFirst, rules.showCards[0] != shownFirst ? rules.showCards[0] : rules.showCards[1]};
-    std::vector<Move> pairs;
+    // The second card the rules would pair with a first: their own pair's
+    // other card, else their first. Among pairs of equal estimate with the
+    // same first card this one comes first, so the advice for the second card
+    // once the first lies on the table is the second card of the pair
+    // advised before.
+    auto naturalSecond = [&rules](int first) {
+        return rules.showCards[0] != first ? rules.showCards[0] : rules.showCards[1];
+    };
     const int count = table.handCount[seat];
     const auto& hand = table.hand[seat];
     auto inHand = [&](int card) {
         return std::find(hand.begin(), hand.begin() + count, card) != hand.begin() + count;
     };
-    if (inHand(natural.card) && inHand(natural.jokerSuit) && natural.card != natural.jokerSuit)
-        pairs.push_back(natural);
+    std::vector<Move> pairs;
+    auto add = [&pairs, &inHand](Move pair) {
+        if (pair.card != pair.jokerSuit && inHand(pair.card) && inHand(pair.jokerSuit) &&
+            std::find(pairs.begin(), pairs.end(), pair) == pairs.end())
+            pairs.push_back(pair);
+    };
+    const int rulesFirst = shownFirst != NoCard ? shownFirst : rules.showCards[0];
+    add({rulesFirst, naturalSecond(rulesFirst)});
     for (int i = count - 1; i >= 0; --i) {
         if (shownFirst != NoCard && hand[i] != shownFirst) continue;
-        for (int j = count - 1; j >= 0; --j) {
-            const Move pair{hand[i], hand[j]};
-            if (i != j && !(pair == natural)) pairs.push_back(pair);
-        }
+        add({hand[i], naturalSecond(hand[i])});
+        for (int j = count - 1; j >= 0; --j) add({hand[i], hand[j]});
     }
     return pairs;
 }

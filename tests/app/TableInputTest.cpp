@@ -10,6 +10,8 @@
 #include "base/StringTable.h"
 #include "players/search/SearchPlayer.h"
 
+#include <algorithm>
+
 namespace tesseran::testing {
 namespace {
 
@@ -184,6 +186,47 @@ TEST_F(TableInput, TheHintKeyMarksTheSearchPlayersCardAndSaysHowLikelyItWins) {
     Key(Qt::Key_Return);
     EXPECT_EQ(game().trick[HumanSeat], best->move.card);
     EXPECT_FALSE(table()->hoverTip()->showing());
+}
+
+TEST_F(TableInput, WhilePlacingShowCardsTheHintMarksTheSearchedPairOneCardAtATime) {
+    // Battle 2 opens with the human to show two cards to the partner opposite.
+    auto& g = game();
+    g.battleNo = 2;
+    g.relationKnown = 1;
+    g.relation = {0, 1, 0, 2};
+    g.chooserSeat = 1;
+    g.showSeat = HumanSeat;
+    g.leader = 1;
+    g.currentSeat = HumanSeat;
+    g.phase = 2;
+    g.shownCount = 0;
+    g.showCards = {NoCard, NoCard};
+    g.trick.fill(NoCard);
+    g.handCount.fill(HandSize);
+    // A deal whose best pair is not the one the rules would show.
+    for (int i = 0; i < DeckSize; ++i) g.hand[i % SeatCount][i / SeatCount] = Deck[i * 7 % DeckSize];
+    for (auto& hand : g.hand) std::sort(hand.begin(), hand.end());
+    g.played.fill(0);
+    g.playedBy.fill(-1);
+    g.shownVoids.fill(0);
+    g.faceOwner.fill(-1);
+    table()->Repaint(TableLayer::Changed);
+
+    const std::optional<search::MoveValue> pair = search::AdviseShowCards(game(), HumanSeat).Best();
+    ASSERT_TRUE(pair);
+    Key(Qt::Key_H);
+    EXPECT_EQ(g.hand[HumanSeat][g.markedCard], pair->move.card);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return table()->hoverTip()->showing(); }, 2000));
+    const QString percent = QString::number(static_cast<int>(pair->winShare * 100 + 0.5)) + "%";
+    EXPECT_TRUE(table()->hoverTip()->text().contains(percent)) << table()->hoverTip()->text().toStdString();
+
+    // The marked card goes down as the first show card; the hint then names
+    // the second of the same pair.
+    Key(Qt::Key_Return);
+    ASSERT_EQ(g.shownCount, 1);
+    EXPECT_EQ(g.showCards[0], pair->move.card);
+    Key(Qt::Key_H);
+    EXPECT_EQ(g.hand[HumanSeat][g.markedCard], pair->move.jokerSuit);
 }
 
 }  // namespace
