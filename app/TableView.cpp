@@ -559,10 +559,11 @@ void TableView::ShowHint() {
         const int first = best->move.card;
         const int second = best->move.jokerSuit;
         position = game_.FindInHand(HumanSeat, game_.shownCount == 0 ? first : second);
-        text = (game_.shownCount == 0 ? "見せ札には " + CardName(first) + " と " + CardName(second) + " を"
-                                      : "もう一枚の見せ札には " + CardName(second) + " を") +
-               "：相方が役を決めて、あなたのグループが勝つ見込み " + Percent(best->winShare) +
-               "、得点の見込み " + Points(best->value);
+        text =
+            (game_.shownCount == 0 ? "見せ札に " + CardName(first) + " と " + CardName(second) + " を見せると"
+                                   : "もう一枚の見せ札に " + CardName(second) + " を見せると") +
+            "、相方の決める役で、あなたのグループが勝つ見込み " + Percent(best->winShare) +
+            "、得点の見込み " + Points(best->value);
     } else {
         const search::Advice advice = search::AdviseCard(game_, HumanSeat);
         const std::optional<search::MoveValue> best = advice.Best();
