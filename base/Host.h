@@ -52,11 +52,13 @@ struct EngineEvent {
         TrickClosed,      // a = winner
         GameScored,       // a = game number whose row is final
         Credited,         // a = entry, b = its new balance
-        BattleEnded,      // a = the BattleResult, b = battle number; after its message and points
+        BattleEnded,      // a = the BattleResult, b = battle number, c = the points written;
+                          // after its message and points
     };
     Kind kind;
     int a = 0;
     int b = 0;
+    int c = 0;
 };
 
 // Message boxes: all that a part which only informs the player or asks a

@@ -55,7 +55,8 @@ int CTorvelView::JudgeBattle(int winner, int relatedTally, int unrelatedTally) {
     if (verdict.points > 0)
         WriteScore(verdict.points, verdict.replaces ? ScoreChange::Set : ScoreChange::Add);
     declaration = 0;
-    host_.OnEvent({EngineEvent::Kind::BattleEnded, static_cast<int>(verdict.result), battleNo});
+    host_.OnEvent(
+        {EngineEvent::Kind::BattleEnded, static_cast<int>(verdict.result), battleNo, verdict.points});
     return verdict.answer;
 }
 

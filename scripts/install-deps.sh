@@ -14,6 +14,7 @@ packages=(
   qt6-multimedia-dev
   qt6-image-formats-plugins
   qt6-translations-l10n
+  libqt6sql6-sqlite
   libqt6svg6
   libgif-dev
   nlohmann-json3-dev

@@ -122,6 +122,18 @@ void ScriptedHost::OnEvent(const EngineEvent& event) {
         default:
             break;
     }
+    if (recorder_ != nullptr && state_ != nullptr) {
+        // The virtual clock as it reads now, without moving it on (a reading
+        // moves it, and the deals follow the clock).
+        LocalTime now;
+        now.year = 2026;
+        now.month = 1;
+        now.day = 1;
+        now.hour = clockSecond_ / 3600;
+        now.minute = clockSecond_ / 60 % 60;
+        now.second = clockSecond_ % 60;
+        recorder_->OnEvent(*state_, event, "sim-" + std::to_string(matchesStarted_), now);
+    }
     if (trace_ == nullptr || state_ == nullptr) return;
     const GameState& state = *state_;
 

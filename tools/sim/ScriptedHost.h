@@ -5,6 +5,7 @@
 
 #include "base/Host.h"
 #include "engine/BattleRules.h"
+#include "engine/Chronicle.h"
 #include "engine/GameState.h"
 
 #include <array>
@@ -43,6 +44,8 @@ public:
     // The state whose deals, relations and scores the trace prints.
     void Observe(const GameState& state) { state_ = &state; }
     void AnswerWith(HumanDialogs* dialogs) { dialogs_ = dialogs; }
+    // Every finished match also goes to the recorder (the chronicle).
+    void RecordInto(ChronicleRecorder* recorder) { recorder_ = recorder; }
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     bool AskYesNo(std::string_view text) override;
@@ -80,6 +83,7 @@ private:
 
     const GameState* state_ = nullptr;
     HumanDialogs* dialogs_ = nullptr;
+    ChronicleRecorder* recorder_ = nullptr;
     SeatThreeRecord seatThree_;
     int clockSecond_;
     int matchesWanted_;

@@ -3,6 +3,13 @@
 // test the rules, to measure them, and to study the computer players.
 #include "sim/Simulation.h"
 
+#ifdef TESSERAN_SIM_CHRONICLE
+#include "chronicle/ChronicleDatabase.h"
+
+#include <QCoreApplication>
+#include <memory>
+#endif
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -16,7 +23,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: tesseran-sim [--matches N] [--start HH:MM:SS] [--entry E] [--trace] [--check] [--interrupt N]\n"
-    "                    [--seat3 scripted|rules|strong] [--opponents rules|strong]\n"
+    "                    [--seat3 scripted|rules|strong] [--opponents rules|strong] [--chronicle FILE]\n"
     "  --matches N       matches to play (default 1)\n"
     "  --start HH:MM:SS  the virtual clock's first reading (default 00:00:00)\n"
     "  --entry E         the roster entry the human plays as (default 0)\n"
@@ -26,7 +33,8 @@ constexpr const char* Usage =
     "                    fresh engine built from the snapshot alone (the trace stays the same)\n"
     "  --seat3 P         who plays seat 3: the scripted human (default), the computer rules\n"
     "                    (which see every hand) or the search player (which sees only its own)\n"
-    "  --opponents P     who plays seats 0 to 2: the computer rules (default) or the search player\n";
+    "  --opponents P     who plays seats 0 to 2: the computer rules (default) or the search player\n"
+    "  --chronicle FILE  record every finished match in the chronicle database FILE, as the game does\n";
 
 int Fail(const std::string& message) {
     std::cerr << "tesseran-sim: " << message << "\n" << Usage;
@@ -47,6 +55,7 @@ int main(int argc, char** argv) {
     using namespace tesseran::sim;
     SimulationOptions options;
     bool trace = false;
+    std::string chroniclePath;
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
         auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
@@ -84,6 +93,10 @@ int main(int argc, char** argv) {
             auto seconds = text == nullptr ? std::nullopt : ParseTimeOfDay(text);
             if (!seconds) return Fail("--start takes a time of day as HH:MM:SS");
             options.startSecond = *seconds;
+        } else if (argument == "--chronicle") {
+            const char* text = value();
+            if (text == nullptr || *text == '\0') return Fail("--chronicle takes a file name");
+            chroniclePath = text;
         } else if (argument == "--help" || argument == "-h") {
             std::cout << Usage;
             return 0;
@@ -91,6 +104,24 @@ int main(int argc, char** argv) {
             return Fail("unknown option " + argument);
         }
     }
+
+#ifdef TESSERAN_SIM_CHRONICLE
+    std::unique_ptr<QCoreApplication> application;
+    std::unique_ptr<tesseran::ChronicleDatabase> chronicle;
+    if (!chroniclePath.empty()) {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+        auto opening = tesseran::ChronicleDatabase::Open(QString::fromStdString(chroniclePath));
+        if (!opening.database) {
+            std::cerr << "tesseran-sim: the chronicle " << chroniclePath
+                      << " cannot be used: " << opening.detail.toStdString() << "\n";
+            return 1;
+        }
+        chronicle = std::move(opening.database);
+        options.chronicle = chronicle.get();
+    }
+#else
+    if (!chroniclePath.empty()) return Fail("this simulator was built without the chronicle (it needs Qt)");
+#endif
 
     std::ios::sync_with_stdio(false);
     auto started = std::chrono::steady_clock::now();
@@ -103,6 +134,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (trace) return 0;
+    if (options.chronicle != nullptr && result.recorded != result.matches) {
+        std::cerr << "tesseran-sim: only " << result.recorded << " of " << result.matches
+                  << " matches could be recorded in the chronicle\n";
+    }
 
     std::cout << "matches: " << result.matches << "\n"
               << "games: " << result.games << "\n"

@@ -122,9 +122,15 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
     std::optional<InterruptingSink> sink;
     if (options.interrupts > 0) sink.emplace(options.interrupts, options.startSecond);
     SeatThreePlayer seatThree(options.seatThree);
+    // The recorder outlives the programs an interruption replaces, as a
+    // database outlives a crash.
+    std::optional<ChronicleRecorder> recorder;
+    if (options.chronicle != nullptr) recorder.emplace(*options.chronicle);
     auto program =
         std::make_unique<Program>(std::make_unique<ScriptedHost>(options.startSecond, options.matches, trace),
                                   settings, sink ? &*sink : nullptr, options, seatThree);
+
+    if (recorder) program->host->RecordInto(&*recorder);
 
     SimulationResult result;
     program->view->StartUp();
@@ -155,6 +161,7 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
             auto carried = std::make_unique<ScriptedHost>(host);
             program.reset();
             program = std::make_unique<Program>(std::move(carried), settings, &*sink, options, seatThree);
+            if (recorder) program->host->RecordInto(&*recorder);
             const SnapshotReading reading = ReadSnapshot(sink->text());
             if (!reading.snapshot) {
                 result.violation = "a snapshot could not be read back: " + reading.error;
@@ -178,6 +185,7 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
     result.battles = host.battlesDealt();
     result.results = host.results();
     result.seatThree = host.seatThree();
+    if (recorder) result.recorded = recorder->matchesRecorded();
     return result;
 }
 

@@ -26,7 +26,8 @@ struct SimulationOptions {
     // carried over).
     int interrupts = 0;
     SeatThreePolicy seatThree = SeatThreePolicy::Scripted;
-    bool strongOpponents = false;  // the search player at seats 0..2 instead of the rules
+    bool strongOpponents = false;        // the search player at seats 0..2 instead of the rules
+    ChronicleSink* chronicle = nullptr;  // where finished matches are recorded, if anywhere
 };
 
 struct SimulationResult {
@@ -35,6 +36,7 @@ struct SimulationResult {
     int battles = 0;
     std::array<int, static_cast<int>(ResultKind::Count)> results{};
     SeatThreeRecord seatThree;
+    int recorded = 0;                      // matches the chronicle took
     std::optional<std::string> violation;  // the first broken invariant, with --check
 };
 

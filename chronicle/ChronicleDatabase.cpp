@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: MIT
+#include "chronicle/ChronicleDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <atomic>
+
+namespace tesseran {
+
+namespace {
+
+// Version 1: matches, their game rows and their battles.
+constexpr const char* SchemaOne[] = {
+    "CREATE TABLE matches ("
+    " id INTEGER PRIMARY KEY,"
+    " match_key TEXT NOT NULL UNIQUE,"  // the engine's match id
+    " ended TEXT NOT NULL,"             // local time, YYYY-MM-DDTHH:MM:SS
+    " entry INTEGER NOT NULL,"          // the player's roster entry
+    " name0 TEXT NOT NULL, name1 TEXT NOT NULL, name2 TEXT NOT NULL, name3 TEXT NOT NULL,"
+    " credited0 INTEGER NOT NULL, credited1 INTEGER NOT NULL,"
+    " credited2 INTEGER NOT NULL, credited3 INTEGER NOT NULL,"
+    " balance0 INTEGER NOT NULL, balance1 INTEGER NOT NULL,"
+    " balance2 INTEGER NOT NULL, balance3 INTEGER NOT NULL)",
+    "CREATE INDEX matches_by_end ON matches (ended)",
+    "CREATE TABLE games ("
+    " match_id INTEGER NOT NULL REFERENCES matches (id),"
+    " game INTEGER NOT NULL,"
+    " score0 INTEGER NOT NULL, score1 INTEGER NOT NULL, score2 INTEGER NOT NULL, score3 INTEGER NOT NULL,"
+    " PRIMARY KEY (match_id, game))",
+    // result: the program's result kinds in their order (related win 0,
+    // unrelated win 1, skunk 2, reverse skunk 3, 16 4, 16 failed 5, ...).
+    "CREATE TABLE battles ("
+    " match_id INTEGER NOT NULL REFERENCES matches (id),"
+    " game INTEGER NOT NULL,"
+    " battle INTEGER NOT NULL,"
+    " trump INTEGER NOT NULL,"
+    " chooser_seat INTEGER NOT NULL,"
+    " declaration INTEGER NOT NULL,"
+    " result INTEGER NOT NULL,"
+    " points INTEGER NOT NULL,"
+    " seat0 INTEGER NOT NULL, seat1 INTEGER NOT NULL, seat2 INTEGER NOT NULL, seat3 INTEGER NOT NULL,"
+    " relation0 INTEGER NOT NULL, relation1 INTEGER NOT NULL,"
+    " relation2 INTEGER NOT NULL, relation3 INTEGER NOT NULL,"
+    " PRIMARY KEY (match_id, game, battle))",
+    "CREATE INDEX battles_by_result ON battles (result)",
+};
+
+QString NewConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("tesseran-chronicle-%1").arg(counter.fetch_add(1));
+}
+
+QString TimeText(const LocalTime& t) {
+    return QStringLiteral("%1-%2-%3T%4:%5:%6")
+        .arg(t.year, 4, 10, QLatin1Char('0'))
+        .arg(t.month, 2, 10, QLatin1Char('0'))
+        .arg(t.day, 2, 10, QLatin1Char('0'))
+        .arg(t.hour, 2, 10, QLatin1Char('0'))
+        .arg(t.minute, 2, 10, QLatin1Char('0'))
+        .arg(t.second, 2, 10, QLatin1Char('0'));
+}
+
+// Runs statements in order; the first error's text, or nothing.
+std::optional<QString> Run(QSqlDatabase& db, std::initializer_list<QString> statements) {
+    QSqlQuery query(db);
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) return query.lastError().text();
+    }
+    return std::nullopt;
+}
+
+struct Connection {
+    QSqlDatabase db;
+    QString name;
+    void Close() {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+};
+
+Connection Connect(const QString& path) {
+    Connection c;
+    c.name = NewConnectionName();
+    c.db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), c.name);
+    c.db.setDatabaseName(path);
+    c.db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    return c;
+}
+
+// The file's schema version, or nothing when it is not a database at all.
+std::optional<int> VersionOf(QSqlDatabase& db, QString& error) {
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        error = query.lastError().text();
+        return std::nullopt;
+    }
+    return query.value(0).toInt();
+}
+
+// Brings a file of `version` up to the program's schema, in one transaction.
+std::optional<QString> Migrate(QSqlDatabase& db, int version) {
+    if (version >= ChronicleDatabase::SchemaVersion) return std::nullopt;
+    if (!db.transaction()) return db.lastError().text();
+    QSqlQuery query(db);
+    if (version < 1) {
+        for (const char* statement : SchemaOne) {
+            if (!query.exec(QString::fromLatin1(statement))) {
+                const QString error = query.lastError().text();
+                db.rollback();
+                return error;
+            }
+        }
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(ChronicleDatabase::SchemaVersion))) {
+        const QString error = query.lastError().text();
+        db.rollback();
+        return error;
+    }
+    if (!db.commit()) return db.lastError().text();
+    return std::nullopt;
+}
+
+}  // namespace
+
+ChronicleDatabase::Opening ChronicleDatabase::Open(const QString& path) {
+    Opening opening;
+    const QFileInfo file(path);
+    if (!QDir().mkpath(file.absolutePath())) {
+        opening.fault = Fault::CannotOpen;
+        opening.detail = QStringLiteral("cannot create %1").arg(file.absolutePath());
+        return opening;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Connection c = Connect(path);
+        if (!c.db.open()) {
+            opening.fault = Fault::CannotOpen;
+            opening.detail = c.db.lastError().text();
+            c.Close();
+            return opening;
+        }
+        QString error;
+        const std::optional<int> version = VersionOf(c.db, error);
+        if (!version) {
+            // Not a database: kept aside, and a fresh chronicle begun.
+            c.Close();
+            if (attempt > 0) {
+                opening.fault = Fault::CannotOpen;
+                opening.detail = error;
+                return opening;
+            }
+            const QString aside = path + QStringLiteral(".bad");
+            QFile::remove(aside);
+            if (!QFile::rename(path, aside)) {
+                opening.fault = Fault::CannotOpen;
+                opening.detail = QStringLiteral("cannot set %1 aside").arg(path);
+                return opening;
+            }
+            opening.fault = Fault::Corrupt;
+            opening.detail = error;
+            continue;
+        }
+        if (*version > SchemaVersion) {
+            c.Close();
+            opening.fault = Fault::Newer;
+            opening.detail =
+                QStringLiteral("schema %1, this program writes %2").arg(*version).arg(SchemaVersion);
+            return opening;
+        }
+        if (auto failed = Run(c.db, {QStringLiteral("PRAGMA journal_mode = WAL"),
+                                     QStringLiteral("PRAGMA foreign_keys = ON")})) {
+            c.Close();
+            opening.fault = Fault::CannotOpen;
+            opening.detail = *failed;
+            return opening;
+        }
+        if (auto failed = Migrate(c.db, *version)) {
+            c.Close();
+            opening.fault = Fault::CannotOpen;
+            opening.detail = *failed;
+            return opening;
+        }
+        opening.database.reset(new ChronicleDatabase(c.name));
+        return opening;
+    }
+    return opening;
+}
+
+ChronicleDatabase::ChronicleDatabase(QString connection) : connection_(std::move(connection)) {}
+
+ChronicleDatabase::~ChronicleDatabase() {
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+bool ChronicleDatabase::RecordMatch(const MatchRecord& match) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.isOpen() || !db.transaction()) return false;
+    auto fail = [&db] {
+        db.rollback();
+        return false;
+    };
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT 1 FROM matches WHERE match_key = ?"));
+    query.addBindValue(QString::fromStdString(match.matchId));
+    if (!query.exec()) return fail();
+    if (query.next()) {
+        db.rollback();
+        return true;  // already there
+    }
+
+    query.prepare(
+        QStringLiteral("INSERT INTO matches (match_key, ended, entry, name0, name1, name2, name3,"
+                       " credited0, credited1, credited2, credited3, balance0, balance1, balance2, balance3)"
+                       " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(QString::fromStdString(match.matchId));
+    query.addBindValue(TimeText(match.ended));
+    query.addBindValue(match.entry);
+    for (const std::string& name : match.names) query.addBindValue(QString::fromStdString(name));
+    for (int koku : match.credited) query.addBindValue(koku);
+    for (int balance : match.balances) query.addBindValue(balance);
+    if (!query.exec()) return fail();
+    const qlonglong id = query.lastInsertId().toLongLong();
+
+    query.prepare(QStringLiteral(
+        "INSERT INTO games (match_id, game, score0, score1, score2, score3) VALUES (?, ?, ?, ?, ?, ?)"));
+    for (int game = 0; game < static_cast<int>(match.scores.size()); ++game) {
+        query.addBindValue(id);
+        query.addBindValue(game + 1);
+        for (int score : match.scores[static_cast<std::size_t>(game)]) query.addBindValue(score);
+        if (!query.exec()) return fail();
+    }
+
+    query.prepare(QStringLiteral(
+        "INSERT INTO battles (match_id, game, battle, trump, chooser_seat, declaration, result, points,"
+        " seat0, seat1, seat2, seat3, relation0, relation1, relation2, relation3)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const BattleRecord& battle : match.battles) {
+        query.addBindValue(id);
+        query.addBindValue(battle.game);
+        query.addBindValue(battle.battle);
+        query.addBindValue(battle.trump);
+        query.addBindValue(battle.chooserSeat);
+        query.addBindValue(battle.declaration);
+        query.addBindValue(static_cast<int>(battle.result));
+        query.addBindValue(battle.points);
+        for (int participant : battle.participantAt) query.addBindValue(participant);
+        for (int relation : battle.relation) query.addBindValue(relation);
+        if (!query.exec()) return fail();
+    }
+    return db.commit() || fail();
+}
+
+ChronicleDatabase::Totals ChronicleDatabase::ReadTotals() const {
+    Totals totals;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    auto count = [&query](const QString& sql) {
+        return query.exec(sql) && query.next() ? query.value(0).toInt() : 0;
+    };
+    totals.matches = count(QStringLiteral("SELECT COUNT(*) FROM matches"));
+    totals.games = count(QStringLiteral("SELECT COUNT(*) FROM games"));
+    totals.battles = count(QStringLiteral("SELECT COUNT(*) FROM battles"));
+    if (query.exec(QStringLiteral("SELECT result, COUNT(*) FROM battles GROUP BY result"))) {
+        while (query.next()) {
+            const int kind = query.value(0).toInt();
+            if (kind >= 0 && kind < static_cast<int>(totals.results.size()))
+                totals.results[static_cast<std::size_t>(kind)] = query.value(1).toInt();
+        }
+    }
+    return totals;
+}
+
+}  // namespace tesseran

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+// The chronicle as an SQLite file: one transaction per finished match, in
+// WAL mode, with the schema's version in the file (PRAGMA user_version) and
+// the steps that bring an older file up to date.
+#pragma once
+
+#include "engine/Chronicle.h"
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+namespace tesseran {
+
+class ChronicleDatabase final : public ChronicleSink {
+public:
+    // The schema this program writes; a file of a newer one is left alone.
+    static constexpr int SchemaVersion = 1;
+
+    enum class Fault {
+        None,
+        CannotOpen,  // the file or its folder cannot be opened or created
+        Corrupt,     // not a database; kept aside as FILE.bad, and a fresh one started
+        Newer,       // written by a newer program: not touched
+    };
+    struct Opening {
+        std::unique_ptr<ChronicleDatabase> database;  // null when the chronicle is off
+        Fault fault = Fault::None;
+        QString detail;  // the driver's words, for the log
+    };
+    // Opens (or creates) the chronicle at `path`.
+    static Opening Open(const QString& path);
+
+    ~ChronicleDatabase() override;
+    ChronicleDatabase(const ChronicleDatabase&) = delete;
+    ChronicleDatabase& operator=(const ChronicleDatabase&) = delete;
+
+    // A match whose id is already recorded is not recorded again (a match
+    // resumed after a crash ends once).
+    bool RecordMatch(const MatchRecord& match) override;
+
+    struct Totals {
+        int matches = 0;
+        int games = 0;
+        int battles = 0;
+        std::array<int, static_cast<int>(BattleResult::Count)> results{};
+    };
+    Totals ReadTotals() const;
+
+private:
+    explicit ChronicleDatabase(QString connection);
+    QString connection_;
+};
+
+}  // namespace tesseran

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+// The chronicle database: what the simulator records equals what it
+// reports, a file that is no database is set aside, and one of a newer
+// schema is left as it is.
+#include "chronicle/ChronicleDatabase.h"
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <map>
+#include <string>
+
+namespace tesseran {
+namespace {
+
+const char* const KindNames[] = {"related win",
+                                 "unrelated win",
+                                 "skunk",
+                                 "reverse skunk",
+                                 "16",
+                                 "16 failed",
+                                 "reverse 16",
+                                 "reverse 16 failed",
+                                 "declared skunk",
+                                 "declared skunk failed",
+                                 "declared 16",
+                                 "declared 16 failed",
+                                 "declared reverse skunk",
+                                 "declared reverse skunk failed",
+                                 "declared reverse 16",
+                                 "declared reverse 16 failed"};
+static_assert(std::size(KindNames) == static_cast<std::size_t>(BattleResult::Count));
+
+// The summary's "name: count" lines.
+std::map<std::string, int> SummaryCounts(const QByteArray& output) {
+    std::map<std::string, int> counts;
+    for (const QByteArray& line : output.split('\n')) {
+        const int colon = line.lastIndexOf(':');
+        if (colon <= 0) continue;
+        bool number = false;
+        const int value = line.mid(colon + 1).trimmed().toInt(&number);
+        if (number) counts[line.left(colon).trimmed().toStdString()] = value;
+    }
+    return counts;
+}
+
+QByteArray Simulate(const QStringList& arguments) {
+    QProcess sim;
+    sim.start(QStringLiteral(TESSERAN_SIM), arguments);
+    EXPECT_TRUE(sim.waitForFinished(120000));
+    EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
+    return sim.readAllStandardOutput();
+}
+
+TEST(Chronicle, WhatTheSimulatorRecordsIsWhatItsSummarySays) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("t.sqlite"));
+    const auto summary = SummaryCounts(
+        Simulate({QStringLiteral("--matches"), QStringLiteral("500"), QStringLiteral("--chronicle"), path}));
+
+    auto opening = ChronicleDatabase::Open(path);
+    ASSERT_TRUE(opening.database) << opening.detail.toStdString();
+    EXPECT_EQ(opening.fault, ChronicleDatabase::Fault::None);
+    const ChronicleDatabase::Totals totals = opening.database->ReadTotals();
+    EXPECT_EQ(totals.matches, summary.at("matches"));
+    EXPECT_EQ(totals.games, summary.at("games"));
+    EXPECT_EQ(totals.battles, summary.at("battles"));
+    int declared = 0;
+    for (int kind = 0; kind < static_cast<int>(BattleResult::Count); ++kind) {
+        EXPECT_EQ(totals.results[static_cast<std::size_t>(kind)], summary.at(KindNames[kind]))
+            << KindNames[kind];
+        if (kind >= static_cast<int>(BattleResult::DeclaredSkunk)) declared += summary.at(KindNames[kind]);
+    }
+    EXPECT_GT(declared, 0) << "the run should reach declared battles";
+
+    // The same start plays the same matches: recorded again, they are not
+    // recorded twice.
+    opening.database.reset();
+    Simulate({QStringLiteral("--matches"), QStringLiteral("20"), QStringLiteral("--chronicle"), path});
+    opening = ChronicleDatabase::Open(path);
+    ASSERT_TRUE(opening.database);
+    EXPECT_EQ(opening.database->ReadTotals().matches, summary.at("matches"));
+}
+
+TEST(Chronicle, AFileThatIsNoDatabaseIsSetAsideAndOneOfANewerSchemaIsLeftAlone) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("chronicle.sqlite"));
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(4096, 'x'));
+    }
+    auto opening = ChronicleDatabase::Open(path);
+    EXPECT_EQ(opening.fault, ChronicleDatabase::Fault::Corrupt);
+    ASSERT_TRUE(opening.database) << "a fresh chronicle begins beside the one set aside";
+    EXPECT_EQ(opening.database->ReadTotals().matches, 0);
+    QFile aside(path + QStringLiteral(".bad"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray(4096, 'x'));
+    opening.database.reset();
+
+    const QString newer = folder.filePath(QStringLiteral("newer.sqlite"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+        db.setDatabaseName(newer);
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec(
+            QStringLiteral("PRAGMA user_version = %1").arg(ChronicleDatabase::SchemaVersion + 1));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    opening = ChronicleDatabase::Open(newer);
+    EXPECT_EQ(opening.fault, ChronicleDatabase::Fault::Newer);
+    EXPECT_FALSE(opening.database);
+    EXPECT_FALSE(QFile::exists(newer + QStringLiteral(".bad")));
+}
+
+}  // namespace
+}  // namespace tesseran
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
