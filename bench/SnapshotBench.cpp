@@ -44,7 +44,7 @@ TurnFlow CutOffTick() {
 // Written to text and read back with all its checks, as at a resume.
 void SnapshotWriteAndRead(benchmark::State& state) {
     MatchUnderWay match;
-    const MatchSnapshot snapshot{"bench-match", match.view, CutOffTick()};
+    const MatchSnapshot snapshot{"bench-match", match.view, CutOffTick(), {}};
     for (auto _ : state) {
         const std::string text = WriteSnapshot(snapshot);
         benchmark::DoNotOptimize(ReadSnapshot(text));
@@ -57,7 +57,7 @@ void SnapshotTakenAndSaved(benchmark::State& state) {
     QTemporaryDir folder;
     const MatchFile file(folder.path());
     for (auto _ : state) {
-        if (!file.Save(WriteSnapshot(MatchSnapshot{"bench-match", match.view, CutOffTick()})))
+        if (!file.Save(WriteSnapshot(MatchSnapshot{"bench-match", match.view, CutOffTick(), {}})))
             state.SkipWithError("not saved");
     }
 }

@@ -61,4 +61,11 @@ void ChronicleRecorder::OnEvent(const GameState& state, const EngineEvent& event
     }
 }
 
+void ChronicleRecorder::Resume(const GameState& state, std::vector<BattleRecord> battles) {
+    match_ = MatchRecord{};
+    match_.battles = std::move(battles);
+    credits_ = 0;
+    declaration_ = state.declaration;
+}
+
 }  // namespace tesseran

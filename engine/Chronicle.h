@@ -29,6 +29,8 @@ struct BattleRecord {
     int points = 0;
     std::array<int, SeatCount> participantAt{};
     std::array<int, SeatCount> relation{};  // 0 unrelated, 1 or 2 related
+
+    bool operator==(const BattleRecord&) const = default;
 };
 
 struct MatchRecord {
@@ -62,6 +64,11 @@ public:
                  const std::optional<LocalTime>& now);
 
     int matchesRecorded() const { return recorded_; }
+
+    // The battles of the match under way so far, for its snapshot; and the
+    // match taken up again from one, with the battles it had kept.
+    const std::vector<BattleRecord>& battles() const { return match_.battles; }
+    void Resume(const GameState& state, std::vector<BattleRecord> battles);
 
 private:
     ChronicleSink& sink_;

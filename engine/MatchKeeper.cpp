@@ -41,6 +41,7 @@ void MatchKeeper::Tick() {
 bool MatchKeeper::Resume(const MatchSnapshot& snapshot) {
     if (view_ == nullptr) return false;
     view_->Restore(snapshot.state, snapshot.matchId);
+    if (recorder_ != nullptr) recorder_->Resume(snapshot.state, snapshot.battles);
     underWay_ = true;
     keepAtNextTick_ = false;
     replaying_ = snapshot.flow.position == TurnFlow::Position::InTick;
@@ -68,12 +69,13 @@ void MatchKeeper::KeepWaiting() {
         return;
     }
     keepAtNextTick_ = false;
-    sink_.Keep(MatchSnapshot{view_->matchId(), *view_, {}});
+    sink_.Keep(MatchSnapshot{view_->matchId(), *view_, {}, BattlesSoFar()});
 }
 
 void MatchKeeper::KeepBeforeDialog() {
     if (!inTick_ || !tickKeepable_ || replaying_) return;
-    sink_.Keep(MatchSnapshot{view_->matchId(), tickStart_, TurnFlow{TurnFlow::Position::InTick, answers_}});
+    sink_.Keep(MatchSnapshot{view_->matchId(), tickStart_, TurnFlow{TurnFlow::Position::InTick, answers_},
+                             BattlesSoFar()});
 }
 
 void MatchKeeper::Remember(HostAnswer answer) {
@@ -226,7 +228,14 @@ void MatchKeeper::OnEvent(const EngineEvent& event) {
         default:
             break;
     }
-    if (!replaying_) host_.OnEvent(event);
+    if (replaying_) return;
+    if (recorder_ != nullptr && view_ != nullptr)
+        recorder_->OnEvent(*view_, event, view_->matchId(), std::nullopt);
+    host_.OnEvent(event);
+}
+
+std::vector<BattleRecord> MatchKeeper::BattlesSoFar() const {
+    return recorder_ != nullptr ? recorder_->battles() : std::vector<BattleRecord>{};
 }
 
 }  // namespace tesseran

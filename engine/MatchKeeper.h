@@ -21,6 +21,7 @@
 
 #include "base/Host.h"
 #include "engine/CTorvelView.h"
+#include "engine/Chronicle.h"
 #include "engine/MatchSnapshot.h"
 
 #include <cstddef>
@@ -50,6 +51,10 @@ public:
 
     // The view whose match is kept; its host is this keeper.
     void Attach(CTorvelView& view) { view_ = &view; }
+    // Every match's events also go to the chronicle's recorder (never twice:
+    // a tick replayed after a resume is not passed on), and its battles so
+    // far go into each snapshot and come back with the match.
+    void RecordInto(ChronicleRecorder* recorder) { recorder_ = recorder; }
 
     // A tick of the turn timer: the view's TurnTick, with the snapshots
     // around it.
@@ -100,6 +105,9 @@ private:
     Host& host_;
     SnapshotSink& sink_;
     CTorvelView* view_ = nullptr;
+    ChronicleRecorder* recorder_ = nullptr;
+
+    std::vector<BattleRecord> BattlesSoFar() const;
 
     // A match is under way and not yet credited; its id is the view's.
     bool underWay_ = false;

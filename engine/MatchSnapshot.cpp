@@ -316,6 +316,66 @@ std::optional<std::string> ReadFlow(const Json& in, TurnFlow& flow) {
     return std::nullopt;
 }
 
+// A battle as 15 numbers: game, battle, trump, chooser seat, declaration,
+// result, points, the participants at the four seats and the four seats'
+// relations.
+Json WriteBattles(const std::vector<BattleRecord>& battles) {
+    Json out = Json::array();
+    for (const BattleRecord& b : battles) {
+        Json item = {b.game,  b.battle, b.trump, b.chooserSeat, b.declaration, static_cast<int>(b.result),
+                     b.points};
+        for (int participant : b.participantAt) item.push_back(participant);
+        for (int relation : b.relation) item.push_back(relation);
+        out.push_back(std::move(item));
+    }
+    return out;
+}
+
+std::optional<std::string> ReadBattles(const Json& in, std::vector<BattleRecord>& battles) {
+    if (!in.is_array()) return "the battles are no list";
+    if (in.size() > MatchSnapshot::MostBattles) return "it holds too many battles";
+    constexpr int ResultKinds = static_cast<int>(BattleResult::Count);
+    constexpr std::array<std::pair<int, int>, 15> ranges = {{{1, 10},
+                                                             {1, 3},
+                                                             {Clubs, Spades},
+                                                             {-1, SeatCount - 1},
+                                                             {0, 6},
+                                                             {0, ResultKinds - 1},
+                                                             {0, 1000},
+                                                             {0, 3},
+                                                             {0, 3},
+                                                             {0, 3},
+                                                             {0, 3},
+                                                             {0, 2},
+                                                             {0, 2},
+                                                             {0, 2},
+                                                             {0, 2}}};
+    for (const Json& item : in) {
+        if (!item.is_array() || item.size() != ranges.size()) return "a battle is not fifteen numbers";
+        std::array<int, 15> n{};
+        for (std::size_t i = 0; i < n.size(); ++i) {
+            if (!item[i].is_number_integer()) return "a battle is not fifteen numbers";
+            const auto value = item[i].get<long long>();
+            if (value < ranges[i].first || value > ranges[i].second) return "a battle is out of range";
+            n[i] = static_cast<int>(value);
+        }
+        BattleRecord b;
+        b.game = n[0];
+        b.battle = n[1];
+        b.trump = n[2];
+        b.chooserSeat = n[3];
+        b.declaration = n[4];
+        b.result = static_cast<BattleResult>(n[5]);
+        b.points = n[6];
+        for (int seat = 0; seat < SeatCount; ++seat) {
+            b.participantAt[static_cast<std::size_t>(seat)] = n[7 + static_cast<std::size_t>(seat)];
+            b.relation[static_cast<std::size_t>(seat)] = n[11 + static_cast<std::size_t>(seat)];
+        }
+        battles.push_back(b);
+    }
+    return std::nullopt;
+}
+
 // A match is under way, between the roster's participants: a snapshot
 // naming an entry or a name the roster no longer has is no match of ours.
 std::optional<std::string> CheckParticipants(const GameState& state) {
@@ -344,7 +404,8 @@ std::string WriteSnapshot(const MatchSnapshot& snapshot) {
                            {"version", MatchSnapshot::Version},
                            {"matchId", snapshot.matchId},
                            {"state", std::move(state)},
-                           {"flow", WriteFlow(snapshot.flow)}};
+                           {"flow", WriteFlow(snapshot.flow)},
+                           {"battles", WriteBattles(snapshot.battles)}};
     return document.dump();
 }
 
@@ -385,6 +446,11 @@ SnapshotReading ReadSnapshot(std::string_view text) {
     const auto flow = document.find("flow");
     if (flow == document.end()) return {std::nullopt, "the turn flow is missing"};
     if (auto wrong = ReadFlow(*flow, snapshot.flow)) return {std::nullopt, *wrong};
+    if (readVersion >= 3) {
+        const auto battles = document.find("battles");
+        if (battles == document.end()) return {std::nullopt, "the battles are missing"};
+        if (auto wrong = ReadBattles(*battles, snapshot.battles)) return {std::nullopt, *wrong};
+    }
     return {std::move(snapshot), {}};
 }
 

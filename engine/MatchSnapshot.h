@@ -14,6 +14,7 @@
 #pragma once
 
 #include "base/Host.h"
+#include "engine/Chronicle.h"
 #include "engine/GameState.h"
 
 #include <cstddef>
@@ -53,12 +54,15 @@ struct TurnFlow {
 
 struct MatchSnapshot {
     // The version this program writes; it reads every earlier one (1 had no
-    // play history), and a newer file is refused.
-    static constexpr int Version = 2;
+    // play history, 2 no battles for the chronicle), and a newer file is
+    // refused.
+    static constexpr int Version = 3;
+    static constexpr std::size_t MostBattles = 30;  // three in each of ten games
 
     std::string matchId;  // tells a credited match from one still to be credited
     GameState state;
     TurnFlow flow;
+    std::vector<BattleRecord> battles;  // the match's battles so far, for the chronicle
 };
 
 // The snapshot as one line of JSON.

@@ -25,7 +25,7 @@ std::string SnapshotOfAStartedMatch(const std::string& id) {
     settings.WriteInt("Settei", "AutoStart", 1);
     view.StartUp();
     EXPECT_TRUE(view.StartGame());
-    return WriteSnapshot(MatchSnapshot{id, view, {}});
+    return WriteSnapshot(MatchSnapshot{id, view, {}, {}});
 }
 
 TEST(MatchFile, KeepsTheNewestSnapshotWholeAndNothingBesideIt) {

@@ -52,7 +52,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 // without pauses, and a resumed match takes the stored speed.
 std::string RecordText(GameState state) {
     state.speed = 0;
-    return WriteSnapshot(MatchSnapshot{"record", state, {}});
+    return WriteSnapshot(MatchSnapshot{"record", state, {}, {}});
 }
 
 class MatchResume : public AppFixture {

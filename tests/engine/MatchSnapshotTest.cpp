@@ -37,7 +37,7 @@ std::vector<GameState> StatesOfAPlayedMatch(int steps) {
 }
 
 std::string Text(const GameState& state, const std::string& id = "match-1", TurnFlow flow = {}) {
-    return WriteSnapshot(MatchSnapshot{id, state, std::move(flow)});
+    return WriteSnapshot(MatchSnapshot{id, state, std::move(flow), {}});
 }
 
 TEST(MatchSnapshot, EveryStateOfAPlayedMatchComesBackUnchanged) {
@@ -83,7 +83,9 @@ TEST(MatchSnapshot, AnyDamageIsRefusedWithAReason) {
         {"cut short", good.substr(0, good.size() / 2)},
         {"a JSON list", "[1, 2, 3]"},
         {"another format", replaced("tesseran-match", "some-other-game")},
-        {"a newer version", replaced("\"version\":2", "\"version\":3")},
+        {"a newer version", replaced("\"version\":3", "\"version\":4")},
+        {"a battle out of range",
+         replaced("\"battles\":[]", "\"battles\":[[11,1,0,-1,0,0,0,0,1,2,3,0,0,0,0]]")},
         {"no match id", replaced("\"matchId\":\"match-1\"", "\"matchId\":\"\"")},
         {"a field missing", replaced("\"trump\":", "\"trumpf\":")},
         {"a seat out of range", replaced("\"leader\":" + std::to_string(playing.leader), "\"leader\":7")},
@@ -114,6 +116,14 @@ TEST(MatchSnapshot, AnyDamageIsRefusedWithAReason) {
     const SnapshotReading inTick = ReadSnapshot(Text(playing, "match-1", cutOff));
     ASSERT_TRUE(inTick.snapshot) << inTick.error;
     EXPECT_EQ(inTick.snapshot->flow, cutOff);
+    // And the battles kept for the chronicle come back as they went.
+    MatchSnapshot withBattles{"match-1", playing, {}, {}};
+    withBattles.battles.push_back({1, 1, Hearts, -1, 0, BattleResult::Skunk, 2, {0, 1, 2, 3}, {1, 0, 2, 0}});
+    withBattles.battles.push_back(
+        {1, 2, Spades, 2, 3, BattleResult::DeclaredSkunkFailed, 16, {1, 0, 2, 3}, {0, 1, 0, 2}});
+    const SnapshotReading kept = ReadSnapshot(WriteSnapshot(withBattles));
+    ASSERT_TRUE(kept.snapshot) << kept.error;
+    EXPECT_EQ(kept.snapshot->battles, withBattles.battles);
 }
 
 TEST(MatchSnapshot, AnOlderSnapshotWithoutPlayHistoryIsTakenUp) {
@@ -126,7 +136,7 @@ TEST(MatchSnapshot, AnOlderSnapshotWithoutPlayHistoryIsTakenUp) {
         ASSERT_NE(at, std::string::npos);
         text.erase(at, text.find(']', at) + 2 - at);
     }
-    const size_t version = text.find("\"version\":2");
+    const size_t version = text.find("\"version\":3");
     ASSERT_NE(version, std::string::npos);
     text.replace(version, 11, "\"version\":1");
 
