@@ -18,7 +18,9 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -108,9 +110,37 @@ void TableView::OnStartUpTimer() {
     renderer_->FinishInitialising();
     const bool backsLoaded = backs_ && backs_->LoadBackStrip(BackStripSource::Cache);
     if (backsLoaded) TakeUpCardBacks();
+    OpenChronicle();
     if (!backsLoaded || !ResumeInterruptedMatch())
         game_.OnStartUpTimer(backsLoaded ? CardBacksLoaded::Yes : CardBacksLoaded::No);
     update();
+}
+
+void TableView::OpenChronicle() {
+    if (chronicle_) return;
+    const QString path =
+        QFileInfo(matchFile_.path()).dir().filePath(QLatin1String(ChronicleDatabase::FileName));
+    ChronicleDatabase::Opening opening = ChronicleDatabase::Open(path);
+    switch (opening.fault) {
+        case ChronicleDatabase::Fault::None:
+            break;
+        case ChronicleDatabase::Fault::Corrupt:
+            qWarning("The chronicle was damaged and is kept aside: %s", qUtf8Printable(opening.detail));
+            ShowMessage(LoadString(text::ChronicleSetAside), MessageIcon::Information);
+            break;
+        case ChronicleDatabase::Fault::Newer:
+            qWarning("The chronicle is left alone: %s", qUtf8Printable(opening.detail));
+            ShowMessage(LoadString(text::ChronicleNewer), MessageIcon::Information);
+            break;
+        case ChronicleDatabase::Fault::CannotOpen:
+            qWarning("The chronicle cannot be opened: %s", qUtf8Printable(opening.detail));
+            ShowMessage(LoadString(text::ChronicleUnavailable), MessageIcon::Information);
+            break;
+    }
+    chronicle_ = std::move(opening.database);
+    if (!chronicle_) return;
+    recorder_ = std::make_unique<ChronicleRecorder>(*chronicle_);
+    keeper_.RecordInto(recorder_.get());
 }
 
 bool TableView::ResumeInterruptedMatch() {

@@ -17,6 +17,7 @@
 #include "app/SoundPlayer.h"
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "chronicle/ChronicleDatabase.h"
 #include "dialogs/CMonSel.h"
 #include "engine/MatchKeeper.h"
 #include "players/CFudaDashi.h"
@@ -111,6 +112,8 @@ public:
     // it stands, to be taken up at the next start.
     void KeepMatch() { keeper_.KeepNow(); }
     const MatchFile& matchFile() const { return matchFile_; }
+    // The chronicle of finished matches, while it can be written.
+    ChronicleDatabase* chronicle() const { return chronicle_.get(); }
 
     // Canvas point of a window position.
     QPointF ToCanvas(QPointF windowPoint) const;
@@ -139,6 +142,9 @@ private:
     // At start-up: a match the program was closed or killed in is offered to
     // the player, and taken up if he wants; true when it was.
     bool ResumeInterruptedMatch();
+    // Opens the chronicle beside the match file, saying once why when it
+    // cannot be written; the game plays on either way.
+    void OpenChronicle();
     // The boxes of the game's messages and questions, over the window the
     // player is in.
     MessageBoxes Boxes();
@@ -163,6 +169,8 @@ private:
     // The game's host is the keeper, which passes everything on to this
     // widget and keeps the match in the match file as it goes.
     MatchFile matchFile_;
+    std::unique_ptr<ChronicleDatabase> chronicle_;
+    std::unique_ptr<ChronicleRecorder> recorder_;
     MatchKeeper keeper_;
     CFudaDashi game_;
     QImage sheet_;

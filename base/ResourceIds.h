@@ -167,6 +167,11 @@ inline constexpr int AlreadyRunning = 30300;
 inline constexpr int ResumeMatch = 30301;
 // That match's snapshot could not be used.
 inline constexpr int MatchNotRestored = 30302;
+// The chronicle of matches: a damaged file set aside, a file of a newer
+// version, a file that cannot be opened (the game plays on unrecorded).
+inline constexpr int ChronicleSetAside = 30303;
+inline constexpr int ChronicleNewer = 30304;
+inline constexpr int ChronicleUnavailable = 30305;
 
 }  // namespace text
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "chronicle/ChronicleDatabase.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -222,7 +223,9 @@ bool ChronicleDatabase::RecordMatch(const MatchRecord& match) {
                        " credited0, credited1, credited2, credited3, balance0, balance1, balance2, balance3)"
                        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(QString::fromStdString(match.matchId));
-    query.addBindValue(TimeText(match.ended));
+    // A match without its end's time (the game's own) ends now.
+    query.addBindValue(match.ended.year == 0 ? QDateTime::currentDateTime().toString(Qt::ISODate)
+                                             : TimeText(match.ended));
     query.addBindValue(match.entry);
     for (const std::string& name : match.names) query.addBindValue(QString::fromStdString(name));
     for (int koku : match.credited) query.addBindValue(koku);

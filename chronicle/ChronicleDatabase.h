@@ -30,7 +30,10 @@ public:
         Fault fault = Fault::None;
         QString detail;  // the driver's words, for the log
     };
-    // Opens (or creates) the chronicle at `path`.
+    // The file's name in the program's data folder.
+    static constexpr const char* FileName = "chronicle.sqlite";
+    // Opens (or creates) the chronicle at `path`. After Corrupt the fresh
+    // chronicle is open; after the other faults there is none.
     static Opening Open(const QString& path);
 
     ~ChronicleDatabase() override;

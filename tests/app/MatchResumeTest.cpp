@@ -7,15 +7,20 @@
 
 #include "base/StringTable.h"
 #include "campaign/Campaign.h"
+#include "chronicle/ChronicleDatabase.h"
 #include "dialogs/CMonSel.h"
 #include "engine/MatchSnapshot.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <functional>
 #include <map>
@@ -161,6 +166,25 @@ TEST_F(MatchResume, AMatchClosedAfterTwoGamesGoesOnAtTheSameTableAndIsCreditedOn
         EXPECT_EQ(BalanceOf(reread, ParticipantEntry(p, game().entryNo)), std::max(0, totals[p])) << p;
     EXPECT_EQ(reread.Read(setting::CreditedMatch), kept.snapshot->matchId);
     EXPECT_FALSE(QFile::exists(MatchPath()));
+
+    // The chronicle holds the match once, with the battles played before the
+    // window closed as well as after.
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "resumed");
+    db.setDatabaseName(QFileInfo(MatchPath()).dir().filePath(ChronicleDatabase::FileName));
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    ASSERT_TRUE(query.exec("SELECT COUNT(*), MIN(match_key), MAX(match_key) FROM matches") && query.next());
+    EXPECT_EQ(query.value(0).toInt(), 1);
+    EXPECT_EQ(query.value(1).toString().toStdString(), kept.snapshot->matchId);
+    ASSERT_TRUE(query.exec("SELECT MIN(game), COUNT(DISTINCT game), SUM(battle = 1) FROM battles") &&
+                query.next());
+    EXPECT_EQ(query.value(0).toInt(), 1);
+    EXPECT_EQ(query.value(1).toInt(), 10);
+    EXPECT_EQ(query.value(2).toInt(), 10);
+    query = QSqlQuery();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("resumed");
 }
 
 TEST_F(MatchResume, WhatCannotOrNeedNotBeTakenUpStartsAfreshAndTouchesNoSetting) {
