@@ -57,7 +57,8 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
         std::array<QString, EntryCount> names;
         for (int entry = 0; entry < EntryCount; ++entry) names[entry] = ToQString(RosterName(entry));
         auto playSound = [this](int waveId) { table_->PlaySoundEffect(waveId); };
-        CKunitori::Run(settings_, *table_, *table_, table_->game().entryNo, names, playSound, this);
+        CKunitori::Run(settings_, *table_, *table_, table_->game().entryNo, names, playSound, this,
+                       table_->chronicle());
     };
 
     // A stored width that is not one of the six (absent, or edited by hand) is

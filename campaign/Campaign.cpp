@@ -142,13 +142,16 @@ bool HumanMayTake(SettingsStore& store, int humanEntry, int province) {
     return false;
 }
 
-bool Take(SettingsStore& store, int entry, int province) {
+bool Take(SettingsStore& store, int entry, int province, CampaignChronicle* chronicle) {
     if (!IsEntry(entry) || !IsProvince(province)) return false;
+    const int previousOwner = OwnerOf(store, province);
     int balance = ClampToInt(std::int64_t{BalanceOf(store, entry)} - ProvincePrice(province));
     // Owner and payment are written back to back and committed together.
     WriteOwner(store, province, entry);
     WriteBalance(store, entry, balance);
     store.Sync();
+    if (chronicle != nullptr)
+        chronicle->RecordTake({entry, province, ProvincePrice(province), previousOwner, balance});
     return true;
 }
 

@@ -64,10 +64,28 @@ int NextTarget(SettingsStore& store, int entry);
 // price are the caller's to check.
 bool HumanMayTake(SettingsStore& store, int humanEntry, int province);
 
-// The entry takes the province and pays its price. The caller has checked the
-// neighbourhood and the balance. Returns false, changing nothing, for an index
-// that is no entry or no province.
-bool Take(SettingsStore& store, int entry, int province);
+// What the chronicle keeps of the campaign: every take, with its price and
+// whom the province was taken from, and every unification. Where it goes is
+// the chronicle's business; a chronicle that cannot write never stops a take.
+struct TakeRecord {
+    int entry = -1;
+    int province = -1;
+    int price = 0;
+    int previousOwner = -1;
+    int balanceAfter = 0;
+};
+class CampaignChronicle {
+public:
+    virtual ~CampaignChronicle() = default;
+    virtual bool RecordTake(const TakeRecord& take) = 0;
+    virtual bool RecordUnification(int entry) = 0;
+};
+
+// The entry takes the province and pays its price, and the chronicle, if
+// any, is told. The caller has checked the neighbourhood and the balance.
+// Returns false, changing nothing, for an index that is no entry or no
+// province.
+bool Take(SettingsStore& store, int entry, int province, CampaignChronicle* chronicle = nullptr);
 
 // After a unification: resets without asking and asks for one more reset at
 // the next start-up.

@@ -37,7 +37,7 @@ RegularsTurnEvent RegularsTurn::Next() {
 
 void RegularsTurn::CommitTake() {
     if (!pending_) return;
-    Take(store_, pending_->regular, pending_->province);
+    Take(store_, pending_->regular, pending_->province, chronicle_);
     pending_.reset();
 }
 

@@ -17,6 +17,7 @@
 #pragma once
 
 #include "base/SettingsStore.h"
+#include "campaign/Campaign.h"
 
 #include <cstddef>
 #include <optional>
@@ -39,7 +40,9 @@ struct RegularsTurnEvent {
 
 class RegularsTurn {
 public:
-    explicit RegularsTurn(SettingsStore& store) : store_(store) {}
+    // The chronicle, if any, hears of every take committed.
+    explicit RegularsTurn(SettingsStore& store, CampaignChronicle* chronicle = nullptr)
+        : store_(store), chronicle_(chronicle) {}
 
     // The next event of the turn; Finished for ever once the turn is over.
     RegularsTurnEvent Next();
@@ -53,6 +56,7 @@ private:
     };
 
     SettingsStore& store_;
+    CampaignChronicle* chronicle_;
     std::size_t regularIndex_ = 0;
     bool over_ = false;
     std::optional<PendingTake> pending_;

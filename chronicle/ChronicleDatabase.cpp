@@ -52,6 +52,20 @@ constexpr const char* SchemaOne[] = {
     "CREATE INDEX battles_by_result ON battles (result)",
 };
 
+// Version 2 adds the campaign: every take and unification.
+constexpr const char* SchemaTwo[] = {
+    "CREATE TABLE conquests ("
+    " id INTEGER PRIMARY KEY,"
+    " at TEXT NOT NULL,"           // local time, YYYY-MM-DDTHH:MM:SS
+    " entry INTEGER NOT NULL,"     // who took, or who unified the land
+    " province INTEGER NOT NULL,"  // -1 for a unification
+    " price INTEGER NOT NULL,"
+    " previous_owner INTEGER NOT NULL,"
+    " balance_after INTEGER NOT NULL,"
+    " unification INTEGER NOT NULL)",
+    "CREATE INDEX conquests_by_time ON conquests (at)",
+};
+
 QString NewConnectionName() {
     static std::atomic<int> counter{0};
     return QStringLiteral("tesseran-chronicle-%1").arg(counter.fetch_add(1));
@@ -109,14 +123,18 @@ std::optional<QString> Migrate(QSqlDatabase& db, int version) {
     if (version >= ChronicleDatabase::SchemaVersion) return std::nullopt;
     if (!db.transaction()) return db.lastError().text();
     QSqlQuery query(db);
-    if (version < 1) {
-        for (const char* statement : SchemaOne) {
-            if (!query.exec(QString::fromLatin1(statement))) {
-                const QString error = query.lastError().text();
-                db.rollback();
-                return error;
-            }
+    auto apply = [&query](const auto& statements) -> std::optional<QString> {
+        for (const char* statement : statements) {
+            if (!query.exec(QString::fromLatin1(statement))) return query.lastError().text();
         }
+        return std::nullopt;
+    };
+    std::optional<QString> failed;
+    if (version < 1) failed = apply(SchemaOne);
+    if (!failed && version < 2) failed = apply(SchemaTwo);
+    if (failed) {
+        db.rollback();
+        return failed;
     }
     if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(ChronicleDatabase::SchemaVersion))) {
         const QString error = query.lastError().text();
@@ -262,6 +280,37 @@ bool ChronicleDatabase::RecordMatch(const MatchRecord& match) {
     return db.commit() || fail();
 }
 
+namespace {
+
+bool InsertConquest(const QString& connection, int entry, int province, int price, int previousOwner,
+                    int balanceAfter, bool unification) {
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    if (!db.isOpen()) return false;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral(
+        "INSERT INTO conquests (at, entry, province, price, previous_owner, balance_after, unification)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    query.addBindValue(QDateTime::currentDateTime().toString(Qt::ISODate));
+    query.addBindValue(entry);
+    query.addBindValue(province);
+    query.addBindValue(price);
+    query.addBindValue(previousOwner);
+    query.addBindValue(balanceAfter);
+    query.addBindValue(unification ? 1 : 0);
+    return query.exec();  // a statement of its own is a transaction of its own
+}
+
+}  // namespace
+
+bool ChronicleDatabase::RecordTake(const TakeRecord& take) {
+    return InsertConquest(connection_, take.entry, take.province, take.price, take.previousOwner,
+                          take.balanceAfter, false);
+}
+
+bool ChronicleDatabase::RecordUnification(int entry) {
+    return InsertConquest(connection_, entry, -1, 0, -1, 0, true);
+}
+
 ChronicleDatabase::Totals ChronicleDatabase::ReadTotals() const {
     Totals totals;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
@@ -272,6 +321,8 @@ ChronicleDatabase::Totals ChronicleDatabase::ReadTotals() const {
     totals.matches = count(QStringLiteral("SELECT COUNT(*) FROM matches"));
     totals.games = count(QStringLiteral("SELECT COUNT(*) FROM games"));
     totals.battles = count(QStringLiteral("SELECT COUNT(*) FROM battles"));
+    totals.takes = count(QStringLiteral("SELECT COUNT(*) FROM conquests WHERE unification = 0"));
+    totals.unifications = count(QStringLiteral("SELECT COUNT(*) FROM conquests WHERE unification = 1"));
     if (query.exec(QStringLiteral("SELECT result, COUNT(*) FROM battles GROUP BY result"))) {
         while (query.next()) {
             const int kind = query.value(0).toInt();

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The chronicle as an SQLite file: one transaction per finished match, in
+// The chronicle as an SQLite file: one transaction per finished match or
+// conquest step, in
 // WAL mode, with the schema's version in the file (PRAGMA user_version) and
 // the steps that bring an older file up to date.
 #pragma once
 
+#include "campaign/Campaign.h"
 #include "engine/Chronicle.h"
 
 #include <QString>
@@ -14,10 +16,10 @@
 
 namespace tesseran {
 
-class ChronicleDatabase final : public ChronicleSink {
+class ChronicleDatabase final : public ChronicleSink, public CampaignChronicle {
 public:
     // The schema this program writes; a file of a newer one is left alone.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     enum class Fault {
         None,
@@ -43,12 +45,17 @@ public:
     // A match whose id is already recorded is not recorded again (a match
     // resumed after a crash ends once).
     bool RecordMatch(const MatchRecord& match) override;
+    // Each take and unification of the campaign, in a transaction of its own.
+    bool RecordTake(const TakeRecord& take) override;
+    bool RecordUnification(int entry) override;
 
     struct Totals {
         int matches = 0;
         int games = 0;
         int battles = 0;
         std::array<int, static_cast<int>(BattleResult::Count)> results{};
+        int takes = 0;
+        int unifications = 0;
     };
     Totals ReadTotals() const;
 

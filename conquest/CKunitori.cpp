@@ -120,8 +120,9 @@ CKunitori::~CKunitori() = default;
 
 void CKunitori::Run(SettingsStore& settings, Messages& messages, Clock& clock, int humanEntry,
                     const std::array<QString, EntryCount>& displayNames, std::function<void(int)> playSound,
-                    QWidget* parent) {
+                    QWidget* parent, CampaignChronicle* chronicle) {
     CKunitori window(settings, messages, clock, humanEntry, displayNames, std::move(playSound), parent);
+    window.chronicle = chronicle;
     if (!window.Open()) return;
     window.exec();
 }
@@ -228,7 +229,7 @@ void CKunitori::Click(QPoint clientPoint) {
     maps_.FillProvince(province, KunitoriMaps::ColourOf(humanEntry_));
     RepaintAtOnce();
     if (playSound_) playSound_(wave::Card);
-    Take(settings_, humanEntry_, province);
+    Take(settings_, humanEntry_, province, chronicle);
     maps_.DrawLegend(settings_);
 
     const int target = NextTarget(settings_, humanEntry_);
@@ -243,7 +244,7 @@ void CKunitori::Click(QPoint clientPoint) {
 }
 
 void CKunitori::RunRegularsTurn() {
-    RegularsTurn turn(settings_);
+    RegularsTurn turn(settings_, chronicle);
     for (;;) {
         const RegularsTurnEvent event = turn.Next();
         if (event.kind == RegularsTurnEvent::Kind::Finished) return;
@@ -251,6 +252,7 @@ void CKunitori::RunRegularsTurn() {
         if (event.kind == RegularsTurnEvent::Kind::Unified) {
             messages_.ShowMessage(ToUtf8(name + QStringLiteral("が\n")) + LoadString(text::Unified),
                                   MessageIcon::Information);
+            if (chronicle != nullptr) chronicle->RecordUnification(event.regular);
             OnUnification(settings_);
             AfterUnification();
             return;
@@ -354,6 +356,7 @@ void CKunitori::RunHumanUnification() {
         !messages_.AskYesNo(LoadString(text::MapPictureLost)))
         SaveImage();
 
+    if (chronicle != nullptr) chronicle->RecordUnification(humanEntry_);
     OnUnification(settings_);
     maps_.ReloadLargeMap();
     AfterUnification();

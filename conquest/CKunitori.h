@@ -12,6 +12,7 @@
 
 #include "base/Host.h"
 #include "base/SettingsStore.h"
+#include "campaign/Campaign.h"
 #include "campaign/ProvinceMap.h"
 #include "conquest/KunitoriMaps.h"
 
@@ -61,7 +62,7 @@ public:
     // Opens the window over `parent` and runs it modally until it is closed.
     static void Run(SettingsStore& settings, Messages& messages, Clock& clock, int humanEntry,
                     const std::array<QString, EntryCount>& displayNames, std::function<void(int)> playSound,
-                    QWidget* parent);
+                    QWidget* parent, CampaignChronicle* chronicle = nullptr);
 
     // The opening: placement, pictures, colours, title and status. False,
     // after message 30001, when the pictures cannot be had; the window is
@@ -77,6 +78,8 @@ public:
     KunitoriMaps::BitmapLoader loadBitmap;
     // The save-file dialog (tests replace it).
     SaveFileChooser chooseSaveFile;
+    // Where every take and unification is recorded, if anywhere.
+    CampaignChronicle* chronicle = nullptr;
 
     // What the window shows, for its owner's tests.
     bool overviewShown() const { return overviewShown_; }

@@ -122,6 +122,48 @@ TEST(Chronicle, AFileThatIsNoDatabaseIsSetAsideAndOneOfANewerSchemaIsLeftAlone) 
     EXPECT_FALSE(QFile::exists(newer + QStringLiteral(".bad")));
 }
 
+TEST(Chronicle, AnOlderChronicleIsBroughtUpToDateWithItsMatchesAndTakesTheCampaign) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("old.sqlite"));
+    MatchRecord match;
+    match.matchId = "m-1";
+    match.ended = {2026, 12, 10, 9, 30, 0};
+    match.battles.push_back({1, 1, Hearts, -1, 0, BattleResult::RelatedWin, 0, {0, 1, 2, 3}, {1, 0, 2, 0}});
+    {
+        auto opening = ChronicleDatabase::Open(path);
+        ASSERT_TRUE(opening.database);
+        ASSERT_TRUE(opening.database->RecordMatch(match));
+    }
+    // What the first version of the chronicle was: the same without the
+    // campaign's table.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("DROP TABLE conquests")));
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+        query = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+
+    auto opening = ChronicleDatabase::Open(path);
+    ASSERT_TRUE(opening.database) << opening.detail.toStdString();
+    EXPECT_EQ(opening.fault, ChronicleDatabase::Fault::None);
+    ASSERT_TRUE(opening.database->RecordTake({4, 12, 30, 5, 70}));
+    ASSERT_TRUE(opening.database->RecordUnification(4));
+    const auto totals = opening.database->ReadTotals();
+    EXPECT_EQ(totals.matches, 1);
+    EXPECT_EQ(totals.battles, 1);
+    EXPECT_EQ(totals.takes, 1);
+    EXPECT_EQ(totals.unifications, 1);
+    // Recorded again under its id, the match is not recorded twice.
+    EXPECT_TRUE(opening.database->RecordMatch(match));
+    EXPECT_EQ(opening.database->ReadTotals().matches, 1);
+}
+
 }  // namespace
 }  // namespace tesseran
 

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <vector>
+
 namespace tesseran::testing {
 namespace {
 
@@ -14,6 +16,20 @@ namespace {
 // in reach, then 駿河 (29, 30 koku).
 constexpr int Mikawa = 31;
 constexpr int Totomi = 30;
+
+// A chronicle that keeps what it hears.
+struct HeardChronicle : CampaignChronicle {
+    std::vector<TakeRecord> takes;
+    std::vector<int> unifications;
+    bool RecordTake(const TakeRecord& take) override {
+        takes.push_back(take);
+        return true;
+    }
+    bool RecordUnification(int entry) override {
+        unifications.push_back(entry);
+        return true;
+    }
+};
 constexpr int Suruga = 29;
 
 TEST_F(KunitoriTest, RegularsMoveOnEverySwitchToTheLargeMap) {
@@ -49,8 +65,18 @@ TEST_F(KunitoriTest, ARegularsTakeIsScrolledIntoViewBesideItsBoxAndTheLegendFoll
     SetBalance(store, 2, 51);
     RecordMessageBoxes();
     OpenWindow();
+    HeardChronicle chronicle;
+    window->chronicle = &chronicle;
+    const int previousOwner = OwnerOf(store, Totomi);
     window->ToggleZoom();
     ASSERT_EQ(boxes.size(), 1u);
+    // The chronicle heard of the take, its price and whom it was taken from.
+    ASSERT_EQ(chronicle.takes.size(), 1u);
+    EXPECT_EQ(chronicle.takes[0].entry, 2);
+    EXPECT_EQ(chronicle.takes[0].province, Totomi);
+    EXPECT_EQ(chronicle.takes[0].price, ProvincePrice(Totomi));
+    EXPECT_EQ(chronicle.takes[0].previousOwner, previousOwner);
+    EXPECT_EQ(chronicle.takes[0].balanceAfter, 51 - ProvincePrice(Totomi));
     // While the box was up, 遠江's label stood inside the window and outside the box.
     const QPoint labelInWindow = LabelCorner(Totomi) - boxes[0].scroll + QPoint(2, 2);
     const QRect label(labelInWindow, QSize(LabelWidth, LabelHeight));
@@ -67,8 +93,11 @@ TEST_F(KunitoriTest, ARegularsUnificationResetsTheCampaign) {
     SetBalance(store, 2, 500);
     OpenWindow();
     EXPECT_EQ(OverviewAt(OverviewPoint(0)), Colour(2));
+    HeardChronicle chronicle;
+    window->chronicle = &chronicle;
 
     window->ToggleZoom();
+    EXPECT_EQ(chronicle.unifications, std::vector<int>{2});
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, (RosterNames()[2] + "が\n").toStdString() + LoadString(30014));
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
