@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTextStream>
 #include <QVariant>
 
 #include <atomic>
@@ -309,6 +311,93 @@ bool ChronicleDatabase::RecordTake(const TakeRecord& take) {
 
 bool ChronicleDatabase::RecordUnification(int entry) {
     return InsertConquest(connection_, entry, -1, 0, -1, 0, true);
+}
+
+namespace {
+
+// A field as CSV has it: quoted, with its quotes doubled, when it holds a
+// separator, a quote or a line break.
+QString CsvField(const QString& field) {
+    if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
+        return field;
+    QString quoted = field;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// Writes the rows of `sql` under `header`; a column of result kinds or suits
+// is written by name.
+bool ExportQuery(QSqlDatabase& db, const QString& path, const QStringList& header, const QString& sql,
+                 int resultColumn, int trumpColumn, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::Utf8);
+    out << header.join(QLatin1Char(',')) << "\r\n";
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(sql)) {
+        error = query.lastError().text();
+        file.cancelWriting();
+        return false;
+    }
+    static const char* const Suits[] = {"clubs", "diamonds", "hearts", "spades"};
+    const int columns = static_cast<int>(header.size());
+    while (query.next()) {
+        QStringList fields;
+        for (int column = 0; column < columns; ++column) {
+            const QVariant value = query.value(column);
+            if (column == resultColumn) {
+                fields << QString::fromLatin1(BattleResultName(static_cast<BattleResult>(value.toInt())));
+            } else if (column == trumpColumn && value.toInt() >= 0 && value.toInt() < 4) {
+                fields << QString::fromLatin1(Suits[value.toInt()]);
+            } else {
+                fields << CsvField(value.toString());
+            }
+        }
+        out << fields.join(QLatin1Char(',')) << "\r\n";
+    }
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ChronicleDatabase::ExportCsv(const QString& matchesPath, const QString& battlesPath,
+                                  QString& error) const {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.isOpen()) {
+        error = QStringLiteral("the chronicle is not open");
+        return false;
+    }
+    const QStringList matchColumns = {"match",        "ended",    "entry",     "participant0", "participant1",
+                                      "participant2", "player",   "credited0", "credited1",    "credited2",
+                                      "credited3",    "balance0", "balance1",  "balance2",     "balance3"};
+    const QStringList battleColumns = {
+        "match", "ended", "game",  "battle", "trump",     "chooser_seat", "declaration", "result",   "points",
+        "seat0", "seat1", "seat2", "seat3",  "relation0", "relation1",    "relation2",   "relation3"};
+    return ExportQuery(
+               db, matchesPath, matchColumns,
+               QStringLiteral("SELECT id, ended, entry, name0, name1, name2, name3, credited0, credited1,"
+                              " credited2, credited3, balance0, balance1, balance2, balance3"
+                              " FROM matches ORDER BY ended, id"),
+               -1, -1, error) &&
+           ExportQuery(
+               db, battlesPath, battleColumns,
+               QStringLiteral("SELECT b.match_id, m.ended, b.game, b.battle, b.trump, b.chooser_seat,"
+                              " b.declaration, b.result, b.points, b.seat0, b.seat1, b.seat2, b.seat3,"
+                              " b.relation0, b.relation1, b.relation2, b.relation3"
+                              " FROM battles b JOIN matches m ON m.id = b.match_id"
+                              " ORDER BY m.ended, b.match_id, b.game, b.battle"),
+               7, 4, error);
 }
 
 ChronicleDatabase::Totals ChronicleDatabase::ReadTotals() const {

@@ -59,6 +59,11 @@ public:
     };
     Totals ReadTotals() const;
 
+    // The chronicle as two CSV files (RFC 4180, UTF-8): one line per match,
+    // one per battle, read and written a row at a time. Each file is written
+    // whole or not at all; false, with the reason, when either could not be.
+    bool ExportCsv(const QString& matchesPath, const QString& battlesPath, QString& error) const;
+
 private:
     explicit ChronicleDatabase(QString connection);
     QString connection_;

@@ -10,6 +10,7 @@
 #include "base/ResourceIds.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace tesseran {
@@ -28,6 +29,30 @@ bool RelatedGroupWins(BattleResult result) {
         default:
             return false;
     }
+}
+
+const char* BattleResultName(BattleResult result) {
+    static const char* const names[] = {
+        "related win",
+        "unrelated win",
+        "skunk",
+        "reverse skunk",
+        "16",
+        "16 failed",
+        "reverse 16",
+        "reverse 16 failed",
+        "declared skunk",
+        "declared skunk failed",
+        "declared 16",
+        "declared 16 failed",
+        "declared reverse skunk",
+        "declared reverse skunk failed",
+        "declared reverse 16",
+        "declared reverse 16 failed",
+    };
+    static_assert(std::size(names) == static_cast<std::size_t>(BattleResult::Count));
+    const int index = static_cast<int>(result);
+    return index >= 0 && index < static_cast<int>(BattleResult::Count) ? names[index] : "?";
 }
 
 int CardStrength(const GameState& state, int seat, int card) {

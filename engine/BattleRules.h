@@ -38,6 +38,9 @@ enum class BattleResult {
 
 // Whether the related group won the battle with this result.
 bool RelatedGroupWins(BattleResult result);
+// The result's name in the simulator's summary and the chronicle's exports
+// ("related win", "16 failed", ...).
+const char* BattleResultName(BattleResult result);
 
 // Strength of a card played by a seat, by the current trump and requested suit.
 int CardStrength(const GameState& state, int seat, int card);

@@ -18,24 +18,6 @@
 namespace tesseran {
 namespace {
 
-const char* const KindNames[] = {"related win",
-                                 "unrelated win",
-                                 "skunk",
-                                 "reverse skunk",
-                                 "16",
-                                 "16 failed",
-                                 "reverse 16",
-                                 "reverse 16 failed",
-                                 "declared skunk",
-                                 "declared skunk failed",
-                                 "declared 16",
-                                 "declared 16 failed",
-                                 "declared reverse skunk",
-                                 "declared reverse skunk failed",
-                                 "declared reverse 16",
-                                 "declared reverse 16 failed"};
-static_assert(std::size(KindNames) == static_cast<std::size_t>(BattleResult::Count));
-
 // The summary's "name: count" lines.
 std::map<std::string, int> SummaryCounts(const QByteArray& output) {
     std::map<std::string, int> counts;
@@ -73,9 +55,10 @@ TEST(Chronicle, WhatTheSimulatorRecordsIsWhatItsSummarySays) {
     EXPECT_EQ(totals.battles, summary.at("battles"));
     int declared = 0;
     for (int kind = 0; kind < static_cast<int>(BattleResult::Count); ++kind) {
-        EXPECT_EQ(totals.results[static_cast<std::size_t>(kind)], summary.at(KindNames[kind]))
-            << KindNames[kind];
-        if (kind >= static_cast<int>(BattleResult::DeclaredSkunk)) declared += summary.at(KindNames[kind]);
+        const std::string name = BattleResultName(static_cast<BattleResult>(kind));
+        EXPECT_EQ(totals.results[static_cast<std::size_t>(kind)], summary.at(name)) << name;
+        if (kind >= static_cast<int>(BattleResult::DeclaredSkunk))
+            declared += summary.at(BattleResultName(static_cast<BattleResult>(kind)));
     }
     EXPECT_GT(declared, 0) << "the run should reach declared battles";
 
@@ -129,6 +112,7 @@ TEST(Chronicle, AnOlderChronicleIsBroughtUpToDateWithItsMatchesAndTakesTheCampai
     MatchRecord match;
     match.matchId = "m-1";
     match.ended = {2026, 12, 10, 9, 30, 0};
+    match.names = {"鳴海大膳", "a,b", "say \"hi\"", "氷室兵庫"};
     match.battles.push_back({1, 1, Hearts, -1, 0, BattleResult::RelatedWin, 0, {0, 1, 2, 3}, {1, 0, 2, 0}});
     {
         auto opening = ChronicleDatabase::Open(path);
@@ -162,6 +146,30 @@ TEST(Chronicle, AnOlderChronicleIsBroughtUpToDateWithItsMatchesAndTakesTheCampai
     // Recorded again under its id, the match is not recorded twice.
     EXPECT_TRUE(opening.database->RecordMatch(match));
     EXPECT_EQ(opening.database->ReadTotals().matches, 1);
+
+    // Exported, every field stands where a spreadsheet looks for it.
+    const QString matches = folder.filePath(QStringLiteral("matches.csv"));
+    const QString battles = folder.filePath(QStringLiteral("battles.csv"));
+    QString error;
+    ASSERT_TRUE(opening.database->ExportCsv(matches, battles, error)) << error.toStdString();
+    auto lines = [](const QString& csv) {
+        QFile file(csv);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    };
+    const QStringList matchLines = lines(matches);
+    ASSERT_EQ(matchLines.size(), 2);
+    EXPECT_TRUE(matchLines[0].startsWith(QStringLiteral("match,ended,entry,")));
+    EXPECT_TRUE(matchLines[1].contains(QStringLiteral(",2026-12-10T09:30:00,")));
+    EXPECT_TRUE(matchLines[1].contains(QStringLiteral(",鳴海大膳,\"a,b\",\"say \"\"hi\"\"\",氷室兵庫,")));
+    const QStringList battleLines = lines(battles);
+    ASSERT_EQ(battleLines.size(), 2);
+    EXPECT_TRUE(battleLines[1].contains(QStringLiteral(",1,1,hearts,-1,0,related win,0,0,1,2,3,1,0,2,0")))
+        << battleLines[1].toStdString();
+    // A file that cannot be written says why, and leaves nothing half written.
+    EXPECT_FALSE(
+        opening.database->ExportCsv(folder.filePath(QStringLiteral("no/such/folder/m.csv")), battles, error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 }  // namespace

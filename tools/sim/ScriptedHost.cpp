@@ -34,27 +34,7 @@ std::string CardList(const GameState& state, int seat) {
 
 }  // namespace
 
-const char* ResultKindName(ResultKind kind) {
-    static const char* const names[] = {
-        "related win",
-        "unrelated win",
-        "skunk",
-        "reverse skunk",
-        "16",
-        "16 failed",
-        "reverse 16",
-        "reverse 16 failed",
-        "declared skunk",
-        "declared skunk failed",
-        "declared 16",
-        "declared 16 failed",
-        "declared reverse skunk",
-        "declared reverse skunk failed",
-        "declared reverse 16",
-        "declared reverse 16 failed",
-    };
-    return names[static_cast<int>(kind)];
-}
+const char* ResultKindName(ResultKind kind) { return BattleResultName(kind); }
 
 ScriptedHost::ScriptedHost(int startSecond, int matches, std::ostream* trace)
     : clockSecond_(startSecond % SecondsPerDay), matchesWanted_(matches), trace_(trace) {}
