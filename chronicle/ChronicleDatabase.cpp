@@ -400,6 +400,49 @@ bool ChronicleDatabase::ExportCsv(const QString& matchesPath, const QString& bat
                7, 4, error);
 }
 
+ChronicleDatabase::PlayerSummary ChronicleDatabase::ReadPlayerSummary() const {
+    PlayerSummary summary;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    // The result kinds the related group wins, as the battle rules say.
+    QStringList relatedWins;
+    for (int kind = 0; kind < static_cast<int>(BattleResult::Count); ++kind) {
+        if (RelatedGroupWins(static_cast<BattleResult>(kind))) relatedWins << QString::number(kind);
+    }
+    const QString wins = relatedWins.join(QLatin1Char(','));
+    const QString sql = QStringLiteral(
+                            "SELECT COUNT(*),"
+                            " TOTAL(related),"
+                            " TOTAL(related AND result IN (%1)),"
+                            " TOTAL(NOT related AND result NOT IN (%1))"
+                            " FROM (SELECT result,"
+                            " (CASE 3 WHEN seat0 THEN relation0 WHEN seat1 THEN relation1"
+                            " WHEN seat2 THEN relation2 ELSE relation3 END) != 0 AS related"
+                            " FROM battles)")
+                            .arg(wins);
+    if (query.exec(sql) && query.next()) {
+        summary.battles = query.value(0).toInt();
+        summary.battlesAsRelated = query.value(1).toInt();
+        summary.wonAsRelated = query.value(2).toInt();
+        summary.battlesAsUnrelated = summary.battles - summary.battlesAsRelated;
+        summary.wonAsUnrelated = query.value(3).toInt();
+        summary.battlesWon = summary.wonAsRelated + summary.wonAsUnrelated;
+    }
+    if (query.exec(QStringLiteral("SELECT AVG(score3) FROM games")) && query.next())
+        summary.meanScorePerGame = query.value(0).toDouble();
+    auto line = [&query](const QString& order) -> std::optional<MatchLine> {
+        if (!query.exec(QStringLiteral(
+                            "SELECT id, ended, credited3 FROM matches ORDER BY credited3 %1, ended LIMIT 1")
+                            .arg(order)) ||
+            !query.next())
+            return std::nullopt;
+        return MatchLine{query.value(0).toLongLong(), query.value(1).toString(), query.value(2).toInt()};
+    };
+    summary.best = line(QStringLiteral("DESC"));
+    summary.worst = line(QStringLiteral("ASC"));
+    return summary;
+}
+
 ChronicleDatabase::Totals ChronicleDatabase::ReadTotals() const {
     Totals totals;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);

@@ -59,6 +59,26 @@ public:
     };
     Totals ReadTotals() const;
 
+    // How the player (participant 3, whichever roster entry) has fared, read
+    // with a handful of aggregate queries over the whole chronicle.
+    struct MatchLine {
+        qlonglong id = 0;
+        QString ended;
+        int total = 0;  // the player's koku from the match
+    };
+    struct PlayerSummary {
+        int battles = 0;
+        int battlesWon = 0;  // by the player's group
+        int battlesAsRelated = 0;
+        int wonAsRelated = 0;
+        int battlesAsUnrelated = 0;
+        int wonAsUnrelated = 0;
+        double meanScorePerGame = 0;
+        std::optional<MatchLine> best;
+        std::optional<MatchLine> worst;
+    };
+    PlayerSummary ReadPlayerSummary() const;
+
     // The chronicle as two CSV files (RFC 4180, UTF-8): one line per match,
     // one per battle, read and written a row at a time. Each file is written
     // whole or not at all; false, with the reason, when either could not be.

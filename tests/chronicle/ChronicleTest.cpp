@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -43,8 +44,9 @@ TEST(Chronicle, WhatTheSimulatorRecordsIsWhatItsSummarySays) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("t.sqlite"));
-    const auto summary = SummaryCounts(
-        Simulate({QStringLiteral("--matches"), QStringLiteral("500"), QStringLiteral("--chronicle"), path}));
+    const QByteArray output =
+        Simulate({QStringLiteral("--matches"), QStringLiteral("500"), QStringLiteral("--chronicle"), path});
+    const auto summary = SummaryCounts(output);
 
     auto opening = ChronicleDatabase::Open(path);
     ASSERT_TRUE(opening.database) << opening.detail.toStdString();
@@ -61,6 +63,21 @@ TEST(Chronicle, WhatTheSimulatorRecordsIsWhatItsSummarySays) {
             declared += summary.at(BattleResultName(static_cast<BattleResult>(kind)));
     }
     EXPECT_GT(declared, 0) << "the run should reach declared battles";
+
+    // How the player fared, read from the chronicle, is what the simulator
+    // counted of seat 3 as it played.
+    const QRegularExpression seatLine(
+        QStringLiteral("seat 3: battles won by its group (\\d+)/(\\d+), mean score per game (-?[0-9.]+)"));
+    const QRegularExpressionMatch seat = seatLine.match(QString::fromUtf8(output));
+    ASSERT_TRUE(seat.hasMatch()) << output.toStdString();
+    const ChronicleDatabase::PlayerSummary player = opening.database->ReadPlayerSummary();
+    EXPECT_EQ(player.battlesWon, seat.captured(1).toInt());
+    EXPECT_EQ(player.battles, seat.captured(2).toInt());
+    EXPECT_NEAR(player.meanScorePerGame, seat.captured(3).toDouble(), 0.005);
+    EXPECT_GT(player.wonAsRelated, 0);
+    EXPECT_GT(player.wonAsUnrelated, 0);
+    ASSERT_TRUE(player.best && player.worst);
+    EXPECT_GT(player.best->total, player.worst->total);
 
     // The same start plays the same matches: recorded again, they are not
     // recorded twice.
