@@ -248,7 +248,12 @@ bool ChronicleDatabase::RecordMatch(const MatchRecord& match) {
                                              : TimeText(match.ended));
     query.addBindValue(match.entry);
     for (const std::string& name : match.names) query.addBindValue(QString::fromStdString(name));
-    for (int koku : match.credited) query.addBindValue(koku);
+    // Each participant is credited the sum of its column.
+    for (std::size_t participant = 0; participant < SeatCount; ++participant) {
+        int credited = 0;
+        for (const auto& row : match.scores) credited += row[participant];
+        query.addBindValue(credited);
+    }
     for (int balance : match.balances) query.addBindValue(balance);
     if (!query.exec()) return fail();
     const qlonglong id = query.lastInsertId().toLongLong();

@@ -42,9 +42,6 @@ void ChronicleRecorder::OnEvent(const GameState& state, const EngineEvent& event
             // The four participants are credited in turn, the player last.
             const int participant = credits_;
             if (participant >= SeatCount) break;
-            int total = 0;
-            for (const auto& row : state.score) total += row[static_cast<std::size_t>(participant)];
-            match_.credited[static_cast<std::size_t>(participant)] = total;
             match_.balances[static_cast<std::size_t>(participant)] = event.b;
             credits_ += 1;
             if (credits_ < SeatCount) break;

@@ -40,8 +40,7 @@ struct MatchRecord {
     std::array<std::string, SeatCount> names{};  // by participant; 3 is the player
     std::vector<BattleRecord> battles;
     std::array<std::array<int, SeatCount>, 10> scores{};  // game rows, participant columns
-    std::array<int, SeatCount> credited{};                // koku each participant's entry was credited
-    std::array<int, SeatCount> balances{};                // and its balance after the credit
+    std::array<int, SeatCount> balances{};  // each participant's entry after the credit (its column's sum)
 };
 
 class ChronicleSink {

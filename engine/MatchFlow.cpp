@@ -62,8 +62,8 @@ constexpr int HighestSeed = 59 + 60 * 59 + 23;
 // that make the loop branch at random; it was the largest cost of a simulated
 // match. Since a seed can take only 3,685 values, each seed's deck is
 // shuffled (and its hands sorted) once per thread and kept (147 KB), and
-// later deals of the same seed copy it. Every thread (the window's, the simulator's, a benchmark's)
-// keeps its own table, so nothing is shared.
+// later deals of the same seed copy it. Every thread (the window's, the
+// simulator's, a benchmark's) keeps its own table, so nothing is shared.
 const ShuffledDeck& ShuffledDeckOf(int seed) {
     if (seed < LowestSeed || seed > HighestSeed) {
         static thread_local ShuffledDeck unusual;

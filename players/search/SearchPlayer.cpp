@@ -114,9 +114,7 @@ std::vector<Move> ShowCardPairs(const GameState& table, int seat, int shownFirst
     };
     const int count = table.handCount[seat];
     const auto& hand = table.hand[seat];
-    auto inHand = [&](int card) {
-        return std::find(hand.begin(), hand.begin() + count, card) != hand.begin() + count;
-    };
+    auto inHand = [&table, seat](int card) { return table.FindInHand(seat, card) >= 0; };
     std::vector<Move> pairs;
     auto add = [&pairs, &inHand](Move pair) {
         if (pair.card != pair.jokerSuit && inHand(pair.card) && inHand(pair.jokerSuit) &&

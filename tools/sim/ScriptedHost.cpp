@@ -60,7 +60,7 @@ bool ScriptedHost::AskYesNo(std::string_view text) {
     return answer;
 }
 
-std::optional<LocalTime> ScriptedHost::Now() {
+LocalTime ScriptedHost::ClockReading() const {
     LocalTime now;
     now.year = 2026;
     now.month = 1;
@@ -68,6 +68,11 @@ std::optional<LocalTime> ScriptedHost::Now() {
     now.hour = clockSecond_ / 3600;
     now.minute = clockSecond_ / 60 % 60;
     now.second = clockSecond_ % 60;
+    return now;
+}
+
+std::optional<LocalTime> ScriptedHost::Now() {
+    const LocalTime now = ClockReading();
     clockSecond_ = (clockSecond_ + 1) % SecondsPerDay;
     return now;
 }
@@ -77,6 +82,7 @@ void ScriptedHost::OnEvent(const EngineEvent& event) {
     switch (event.kind) {
         case Kind::MatchStarted:
             matchesStarted_ += 1;
+            if (recorder_ != nullptr) matchKey_ = "sim-" + std::to_string(matchesStarted_);
             break;
         case Kind::Dealt:
             battlesDealt_ += 1;
@@ -102,18 +108,10 @@ void ScriptedHost::OnEvent(const EngineEvent& event) {
         default:
             break;
     }
-    if (recorder_ != nullptr && state_ != nullptr) {
-        // The virtual clock as it reads now, without moving it on (a reading
-        // moves it, and the deals follow the clock).
-        LocalTime now;
-        now.year = 2026;
-        now.month = 1;
-        now.day = 1;
-        now.hour = clockSecond_ / 3600;
-        now.minute = clockSecond_ / 60 % 60;
-        now.second = clockSecond_ % 60;
-        recorder_->OnEvent(*state_, event, "sim-" + std::to_string(matchesStarted_), now);
-    }
+    // The clock as it reads, without moving it on as Now() does: the deals
+    // follow the clock.
+    if (recorder_ != nullptr && state_ != nullptr)
+        recorder_->OnEvent(*state_, event, matchKey_, ClockReading());
     if (trace_ == nullptr || state_ == nullptr) return;
     const GameState& state = *state_;
 

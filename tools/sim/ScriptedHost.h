@@ -84,6 +84,10 @@ private:
     const GameState* state_ = nullptr;
     HumanDialogs* dialogs_ = nullptr;
     ChronicleRecorder* recorder_ = nullptr;
+    std::string matchKey_;  // the recorded match's id: its number in this run
+
+    // The virtual clock's reading, without moving it on.
+    LocalTime ClockReading() const;
     SeatThreeRecord seatThree_;
     int clockSecond_;
     int matchesWanted_;
