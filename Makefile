@@ -45,12 +45,13 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tesseran-bench tesseran-table-bench tesseran-render-bench tesseran-memory-bench tesseran-snapshot-bench
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tesseran-bench tesseran-table-bench tesseran-render-bench tesseran-memory-bench tesseran-snapshot-bench tesseran-statistics-bench
 	@$(BUILD_DIR)/tesseran-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-table-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-render-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-snapshot-bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-memory-bench
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tesseran-statistics-bench
 
 # Every fuzz target for FUZZ_SECONDS (default 60) each, built with clang in
 # build-fuzz; fails on any crash.

@@ -6,9 +6,11 @@
 #include "base/ResourceIds.h"
 #include "base/SettingsStore.h"
 #include "base/StringTable.h"
+#include "campaign/Campaign.h"
 #include "conquest/CKunitori.h"
 #include "dialogs/CHelpDlg.h"
 #include "resources/QtText.h"
+#include "statistics/StatisticsWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -59,6 +61,15 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
         auto playSound = [this](int waveId) { table_->PlaySoundEffect(waveId); };
         CKunitori::Run(settings_, *table_, *table_, table_->game().entryNo, names, playSound, this,
                        table_->chronicle());
+    };
+    table_->onStatistics = [this] {
+        const ChronicleDatabase* chronicle = table_->chronicle();
+        if (chronicle == nullptr) {
+            table_->ShowMessage(LoadString(text::ChronicleNotOpen), MessageIcon::Information);
+            return;
+        }
+        const int entry = table_->game().entryNo;
+        StatisticsWindow::Run(*chronicle, entry, ProvincesHeld(settings_, entry), this);
     };
 
     // A stored width that is not one of the six (absent, or edited by hand) is

@@ -83,6 +83,7 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
         add(menu.get(), "得点(&T)", command::Score, g.scoreShown == 1, playing);
         add(menu.get(), "国盗り(&M)", command::Conquest, std::nullopt, playing);
         add(menu.get(), "国盗りの初期化(&I)", command::ResetConquest);
+        add(menu.get(), "戦績(&R)...\tF6", command::Statistics);
         add(menu.get(), "カード背面の設定(&B)", command::CardBack, std::nullopt, playing);
         QMenu* screen = menu->addMenu("画面サイズ(&G)");
         const int width = settings.Read(setting::ScreenWidth);
@@ -190,8 +191,11 @@ void TableCommands::Execute(int command) {
         case command::Conquest:
             if (g.phase > 0 && table_.onConquest) table_.onConquest();
             break;
+        case command::Statistics:
+            if (table_.onStatistics) table_.onStatistics();
+            break;
         case command::ResetConquest:
-            ResetCampaign(table_.settings(), &table_);
+            ResetCampaign(table_.settings(), &table_, table_.chronicle());
             break;
         case command::CardBack:
             if (g.phase > 0 && table_.ready() && table_.cardBacks()) {

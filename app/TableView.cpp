@@ -136,9 +136,21 @@ void TableView::OpenChronicle() {
             qWarning("The chronicle cannot be opened: %s", qUtf8Printable(opening.detail));
             ShowMessage(LoadString(text::ChronicleUnavailable), MessageIcon::Information);
             break;
+        case ChronicleDatabase::Fault::Locked:
+            qWarning("The chronicle is held by another program: %s", qUtf8Printable(opening.detail));
+            ShowMessage(LoadString(text::ChronicleLocked), MessageIcon::Information);
+            break;
     }
     chronicle_ = std::move(opening.database);
     if (!chronicle_) return;
+    chronicle_->onWriteFailure = [this](const QString& detail) {
+        qWarning("The chronicle could not be written: %s", qUtf8Printable(detail));
+        // Said once the turn in which it failed is over, never inside it: the
+        // match goes on as if nothing had happened.
+        QTimer::singleShot(0, this, [this] {
+            ShowMessage(LoadString(text::ChronicleWriteFailed), MessageIcon::Information);
+        });
+    };
     recorder_ = std::make_unique<ChronicleRecorder>(*chronicle_);
     keeper_.RecordInto(recorder_.get());
 }
@@ -637,6 +649,9 @@ void TableView::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_F5:
             commands_->Execute(command::AngleDown);
+            return;
+        case Qt::Key_F6:
+            commands_->Execute(command::Statistics);
             return;
         case Qt::Key_H:
             if (ready_ && game_.HumanMayPlay()) {

@@ -84,6 +84,7 @@ public:
     // screen-size command; dialogs that later parts of the program provide.
     std::function<void(int width)> onScreenSize;
     std::function<void()> onConquest;
+    std::function<void()> onStatistics;
     std::function<void(int command)> onHelp;
 
     // --- Host ---------------------------------------------------------------

@@ -168,10 +168,15 @@ inline constexpr int ResumeMatch = 30301;
 // That match's snapshot could not be used.
 inline constexpr int MatchNotRestored = 30302;
 // The chronicle of matches: a damaged file set aside, a file of a newer
-// version, a file that cannot be opened (the game plays on unrecorded).
+// version, a file that cannot be opened, a file another program holds (the
+// game plays on unrecorded); a record that could not be written; the
+// statistics asked for while there is no chronicle.
 inline constexpr int ChronicleSetAside = 30303;
 inline constexpr int ChronicleNewer = 30304;
 inline constexpr int ChronicleUnavailable = 30305;
+inline constexpr int ChronicleLocked = 30306;
+inline constexpr int ChronicleWriteFailed = 30307;
+inline constexpr int ChronicleNotOpen = 30308;
 
 }  // namespace text
 

@@ -75,10 +75,11 @@ void SetBalance(SettingsStore& store, int entry, int balance) {
     store.Sync();
 }
 
-bool ResetCampaign(SettingsStore& store, Messages* messages) {
+bool ResetCampaign(SettingsStore& store, Messages* messages, CampaignChronicle* chronicle) {
     if (messages != nullptr && !messages->AskYesNo(LoadString(text::ResetCampaignQuestion))) return false;
     WriteInitialCampaign(store);
     store.Sync();
+    if (chronicle != nullptr) chronicle->RecordReset();
     return true;
 }
 
@@ -142,6 +143,20 @@ bool HumanMayTake(SettingsStore& store, int humanEntry, int province) {
     return false;
 }
 
+int ProvincesHeld(SettingsStore& store, int entry) {
+    if (!IsEntry(entry)) return 0;
+    int held = 0;
+    for (int province = 0; province < ProvinceCount; ++province) held += OwnerOf(store, province) == entry;
+    return held;
+}
+
+int InitialProvincesHeld(int entry) {
+    if (!IsEntry(entry)) return 0;
+    int held = 0;
+    for (int province = 0; province < ProvinceCount; ++province) held += InitialOwner(province) == entry;
+    return held;
+}
+
 bool Take(SettingsStore& store, int entry, int province, CampaignChronicle* chronicle) {
     if (!IsEntry(entry) || !IsProvince(province)) return false;
     const int previousOwner = OwnerOf(store, province);
@@ -151,7 +166,8 @@ bool Take(SettingsStore& store, int entry, int province, CampaignChronicle* chro
     WriteBalance(store, entry, balance);
     store.Sync();
     if (chronicle != nullptr)
-        chronicle->RecordTake({entry, province, ProvincePrice(province), previousOwner, balance});
+        chronicle->RecordTake({entry, province, ProvincePrice(province), previousOwner, balance,
+                               ProvincesHeld(store, entry), ProvincesHeld(store, previousOwner)});
     return true;
 }
 

@@ -35,11 +35,14 @@ int BalanceOf(SettingsStore& store, int entry);
 // Ignored for an index that is no entry.
 void SetBalance(SettingsStore& store, int entry, int balance);
 
+class CampaignChronicle;
+
 // Gives every province back to its initial owner and every entry a balance of
 // 0. With message boxes it first asks whether the player wants to lose the campaign
 // and changes nothing on No; without one it resets at once. Returns whether
-// it reset. The start-up marker ("Kunitori"/"INIT") is left alone.
-bool ResetCampaign(SettingsStore& store, Messages* messages);
+// it reset, and tells the chronicle, if any, when it did. The start-up marker
+// ("Kunitori"/"INIT") is left alone.
+bool ResetCampaign(SettingsStore& store, Messages* messages, CampaignChronicle* chronicle = nullptr);
 
 // At the view's start-up: resets the campaign once per store ("Kunitori"/"INIT").
 void InitialiseCampaignAtStartUp(SettingsStore& store);
@@ -64,21 +67,32 @@ int NextTarget(SettingsStore& store, int entry);
 // price are the caller's to check.
 bool HumanMayTake(SettingsStore& store, int humanEntry, int province);
 
-// What the chronicle keeps of the campaign: every take, with its price and
-// whom the province was taken from, and every unification. Where it goes is
-// the chronicle's business; a chronicle that cannot write never stops a take.
+// How many provinces the entry owns now; 0 for an index that is no entry.
+int ProvincesHeld(SettingsStore& store, int entry);
+// How many it owns when the campaign begins (its home).
+int InitialProvincesHeld(int entry);
+
+// What the chronicle keeps of the campaign: every take, with its price,
+// whom the province was taken from and how many provinces each of the two
+// holds after it, every unification and every reset. Where it goes is the
+// chronicle's business; a chronicle that cannot write never stops a take.
 struct TakeRecord {
     int entry = -1;
     int province = -1;
     int price = 0;
     int previousOwner = -1;
     int balanceAfter = 0;
+    int held = 0;          // provinces the entry owns after the take
+    int previousHeld = 0;  // provinces the previous owner owns after it; 0 when unowned
 };
 class CampaignChronicle {
 public:
     virtual ~CampaignChronicle() = default;
     virtual bool RecordTake(const TakeRecord& take) = 0;
     virtual bool RecordUnification(int entry) = 0;
+    // The player began the campaign again; a chronicle that follows only the
+    // takes has nothing to do.
+    virtual bool RecordReset() { return true; }
 };
 
 // The entry takes the province and pays its price, and the chronicle, if

@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QTextStream>
 #include <QVariant>
 
@@ -68,6 +69,15 @@ constexpr const char* SchemaTwo[] = {
     "CREATE INDEX conquests_by_time ON conquests (at)",
 };
 
+// Version 3 keeps how many provinces each side of a take holds after it, and
+// the player's resets beside the unifications (the column that told a
+// unification from a take becomes the event's kind).
+constexpr const char* SchemaThree[] = {
+    "ALTER TABLE conquests RENAME COLUMN unification TO event",  // 0 take, 1 unification, 2 reset
+    "ALTER TABLE conquests ADD COLUMN held INTEGER",             // the taker's provinces after; NULL before 3
+    "ALTER TABLE conquests ADD COLUMN previous_held INTEGER",    // the previous owner's after
+};
+
 QString NewConnectionName() {
     static std::atomic<int> counter{0};
     return QStringLiteral("tesseran-chronicle-%1").arg(counter.fetch_add(1));
@@ -83,11 +93,11 @@ QString TimeText(const LocalTime& t) {
         .arg(t.second, 2, 10, QLatin1Char('0'));
 }
 
-// Runs statements in order; the first error's text, or nothing.
-std::optional<QString> Run(QSqlDatabase& db, std::initializer_list<QString> statements) {
+// Runs statements in order; the first error, or nothing.
+std::optional<QSqlError> Run(QSqlDatabase& db, std::initializer_list<QString> statements) {
     QSqlQuery query(db);
     for (const QString& statement : statements) {
-        if (!query.exec(statement)) return query.lastError().text();
+        if (!query.exec(statement)) return query.lastError();
     }
     return std::nullopt;
 }
@@ -110,40 +120,52 @@ Connection Connect(const QString& path) {
     return c;
 }
 
-// The file's schema version, or nothing when it is not a database at all.
-std::optional<int> VersionOf(QSqlDatabase& db, QString& error) {
+// What SQLite's result code says of a failure: only a file that is no
+// database, or a damaged one, is ever set aside; a file another program holds
+// is left as it is.
+ChronicleDatabase::Fault FaultOf(const QSqlError& error) {
+    constexpr int Corrupt = 11, NotADatabase = 26, Busy = 5, Locked = 6;
+    const int code = error.nativeErrorCode().toInt() & 0xff;  // the primary code of an extended one
+    if (code == Corrupt || code == NotADatabase) return ChronicleDatabase::Fault::Corrupt;
+    if (code == Busy || code == Locked) return ChronicleDatabase::Fault::Locked;
+    return ChronicleDatabase::Fault::CannotOpen;
+}
+
+// The file's schema version, or the error that kept it from being read.
+std::optional<int> VersionOf(QSqlDatabase& db, QSqlError& error) {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        error = query.lastError().text();
+        error = query.lastError();
         return std::nullopt;
     }
     return query.value(0).toInt();
 }
 
 // Brings a file of `version` up to the program's schema, in one transaction.
-std::optional<QString> Migrate(QSqlDatabase& db, int version) {
+std::optional<QSqlError> Migrate(QSqlDatabase& db, int version) {
     if (version >= ChronicleDatabase::SchemaVersion) return std::nullopt;
-    if (!db.transaction()) return db.lastError().text();
+    if (!db.transaction()) return db.lastError();
     QSqlQuery query(db);
-    auto apply = [&query](const auto& statements) -> std::optional<QString> {
+    auto apply = [&query](const auto& statements) -> std::optional<QSqlError> {
         for (const char* statement : statements) {
-            if (!query.exec(QString::fromLatin1(statement))) return query.lastError().text();
+            if (!query.exec(QString::fromLatin1(statement))) return query.lastError();
         }
         return std::nullopt;
     };
-    std::optional<QString> failed;
+    std::optional<QSqlError> failed;
     if (version < 1) failed = apply(SchemaOne);
     if (!failed && version < 2) failed = apply(SchemaTwo);
+    if (!failed && version < 3) failed = apply(SchemaThree);
     if (failed) {
         db.rollback();
         return failed;
     }
     if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(ChronicleDatabase::SchemaVersion))) {
-        const QString error = query.lastError().text();
+        const QSqlError error = query.lastError();
         db.rollback();
         return error;
     }
-    if (!db.commit()) return db.lastError().text();
+    if (!db.commit()) return db.lastError();
     return std::nullopt;
 }
 
@@ -165,14 +187,25 @@ ChronicleDatabase::Opening ChronicleDatabase::Open(const QString& path) {
             c.Close();
             return opening;
         }
-        QString error;
+        // Whatever stops the opening past this point is said once; only a
+        // file that is no database is set aside.
+        auto stop = [&opening, &c](const QSqlError& error) {
+            c.Close();
+            opening.fault = FaultOf(error) == Fault::Locked ? Fault::Locked : Fault::CannotOpen;
+            opening.detail = error.text();
+        };
+        QSqlError error;
         const std::optional<int> version = VersionOf(c.db, error);
+        if (!version && FaultOf(error) != Fault::Corrupt) {
+            stop(error);
+            return opening;
+        }
         if (!version) {
             // Not a database: kept aside, and a fresh chronicle begun.
             c.Close();
             if (attempt > 0) {
                 opening.fault = Fault::CannotOpen;
-                opening.detail = error;
+                opening.detail = error.text();
                 return opening;
             }
             const QString aside = path + QStringLiteral(".bad");
@@ -182,8 +215,12 @@ ChronicleDatabase::Opening ChronicleDatabase::Open(const QString& path) {
                 opening.detail = QStringLiteral("cannot set %1 aside").arg(path);
                 return opening;
             }
+            // Its log goes with it: a fresh file must not take up another's pages.
+            QFile::remove(aside + QStringLiteral("-wal"));
+            QFile::rename(path + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
+            QFile::remove(path + QStringLiteral("-shm"));
             opening.fault = Fault::Corrupt;
-            opening.detail = error;
+            opening.detail = error.text();
             continue;
         }
         if (*version > SchemaVersion) {
@@ -193,17 +230,11 @@ ChronicleDatabase::Opening ChronicleDatabase::Open(const QString& path) {
                 QStringLiteral("schema %1, this program writes %2").arg(*version).arg(SchemaVersion);
             return opening;
         }
-        if (auto failed = Run(c.db, {QStringLiteral("PRAGMA journal_mode = WAL"),
-                                     QStringLiteral("PRAGMA foreign_keys = ON")})) {
-            c.Close();
-            opening.fault = Fault::CannotOpen;
-            opening.detail = *failed;
-            return opening;
-        }
-        if (auto failed = Migrate(c.db, *version)) {
-            c.Close();
-            opening.fault = Fault::CannotOpen;
-            opening.detail = *failed;
+        std::optional<QSqlError> failed = Run(
+            c.db, {QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA foreign_keys = ON")});
+        if (!failed) failed = Migrate(c.db, *version);
+        if (failed) {
+            stop(*failed);
             return opening;
         }
         opening.database.reset(new ChronicleDatabase(c.name));
@@ -223,13 +254,16 @@ ChronicleDatabase::~ChronicleDatabase() {
 }
 
 bool ChronicleDatabase::RecordMatch(const MatchRecord& match) {
+    if (!recording_) return false;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (!db.isOpen() || !db.transaction()) return false;
-    auto fail = [&db] {
-        db.rollback();
-        return false;
-    };
+    if (!db.isOpen()) return false;
+    if (!db.transaction()) return WriteFailed(db.lastError().text());
     QSqlQuery query(db);
+    auto fail = [this, &db, &query] {
+        const QString detail = query.lastError().isValid() ? query.lastError().text() : db.lastError().text();
+        db.rollback();
+        return WriteFailed(detail);
+    };
     query.prepare(QStringLiteral("SELECT 1 FROM matches WHERE match_key = ?"));
     query.addBindValue(QString::fromStdString(match.matchId));
     if (!query.exec()) return fail();
@@ -287,35 +321,48 @@ bool ChronicleDatabase::RecordMatch(const MatchRecord& match) {
     return db.commit() || fail();
 }
 
-namespace {
+bool ChronicleDatabase::WriteFailed(const QString& detail) {
+    if (recording_) {
+        recording_ = false;
+        if (onWriteFailure) onWriteFailure(detail);
+    }
+    return false;
+}
 
-bool InsertConquest(const QString& connection, int entry, int province, int price, int previousOwner,
-                    int balanceAfter, bool unification) {
-    QSqlDatabase db = QSqlDatabase::database(connection, false);
+bool ChronicleDatabase::InsertConquest(int event, int entry, int province, int price, int previousOwner,
+                                       int balanceAfter, std::optional<int> held,
+                                       std::optional<int> previousHeld) {
+    if (!recording_) return false;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.isOpen()) return false;
     QSqlQuery query(db);
     query.prepare(QStringLiteral(
-        "INSERT INTO conquests (at, entry, province, price, previous_owner, balance_after, unification)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        "INSERT INTO conquests (at, event, entry, province, price, previous_owner, balance_after,"
+        " held, previous_held) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     query.addBindValue(QDateTime::currentDateTime().toString(Qt::ISODate));
+    query.addBindValue(event);
     query.addBindValue(entry);
     query.addBindValue(province);
     query.addBindValue(price);
     query.addBindValue(previousOwner);
     query.addBindValue(balanceAfter);
-    query.addBindValue(unification ? 1 : 0);
-    return query.exec();  // a statement of its own is a transaction of its own
+    query.addBindValue(held ? QVariant(*held) : QVariant());
+    query.addBindValue(previousHeld ? QVariant(*previousHeld) : QVariant());
+    // A statement of its own is a transaction of its own.
+    return query.exec() || WriteFailed(query.lastError().text());
 }
 
-}  // namespace
-
 bool ChronicleDatabase::RecordTake(const TakeRecord& take) {
-    return InsertConquest(connection_, take.entry, take.province, take.price, take.previousOwner,
-                          take.balanceAfter, false);
+    return InsertConquest(TakeEvent, take.entry, take.province, take.price, take.previousOwner,
+                          take.balanceAfter, take.held, take.previousHeld);
 }
 
 bool ChronicleDatabase::RecordUnification(int entry) {
-    return InsertConquest(connection_, entry, -1, 0, -1, 0, true);
+    return InsertConquest(UnificationEvent, entry, -1, 0, -1, 0, std::nullopt, std::nullopt);
+}
+
+bool ChronicleDatabase::RecordReset() {
+    return InsertConquest(ResetEvent, -1, -1, 0, -1, 0, std::nullopt, std::nullopt);
 }
 
 namespace {
@@ -458,8 +505,9 @@ ChronicleDatabase::Totals ChronicleDatabase::ReadTotals() const {
     totals.matches = count(QStringLiteral("SELECT COUNT(*) FROM matches"));
     totals.games = count(QStringLiteral("SELECT COUNT(*) FROM games"));
     totals.battles = count(QStringLiteral("SELECT COUNT(*) FROM battles"));
-    totals.takes = count(QStringLiteral("SELECT COUNT(*) FROM conquests WHERE unification = 0"));
-    totals.unifications = count(QStringLiteral("SELECT COUNT(*) FROM conquests WHERE unification = 1"));
+    totals.takes = count(QStringLiteral("SELECT COUNT(*) FROM conquests WHERE event = %1").arg(TakeEvent));
+    totals.unifications =
+        count(QStringLiteral("SELECT COUNT(*) FROM conquests WHERE event = %1").arg(UnificationEvent));
     if (query.exec(QStringLiteral("SELECT result, COUNT(*) FROM battles GROUP BY result"))) {
         while (query.next()) {
             const int kind = query.value(0).toInt();
@@ -468,6 +516,82 @@ ChronicleDatabase::Totals ChronicleDatabase::ReadTotals() const {
         }
     }
     return totals;
+}
+
+std::vector<ChronicleDatabase::KokuPoint> ChronicleDatabase::ReadKokuAfterMatches() const {
+    std::vector<KokuPoint> points;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT ended, balance3 FROM matches ORDER BY ended, id"))) return points;
+    while (query.next())
+        points.push_back(
+            {QDateTime::fromString(query.value(0).toString(), Qt::ISODate), query.value(1).toInt()});
+    return points;
+}
+
+std::vector<ChronicleDatabase::HoldingPoint> ChronicleDatabase::ReadProvincesHeld(int entry) const {
+    std::vector<HoldingPoint> points;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(
+        QStringLiteral("SELECT at, event, entry, held, previous_held FROM conquests"
+                       " WHERE event != ? OR entry = ? OR previous_owner = ? ORDER BY at, id"));
+    query.addBindValue(TakeEvent);
+    query.addBindValue(entry);
+    query.addBindValue(entry);
+    if (!query.exec()) return points;
+    while (query.next()) {
+        const QDateTime at = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
+        if (query.value(1).toInt() != TakeEvent) {
+            points.push_back({at, InitialProvincesHeld(entry)});
+            continue;
+        }
+        const QVariant held = query.value(query.value(2).toInt() == entry ? 3 : 4);
+        if (!held.isNull()) points.push_back({at, held.toInt()});
+    }
+    return points;
+}
+
+std::optional<ChronicleDatabase::MatchBoard> ChronicleDatabase::ReadMatchBoard(qlonglong id) const {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT ended, name0, name1, name2, name3 FROM matches WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next()) return std::nullopt;
+    MatchBoard board;
+    board.ended = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
+    for (int participant = 0; participant < SeatCount; ++participant)
+        board.names[static_cast<std::size_t>(participant)] =
+            query.value(1 + participant).toString().toStdString();
+    query.prepare(
+        QStringLiteral("SELECT game, score0, score1, score2, score3 FROM games WHERE match_id = ?"));
+    query.addBindValue(id);
+    if (!query.exec()) return std::nullopt;
+    while (query.next()) {
+        const int game = query.value(0).toInt();
+        if (game < 1 || game > 10) continue;
+        for (int participant = 0; participant < SeatCount; ++participant)
+            board.scores[static_cast<std::size_t>(game - 1)][static_cast<std::size_t>(participant)] =
+                query.value(1 + participant).toInt();
+    }
+    return board;
+}
+
+void ChronicleDatabase::ListMatches(QSqlQueryModel& model) const {
+    model.setQuery(
+        QStringLiteral("SELECT id, ended, entry, name3, credited3,"
+                       " 1 + (credited0 > credited3) + (credited1 > credited3) + (credited2 > credited3),"
+                       " name0 || '・' || name1 || '・' || name2"
+                       " FROM matches ORDER BY ended DESC, id DESC"),
+        QSqlDatabase::database(connection_, false));
+}
+
+void ChronicleDatabase::ListConquests(QSqlQueryModel& model) const {
+    model.setQuery(QStringLiteral("SELECT at, event, entry, province, price, previous_owner, balance_after"
+                                  " FROM conquests ORDER BY at DESC, id DESC"),
+                   QSqlDatabase::database(connection_, false));
 }
 
 }  // namespace tesseran

@@ -49,6 +49,19 @@ void ScoreBoard::DrawNumberRightAligned(QPainter& painter, int lastGlyphX, int y
     }
 }
 
+QImage ScoreBoard::Picture(const std::array<std::string, SeatCount>& names,
+                           const std::array<std::array<int, SeatCount>, 10>& scores,
+                           const PanelPictures& pictures) {
+    GameState state;
+    state.participantName = names;
+    state.score = scores;
+    QImage picture(ScoreBoardRect.size(), QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.translate(-ScoreBoardRect.topLeft());
+    ScoreBoard(state, pictures).Draw(painter);
+    return picture;
+}
+
 void ScoreBoard::Draw(QPainter& painter) const {
     FillFramedRect(painter, ScoreBoardRect, ScoreBoardFill, ScoreBoardEdge, 2);
     DrawFrame(painter, ScoreBoardRect.adjusted(2, 2, -2, -2), ScoreBoardLine, 1);

@@ -8,7 +8,11 @@
 #include "render/PanelPictures.h"
 #include "render/TableGeometry.h"
 
+#include <QImage>
 #include <QPainter>
+
+#include <array>
+#include <string>
 
 namespace tesseran {
 
@@ -20,6 +24,13 @@ public:
     ScoreBoard(const GameState& state, const PanelPictures& pictures) : state_(state), pictures_(pictures) {}
 
     void Draw(QPainter& painter) const;
+
+    // The board alone, a picture of ScoreBoardRect's size: what the table
+    // shows at the end of a match between these participants (by name)
+    // with these points (game rows, participant columns).
+    static QImage Picture(const std::array<std::string, SeatCount>& names,
+                          const std::array<std::array<int, SeatCount>, 10>& scores,
+                          const PanelPictures& pictures);
 
 private:
     void DrawNumberRightAligned(QPainter& painter, int lastGlyphX, int y, int value) const;

@@ -15,6 +15,8 @@ packages=(
   qt6-image-formats-plugins
   qt6-translations-l10n
   libqt6sql6-sqlite
+  qt6-charts-dev
+  libqt6opengl6-dev  # Qt Charts' CMake package asks for Qt OpenGL's
   libqt6svg6
   libgif-dev
   nlohmann-json3-dev

@@ -125,12 +125,13 @@ TEST_P(BadSettings, TheGameStartsPlaysATrickOpensTheConquestAndCloses) {
         if (game().phase == 0) table()->commands().Execute(command::Start);
         ASSERT_TRUE(QTest::qWaitFor([this] { return game().phase == 1; }, 5000));
 
-        // The human plays when the turn comes; the trick is over once every
-        // hand holds a card fewer.
+        // The human plays when the turn comes; the first trick is over once
+        // every hand has given a card (with the computers playing without
+        // pauses, the next trick may have begun by the time this looks).
         const QDeadlineTimer deadline(10000);
         auto trickDone = [this] {
             for (int seat = 0; seat < SeatCount; ++seat)
-                if (game().handCount[seat] != HandSize - 1) return false;
+                if (game().handCount[seat] > HandSize - 1) return false;
             return true;
         };
         while (!trickDone() && !deadline.hasExpired()) {

@@ -2,16 +2,20 @@
 // A whole match played through the real window: the human's cards go on the
 // table by mouse drags, double clicks and the keyboard in turn, every message
 // box and dialog is answered as a player would, and at the end the koku land
-// in the settings file.
+// in the settings file and the match in the chronicle, whose statistics
+// window shows the score board the table showed.
 #include "AppFixture.h"
 #include "app/CommandIds.h"
 
 #include "base/StringTable.h"
 #include "dialogs/CMonSel.h"
 #include "engine/Invariants.h"
+#include "statistics/StatisticsWindow.h"
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
+#include <QLineSeries>
+#include <QTableView>
 
 namespace tesseran::testing {
 namespace {
@@ -47,8 +51,14 @@ TEST_F(FullMatch, FromTheStartCommandToTheLastQuestionByMouseAndKeyboard) {
     PlayWithoutPauses();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !renderer().initialising; }, 5000));
 
-    // The player asks to go on for 16 when asked, and declines another match.
-    AnswerMessageBoxes([](const QString& text) { return text != QString::fromStdString(LoadString(30018)); });
+    // The player asks to go on for 16 when asked, and declines another
+    // match, looking at the score board the table shows as it asks.
+    QImage boardAtEnd;
+    AnswerMessageBoxes([this, &boardAtEnd](const QString& text) {
+        if (text != QString::fromStdString(LoadString(30018))) return true;
+        boardAtEnd = renderer().backBuffer.copy(ScoreBoardRect);
+        return false;
+    });
     // The suit dialog (trump in battles 2 and 3) is confirmed as it opens.
     QTimer suitAnswerer;
     QObject::connect(&suitAnswerer, &QTimer::timeout, [] {
@@ -119,6 +129,15 @@ TEST_F(FullMatch, FromTheStartCommandToTheLastQuestionByMouseAndKeyboard) {
         EXPECT_EQ(reread.ReadInt("Entry", "Entry" + std::to_string(entries[p]), -1), std::max(0, totals[p]))
             << p;
     }
+
+    // The chronicle holds the match, and its board is the one the table showed.
+    ASSERT_NE(table()->chronicle(), nullptr);
+    StatisticsWindow statistics(*table()->chronicle(), 3, 1);
+    ASSERT_EQ(statistics.matchList()->model()->rowCount(), 1);
+    ASSERT_FALSE(boardAtEnd.isNull());
+    EXPECT_EQ(statistics.scoreBoardShown(), boardAtEnd);
+    ASSERT_EQ(statistics.kokuSeries()->count(), 1);
+    EXPECT_EQ(statistics.kokuSeries()->at(0).y(), std::max(0, totals[3]));
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // The game as the kill drill runs it: the program's own start-up and window,
 // with a player who answers every box and plays the human's cards by
 // keyboard as soon as it is his turn, and computers that play without pauses. It says "resumed" on its output
-// when it took up a match left by an earlier run.
+// when it took up a match left by an earlier run, and "box" with the first
+// line of every message box it answers.
 #include "app/CMainFrame.h"
 #include "app/CTorvelApp.h"
 #include "app/TableView.h"
@@ -25,10 +26,9 @@ using namespace tesseran;
 
 void Answer(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        if (box->text() == QString::fromStdString(LoadString(text::ResumeMatch))) {
-            std::puts("resumed");
-            std::fflush(stdout);
-        }
+        if (box->text() == QString::fromStdString(LoadString(text::ResumeMatch))) std::puts("resumed");
+        std::printf("box %s\n", qUtf8Printable(box->text().section(QLatin1Char('\n'), 0, 0)));
+        std::fflush(stdout);
         // Yes to everything: take the match up, go for 16, play another match.
         box->done(box->standardButtons().testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
     } else if (auto* suit = qobject_cast<CMonSel*>(modal)) {
