@@ -134,6 +134,23 @@ QTableView* NewList(QAbstractItemModel& model, QWidget* parent) {
     return list;
 }
 
+// Ticks at whole numbers, at most about eight of them: 1, 2 or 5 times a
+// power of ten apart.
+void WholeTicks(QValueAxis& axis, double from, double to) {
+    axis.setRange(from, to);
+    double step = 1;
+    for (double power = 1; (to - from) / step > 8; power *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            step = factor * power;
+            if ((to - from) / step <= 8) break;
+        }
+    }
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(0);
+    axis.setTickInterval(step);
+    axis.setLabelFormat(QStringLiteral("%d"));
+}
+
 QString DocumentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() ? QDir::homePath() : documents;
@@ -273,13 +290,10 @@ QWidget* StatisticsWindow::BuildCharts() {
                  kokuSeries_);
     auto* matchAxis = new QValueAxis;
     StyleAxis(*matchAxis, tr("試合"));
-    matchAxis->setLabelFormat(QStringLiteral("%d"));
-    matchAxis->setRange(koku.size() > 1 ? 1 : 0, std::max<double>(2, static_cast<double>(koku.size())));
+    WholeTicks(*matchAxis, koku.size() > 1 ? 1 : 0, std::max<double>(2, static_cast<double>(koku.size())));
     auto* kokuAxis = new QValueAxis;
     StyleAxis(*kokuAxis, tr("石数"));
-    kokuAxis->setLabelFormat(QStringLiteral("%d"));
-    kokuAxis->setRange(0, std::max(10, highest));
-    kokuAxis->applyNiceNumbers();
+    WholeTicks(*kokuAxis, 0, std::max(10, highest));
     kokuChart->addAxis(matchAxis, Qt::AlignBottom);
     kokuChart->addAxis(kokuAxis, Qt::AlignLeft);
     kokuSeries_->attachAxis(matchAxis);
@@ -305,7 +319,8 @@ QWidget* StatisticsWindow::BuildCharts() {
     provincesSeries_->setPointsVisible(heldPoints.size() <= 2);
     const QString name = ToQString(RosterName(humanEntry_));
     QChart* heldChart =
-        NewChart(name.isEmpty() ? tr("国の数") : tr("%1の国の数").arg(name), provincesSeries_);
+        NewChart(name.isEmpty() ? tr("国の数（打ち手がまだ決まっていません）") : tr("%1の国の数").arg(name),
+                 provincesSeries_);
     auto* timeAxis = new QDateTimeAxis;
     StyleAxis(*timeAxis, tr("日時"));
     const QDateTime first = held.empty() ? now.addDays(-1) : held.front().at;
@@ -314,9 +329,7 @@ QWidget* StatisticsWindow::BuildCharts() {
                                                : QStringLiteral("MM/dd HH:mm"));
     auto* countAxis = new QValueAxis;
     StyleAxis(*countAxis, tr("国の数"));
-    countAxis->setLabelFormat(QStringLiteral("%d"));
-    countAxis->setRange(0, std::max(5, most + 1));
-    countAxis->applyNiceNumbers();
+    WholeTicks(*countAxis, 0, std::max(5, most + 1));
     heldChart->addAxis(timeAxis, Qt::AlignBottom);
     heldChart->addAxis(countAxis, Qt::AlignLeft);
     provincesSeries_->attachAxis(timeAxis);

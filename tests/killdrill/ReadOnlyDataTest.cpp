@@ -36,7 +36,8 @@ TEST(ReadOnlyData, TheChronicleIsSaidUnavailableOnceAndTheGamePlaysOn) {
         initial.setValue("Settei/DspRem", 0);
     }
     // Everything of the player's is his, but the data folder.
-    for (const char* path : {"home", "config", "config/Brindlewick", "config/Brindlewick/Tesseran.conf", "run", "tmp"}) {
+    for (const char* path :
+         {"home", "config", "config/Brindlewick", "config/Brindlewick/Tesseran.conf", "run", "tmp"}) {
         if (!asRoot) break;
         ASSERT_EQ(::chown(QFile::encodeName(root.filePath(path)).constData(), Nobody, Nobody), 0) << path;
     }
