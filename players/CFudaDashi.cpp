@@ -23,19 +23,42 @@ using computer::IsSeat;
 
 int CFudaDashi::RightStrength() { return computer::RightStrength(*this); }
 
+void CFudaDashi::Report(computer::Decision decision, int seat) {
+    if (listener_ != nullptr) listener_->Decided(decision, seat, why_);
+}
+
+namespace {
+
+// The search's reason: the share of deals its best move won, and its mean points.
+computer::Why SearchWhy(const search::MoveValue& best) {
+    computer::Why why;
+    why.reason = computer::Reason::SearchBest;
+    why.card = best.move.card;
+    why.count = static_cast<int>(best.winShare * 100 + 0.5);
+    why.points = static_cast<int>(best.value * 10 + (best.value >= 0 ? 0.5 : -0.5));
+    return why;
+}
+
+}  // namespace
+
 int CFudaDashi::ChooseLeadCard() {
     const int seat = currentSeat;
     if (!IsSeat(seat)) return 0;
-    computer::LeadChoice choice = computer::LeadDecision(*this);
+    computer::LeadChoice choice = computer::LeadDecision(*this, WhyWanted());
     // The strong player leads by search, except for the opening pin and the
     // declared battle a prearranged hand was dealt for.
     const bool forced = handCount[seat] == HandSize && (battleNo == 1 || choice.declaration != 0);
     if (strength_ == Strength::Strong && !forced) {
         if (const std::optional<search::MoveValue> best = search::AdviseCard(*this, seat).Best()) {
             const int position = FindInHand(seat, best->move.card);
-            if (position >= 0) choice = {position, best->move.card == Joker ? best->move.jokerSuit : -1, 0};
+            if (position >= 0) {
+                choice = {position, best->move.card == Joker ? best->move.jokerSuit : -1, 0};
+                why_ = SearchWhy(*best);
+                if (choice.requestedSuit >= 0) why_.suit = choice.requestedSuit;
+            }
         }
     }
+    Report(computer::Decision::Card, seat);
 
     // A joker lead that opens a declared battle says so, and pauses.
     if (choice.declaration != 0) {
@@ -65,20 +88,30 @@ int CFudaDashi::ChooseFollowCard() {
     if (strength_ == Strength::Strong) {
         if (const std::optional<search::MoveValue> best = search::AdviseCard(*this, seat).Best()) {
             const int position = FindInHand(seat, best->move.card);
-            if (position >= 0) return position;
+            if (position >= 0) {
+                why_ = SearchWhy(*best);
+                Report(computer::Decision::Card, seat);
+                return position;
+            }
         }
     }
-    return computer::ClampToHand(*this, seat, computer::FollowCard(*this));
+    const int position = computer::ClampToHand(*this, seat, computer::FollowCard(*this, WhyWanted()));
+    Report(computer::Decision::Card, seat);
+    return position;
 }
 
 int CFudaDashi::ContinueForSixteen() {
     if (strength_ == Strength::Strong) return StrongContinue(true);
-    return computer::GoOnForSixteen(*this) ? 1 : 0;
+    const int goOn = computer::GoOnForSixteen(*this, WhyWanted()) ? 1 : 0;
+    Report(computer::Decision::Sixteen, currentSeat);
+    return goOn;
 }
 
 int CFudaDashi::ContinueForReverseSixteen() {
     if (strength_ == Strength::Strong) return StrongContinue(false);
-    return computer::GoOnForSixteen(*this) ? 1 : 0;
+    const int goOn = computer::GoOnForSixteen(*this, WhyWanted()) ? 1 : 0;
+    Report(computer::Decision::Sixteen, currentSeat);
+    return goOn;
 }
 
 int CFudaDashi::SixteenDecider(bool relatedGroup) {
@@ -93,14 +126,30 @@ int CFudaDashi::SixteenDecider(bool relatedGroup) {
 
 int CFudaDashi::StrongContinue(bool relatedGroup) {
     const int seat = SixteenDecider(relatedGroup);
-    if (seat < 0) return computer::GoOnForSixteen(*this) ? 1 : 0;
-    return search::AdviseSixteen(*this, seat).goOn ? 1 : 0;
+    if (seat < 0) {
+        const int goOn = computer::GoOnForSixteen(*this, WhyWanted()) ? 1 : 0;
+        Report(computer::Decision::Sixteen, currentSeat);
+        return goOn;
+    }
+    const search::SixteenAdvice advice = search::AdviseSixteen(*this, seat);
+    const double value = advice.goOn ? advice.goOnValue : advice.stopValue;
+    why_ = {computer::Reason::SearchBest, NoCard, trump, static_cast<int>(advice.goOnWinShare * 100 + 0.5),
+            static_cast<int>(value * 10 + (value >= 0 ? 0.5 : -0.5))};
+    Report(computer::Decision::Sixteen, seat);
+    return advice.goOn ? 1 : 0;
 }
 
 int CFudaDashi::StrongTrump() {
-    if (const std::optional<search::MoveValue> best = search::AdviseTrump(*this, chooserSeat).Best())
+    if (const std::optional<search::MoveValue> best = search::AdviseTrump(*this, chooserSeat).Best()) {
+        why_ = SearchWhy(*best);
+        why_.card = NoCard;
+        why_.suit = best->move.card;
+        Report(computer::Decision::Trump, chooserSeat);
         return best->move.card;
-    return computer::TrumpTogether(*this);
+    }
+    const int suit = computer::TrumpTogether(*this, WhyWanted());
+    Report(computer::Decision::Trump, chooserSeat);
+    return suit;
 }
 
 int CFudaDashi::ArrangeDeclarationHand() {
@@ -123,7 +172,15 @@ int CFudaDashi::ArrangeDeclarationHand() {
 
     // Without the pin of the trump in force the hand cannot carry a
     // declaration, and the human declares for himself.
-    if (receiver != HumanSeat && FindInHand(receiver, PinOf(trump)) >= 0) return 1;
+    if (receiver != HumanSeat && FindInHand(receiver, PinOf(trump)) >= 0) {
+        computer::Note(WhyWanted(),
+                       prearranged.plans == computer::DeclaredSkunkPlan
+                           ? computer::Reason::PrearrangedSkunk
+                           : computer::Reason::PrearrangedSixteen,
+                       NoCard, trump);
+        Report(computer::Decision::DeclarationHand, receiver);
+        return 1;
+    }
     plannedDeclaration = 0;
     luckySeat = -1;
     return 1;
@@ -134,18 +191,27 @@ void CFudaDashi::ChooseShowCards(int seat) {
         if (const std::optional<search::MoveValue> best = search::AdviseShowCards(*this, seat).Best()) {
             showCards = {best->move.card, best->move.jokerSuit};
             shownCount = 2;
+            why_ = SearchWhy(*best);
+            Report(computer::Decision::ShowCards, seat);
             return;
         }
     }
-    computer::PickShowCards(*this, seat);
+    computer::PickShowCards(*this, seat, WhyWanted());
+    Report(computer::Decision::ShowCards, seat);
 }
 
 int CFudaDashi::ChooseTrumpAfterShow() {
-    return strength_ == Strength::Strong ? StrongTrump() : computer::TrumpAfterShow(*this);
+    if (strength_ == Strength::Strong) return StrongTrump();
+    const int suit = computer::TrumpAfterShow(*this, WhyWanted());
+    Report(computer::Decision::Trump, chooserSeat);
+    return suit;
 }
 
 int CFudaDashi::ChooseTrumpTogether() {
-    return strength_ == Strength::Strong ? StrongTrump() : computer::TrumpTogether(*this);
+    if (strength_ == Strength::Strong) return StrongTrump();
+    const int suit = computer::TrumpTogether(*this, WhyWanted());
+    Report(computer::Decision::Trump, chooserSeat);
+    return suit;
 }
 
 }  // namespace tesseran

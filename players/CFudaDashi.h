@@ -8,6 +8,7 @@
 #pragma once
 
 #include "engine/CTorvelView.h"
+#include "players/Reasons.h"
 
 namespace tesseran {
 
@@ -21,6 +22,10 @@ public:
 
     Strength strength() const { return strength_; }
     void SetStrength(Strength strength) { strength_ = strength; }
+
+    // Tells the listener, if any, why each decision was taken; the decisions
+    // are the same with or without one.
+    void ReportReasonsTo(computer::ReasonListener* listener) { listener_ = listener; }
 
     int ChooseFollowCard() override;
     int ChooseLeadCard() override;
@@ -39,8 +44,13 @@ private:
     int SixteenDecider(bool relatedGroup);
     int StrongContinue(bool relatedGroup);
     int StrongTrump();
+    // Where a rule writes its reason: somewhere only while someone listens.
+    computer::Why* WhyWanted() { return listener_ != nullptr ? &why_ : nullptr; }
+    void Report(computer::Decision decision, int seat);
 
     Strength strength_ = Strength::Standard;
+    computer::ReasonListener* listener_ = nullptr;
+    computer::Why why_;
 };
 
 }  // namespace tesseran

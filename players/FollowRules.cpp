@@ -66,6 +66,16 @@ auto TrumpAbove(int trump, int strength) {
     return [trump, strength](int card) { return SuitOf(card) == trump && card + TrumpBonus > strength; };
 }
 
+// The card on the table whose strength holds the trick (the strengths the
+// rules last noted), for a reason to name; NoCard when none does.
+int HolderCard(const GameState& state, int holderStrength) {
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        if (state.trick[seat] != NoCard && state.trickStrength[seat] == holderStrength)
+            return state.trick[seat];
+    }
+    return NoCard;
+}
+
 // The last resort of several rules: a number card of any suit, else the
 // lowest face card by rank.
 int LowestCardAnySuit(const GameState& state) {
@@ -116,7 +126,7 @@ namespace {
 // The joker rule, asking the strength to beat of holderStrength(), which
 // FollowCard shares with its own steps.
 template <class HolderStrength>
-bool PlayJokerWhenFollowingWith(GameState& view, HolderStrength&& holderStrengthNow) {
+bool PlayJokerWhenFollowingWith(GameState& view, HolderStrength&& holderStrengthNow, Why* why) {
     const int seat = view.currentSeat;
     const int count = HandLength(view, seat);
     const int requested = view.requestedSuit;
@@ -124,20 +134,33 @@ bool PlayJokerWhenFollowingWith(GameState& view, HolderStrength&& holderStrength
     if (count == HandSize) return false;
     const int holderStrength = holderStrengthNow();
     if (holderStrength == 0) return false;
-    if (count == 2) return true;
+    if (count == 2) {
+        Note(why, Reason::JokerLastTwo, Joker, -1, count);
+        return true;
+    }
 
     const int faces = FaceCardsInTrick(view);
-    if (faces >= 3) return true;
-    if (faces >= 1 && faces >= StillNeeded(view)) return true;
+    if (faces >= 3) {
+        Note(why, Reason::JokerManyFaces, Joker, -1, faces);
+        return true;
+    }
+    if (faces >= 1 && faces >= StillNeeded(view)) {
+        Note(why, Reason::JokerDecides, Joker, -1, faces);
+        return true;
+    }
 
     const int requestedCount = CountOfSuit(view, seat, requested);
     if (requestedCount == 0 && CountOfSuit(view, seat, trump) > 0) {
         if (faces == 0) return false;
-        if (count < 2) return true;
+        if (count < 2) {
+            Note(why, Reason::LastCard, Joker);
+            return true;
+        }
         for (int position = 1; position < count; ++position) {
             const int card = view.hand[seat][position];
             if (SuitOf(card) == trump && card + TrumpBonus > holderStrength) return false;
         }
+        Note(why, Reason::JokerNoTrumpToBeat, HolderCard(view, holderStrength), trump, faces);
         return true;
     }
 
@@ -150,62 +173,91 @@ bool PlayJokerWhenFollowingWith(GameState& view, HolderStrength&& holderStrength
         if (allFace) {
             for (int position = 1; position < count; ++position) {
                 const int card = view.hand[seat][position];
-                if (SuitOf(card) == requested && IsFace(card)) return card + RequestedBonus < holderStrength;
+                if (SuitOf(card) == requested && IsFace(card)) {
+                    const bool loses = card + RequestedBonus < holderStrength;
+                    if (loses)
+                        Note(why, Reason::JokerFacesWouldLose, HolderCard(view, holderStrength), requested);
+                    return loses;
+                }
             }
         }
     }
 
     const int threshold = FollowJokerThreshold(view.participantAt[seat]);
-    return count > threshold ? faces >= 2 : faces >= 1;
+    const bool worth = count > threshold ? faces >= 2 : faces >= 1;
+    if (worth) Note(why, Reason::JokerEnoughFaces, Joker, -1, count);
+    return worth;
 }
 
 }  // namespace
 
-bool PlayJokerWhenFollowing(GameState& view) {
-    return PlayJokerWhenFollowingWith(view, [&view] { return RightStrength(view); });
+bool PlayJokerWhenFollowing(GameState& view, Why* why) {
+    return PlayJokerWhenFollowingWith(
+        view, [&view] { return RightStrength(view); }, why);
 }
 
-int OurTrickCard(const GameState& view) {
+int OurTrickCard(const GameState& view, Why* why) {
     const int seat = view.currentSeat;
     const int requested = view.requestedSuit;
     const int trump = view.trump;
     int position = NotFound;
+    Reason reason = Reason::GiveFaceToPartner;
     if (CountOfSuit(view, seat, requested) > 0) {
         // Give the partner the smallest face card that still counts.
         position = view.FindInHand(seat, CardOf(requested, 7));
         if (position < 0) position = view.FindInHand(seat, CardOf(requested, 8));
-        if (position < 0) position = FindFirst(view, seat, OfSuit(requested));
+        if (position < 0) {
+            position = FindFirst(view, seat, OfSuit(requested));
+            reason = Reason::FollowLowToPartner;
+        }
     } else {
-        position = FindFirstOf(
-            view, seat, NotOfSuitWithRank(trump, 7), NotOfSuitWithRank(trump, 8),
+        int which = -1;
+        position = FindFirstOfNoting(
+            view, seat, which, NotOfSuitWithRank(trump, 7), NotOfSuitWithRank(trump, 8),
             [trump](int card) { return SuitOf(card) != trump && !IsFace(card); }, NotOfSuitWithRank(trump, 9),
             NotOfSuitWithRank(trump, 10));
+        if (which == 2) reason = Reason::DiscardNumberToPartner;
     }
-    return position >= 0 ? position : 0;
+    if (position < 0) {
+        // Only trumps (and perhaps the joker) are left.
+        Note(why, Reason::OnlyTrumpsLeft, view.hand[seat][0], trump);
+        return 0;
+    }
+    Note(why, reason, view.hand[seat][position], requested);
+    return position;
 }
 
-int TheirTrickCard(const GameState& view, int holderStrength) {
+int TheirTrickCard(const GameState& view, int holderStrength, Why* why) {
     const int seat = view.currentSeat;
     const int requested = view.requestedSuit;
     const int trump = view.trump;
+    const int holder = HolderCard(view, holderStrength);
     if (CountOfSuit(view, seat, requested) > 0) {
-        const int position = FindFirstOf(
-            view, seat,
+        int which = -1;
+        const int position = FindFirstOfNoting(
+            view, seat, which,
             [requested, holderStrength](int card) {
                 return SuitOf(card) == requested && IsFace(card) && card + RequestedBonus > holderStrength;
             },
             OfSuit(requested));
-        if (position != NotFound) return position;
+        if (position != NotFound) {
+            Note(why, which == 0 ? Reason::BeatWithFace : Reason::FollowLowestAgainst, holder, requested);
+            return position;
+        }
     }
     if (CountOfSuit(view, seat, requested) == 0 && requested != trump && FaceCardsInTrick(view) > 0) {
         const int position = FindFirst(view, seat, TrumpAbove(trump, holderStrength));
-        if (position != NotFound) return position;
+        if (position != NotFound) {
+            Note(why, Reason::TrumpFaces, holder, trump, FaceCardsInTrick(view));
+            return position;
+        }
     }
     const int position = LowestCardAnySuit(view);
+    Note(why, position != NotFound ? Reason::DiscardLowest : Reason::FollowFallback, holder);
     return position != NotFound ? position : 0;
 }
 
-int FollowCard(GameState& view) {
+int FollowCard(GameState& view, Why* why) {
     const int seat = view.currentSeat;
     const int count = HandLength(view, seat);
     const int requested = view.requestedSuit;
@@ -219,25 +271,34 @@ int FollowCard(GameState& view) {
         return *strengthToBeat;
     };
 
-    if (view.HoldsJoker(seat) && PlayJokerWhenFollowingWith(view, holderStrengthNow)) return 0;
-    if (count <= 1) return 0;
+    if (view.HoldsJoker(seat) && PlayJokerWhenFollowingWith(view, holderStrengthNow, why)) return 0;
+    if (count <= 1) {
+        Note(why, Reason::LastCard);
+        return 0;
+    }
 
     const int requestedCount = CountOfSuit(view, seat, requested);
 
     // The last player feeds a face card to its own side's trick when it cannot follow.
     if (PlaysLast(view) && holderStrengthNow() == 0 && requestedCount == 0) {
         const int position = FindFirst(view, seat, NonTrumpSevenOrEight(trump));
-        if (position != NotFound) return position;
+        if (position != NotFound) {
+            Note(why, Reason::FeedPartnerLast, view.hand[seat][position], requested);
+            return position;
+        }
     }
 
     if (count == 2) {
         const int position = KeepFaceFromEnemyJoker(view);
-        if (position != NotFound) return position;
+        if (position != NotFound) {
+            Note(why, Reason::KeepFaceFromJoker, view.hand[seat][1 - position], requested);
+            return position;
+        }
     }
 
     const int holderStrength = holderStrengthNow();
     if ((JokerInTrick(view) || CardsInTrick(view) == 3) && holderStrength >= 0) {
-        return holderStrength == 0 ? OurTrickCard(view) : TheirTrickCard(view, holderStrength);
+        return holderStrength == 0 ? OurTrickCard(view, why) : TheirTrickCard(view, holderStrength, why);
     }
 
     if (requestedCount > 0) {
@@ -245,28 +306,47 @@ int FollowCard(GameState& view) {
             const int position = FindFirst(view, seat, [requested](int card) {
                 return SuitOf(card) == requested && (RankOf(card) == 7 || RankOf(card) == 8);
             });
-            if (position != NotFound) return position;
+            if (position != NotFound) {
+                Note(why, Reason::PartnerPinFace, PinOf(requested), requested);
+                return position;
+            }
         }
         const int pin = view.FindInHand(seat, PinOf(requested));
-        if (pin >= 0) return pin;
+        if (pin >= 0) {
+            Note(why, Reason::PlayPin, PinOf(requested), requested);
+            return pin;
+        }
         const int position = FindFirst(view, seat, OfSuit(requested));
-        if (position != NotFound) return position;
+        if (position != NotFound) {
+            Note(why, Reason::FollowRequestedLowest, view.hand[seat][position], requested);
+            return position;
+        }
     } else {
         if (PartnerPinInTrick(view)) {
             const int position = FindFirst(view, seat, NonTrumpSevenOrEight(trump));
-            if (position != NotFound) return position;
+            if (position != NotFound) {
+                Note(why, Reason::PartnerPinFace, PinOf(requested), requested);
+                return position;
+            }
         }
         int position = NotFound;
+        Reason reason = Reason::DiscardNumberToPartner;
         if (holderStrength == 0) {
             position =
                 FindFirst(view, seat, [trump](int card) { return SuitOf(card) != trump && !IsFace(card); });
         } else if (holderStrength > 0 && requested != trump && HighCardInTrick(view)) {
             position = FindFirst(view, seat, TrumpAbove(trump, holderStrength));
+            reason = Reason::TrumpHighCard;
         }
-        if (position != NotFound) return position;
+        if (position != NotFound) {
+            Note(why, reason, reason == Reason::TrumpHighCard ? HolderCard(view, holderStrength) : NoCard,
+                 trump);
+            return position;
+        }
     }
 
     const int position = LowestCardAnySuit(view);
+    Note(why, position != NotFound ? Reason::DiscardLowest : Reason::FollowFallback);
     return position != NotFound ? position : FallbackFollow;
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "players/Reasons.h"
 
 namespace tesseran::computer {
 
@@ -21,15 +22,15 @@ int RightStrength(GameState& state);
 int FollowJokerThreshold(int participant);
 
 // Whether the current seat, holding the joker, plays it to this trick.
-bool PlayJokerWhenFollowing(GameState& view);
+bool PlayJokerWhenFollowing(GameState& view, Why* why = nullptr);
 
 // The hand position the current seat plays to a trick it did not lead.
-int FollowCard(GameState& view);
+int FollowCard(GameState& view, Why* why = nullptr);
 
 // The card to give when the current seat's side holds the trick.
-int OurTrickCard(const GameState& view);
+int OurTrickCard(const GameState& view, Why* why = nullptr);
 
 // The card to play against an enemy who holds the trick with the given strength.
-int TheirTrickCard(const GameState& view, int holderStrength);
+int TheirTrickCard(const GameState& view, int holderStrength, Why* why = nullptr);
 
 }  // namespace tesseran::computer

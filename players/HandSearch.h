@@ -42,6 +42,17 @@ int FindFirstOf(const GameState& state, int seat, const Tests&... tests) {
     return position;
 }
 
+// The same, telling which test found the card (0 for the first); -1 when
+// none did.
+template <class... Tests>
+int FindFirstOfNoting(const GameState& state, int seat, int& which, const Tests&... tests) {
+    int position = NotFound;
+    which = -1;
+    (((++which, position = FindFirst(state, seat, tests)) != NotFound) || ...);
+    if (position == NotFound) which = -1;
+    return position;
+}
+
 // Cards of a suit in a seat's hand, the joker not counted.
 inline int CountOfSuit(const GameState& state, int seat, int suit) {
     if (!IsSeat(seat)) return 0;

@@ -47,25 +47,30 @@ int FirstTrickLead(const GameState& state) {
     return position >= 0 ? position : HighestPosition;
 }
 
-int DeclaredLead(const GameState& state) {
+int DeclaredLead(const GameState& state, Why* why) {
     const int seat = state.currentSeat;
     const int length = HandLength(state, seat);
     // The joker computes as a club here, so with clubs as trump and no other
     // club left it is led as the last trump.
     for (int position = length - 1; position >= 0; --position) {
-        if (SuitOf(state.hand[seat][position]) == state.trump) return position;
+        if (SuitOf(state.hand[seat][position]) == state.trump) {
+            Note(why, Reason::DeclaredHighestTrump, state.hand[seat][position], state.trump);
+            return position;
+        }
     }
     for (int rank = 10; rank >= 1; --rank) {
         for (int position = 0; position < length; ++position) {
             if (state.hand[seat][position] != Joker && RankOf(state.hand[seat][position]) == rank) {
+                Note(why, Reason::DeclaredHighestCard, state.hand[seat][position]);
                 return position;
             }
         }
     }
+    Note(why, Reason::LeadFallback);
     return FallbackLead;
 }
 
-int StyleLead(const GameState& state) {
+int StyleLead(const GameState& state, Why* why) {
     const int seat = state.currentSeat;
     const int trump = state.trump;
     const auto outsideTrump = [trump](int card) { return SuitOf(card) != trump; };
@@ -76,23 +81,40 @@ int StyleLead(const GameState& state) {
     const auto numberOutsideTrump = [trump](int card) { return SuitOf(card) != trump && !IsFace(card); };
 
     int position = NotFound;
+    int which = -1;
+    Reason reason = Reason::LeadNoSureOrNumber;
     switch (LeadStyleOf(state.participantAt[seat])) {
-        case LeadStyle::TopCardsOutsideTrump:
-            position = FindFirstOf(state, seat, topOutsideTrump, numberOutsideTrump, outsideTrump);
+        case LeadStyle::TopCardsOutsideTrump: {
+            position =
+                FindFirstOfNoting(state, seat, which, topOutsideTrump, numberOutsideTrump, outsideTrump);
+            constexpr Reason reasons[] = {Reason::SureWinnerOutsideTrump, Reason::NumberOutsideTrump,
+                                          Reason::AnyOutsideTrump};
+            reason = which >= 0 ? reasons[which] : Reason::LeadOnlyTrumps;
             break;
-        case LeadStyle::TopCardsAnySuit:
-            position = FindFirstOf(
-                state, seat, [tops](int card) { return (tops & CardBit(card)) != 0; },
+        }
+        case LeadStyle::TopCardsAnySuit: {
+            position = FindFirstOfNoting(
+                state, seat, which, [tops](int card) { return (tops & CardBit(card)) != 0; },
                 [](int card) { return !IsFace(card); });
+            constexpr Reason reasons[] = {Reason::SureWinnerAnySuit, Reason::NumberAnySuit};
+            if (which >= 0) reason = reasons[which];
             break;
-        case LeadStyle::LowCardsFirst:
-            position = FindFirstOf(state, seat, numberOutsideTrump, topOutsideTrump,
-                                   [trump](int card) { return SuitOf(card) == trump && !IsFace(card); });
+        }
+        case LeadStyle::LowCardsFirst: {
+            position =
+                FindFirstOfNoting(state, seat, which, numberOutsideTrump, topOutsideTrump,
+                                  [trump](int card) { return SuitOf(card) == trump && !IsFace(card); });
+            constexpr Reason reasons[] = {Reason::NumberOutsideTrump, Reason::SureWinnerOutsideTrump,
+                                          Reason::TrumpNumber};
+            if (which >= 0) reason = reasons[which];
             break;
+        }
         case LeadStyle::None:
             return 0;
     }
-    return position != NotFound ? position : FallbackLead;
+    const int chosen = position != NotFound ? position : FallbackLead;
+    Note(why, reason, state.hand[seat][ClampToHand(state, seat, chosen)], trump);
+    return chosen;
 }
 
 int JokerLeadSuit(const GameState& state) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "players/Reasons.h"
 
 namespace tesseran::computer {
 
@@ -27,10 +28,10 @@ int FirstTrickLead(const GameState& state);
 
 // The lead while a declaration is being played for: the highest trump, the
 // joker counting as a club.
-int DeclaredLead(const GameState& state);
+int DeclaredLead(const GameState& state, Why* why = nullptr);
 
 // The everyday lead by the style of the participant at the current seat.
-int StyleLead(const GameState& state);
+int StyleLead(const GameState& state, Why* why = nullptr);
 
 // The suit the current seat would request by leading the joker now, before any
 // planned declaration is considered; -1 when its participant would keep the joker.

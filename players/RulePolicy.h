@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "players/Reasons.h"
 
 namespace tesseran::computer {
 
@@ -16,10 +17,10 @@ struct LeadChoice {
 };
 
 // The lead of the current seat. Reads the record only.
-LeadChoice LeadDecision(const GameState& state);
+LeadChoice LeadDecision(const GameState& state, Why* why = nullptr);
 
 // Whether the current seat's side goes on for 16 (or reverse 16) after a
 // skunk: it holds enough trumps and no enemy holds the joker or the trump pin.
-bool GoOnForSixteen(const GameState& state);
+bool GoOnForSixteen(const GameState& state, Why* why = nullptr);
 
 }  // namespace tesseran::computer

@@ -52,7 +52,7 @@ SuitCounts CountShowSeatHand(const GameState& state) {
 
 }  // namespace
 
-void PickShowCards(GameState& state, int seat) {
+void PickShowCards(GameState& state, int seat, Why* why) {
     state.showCards.fill(NoCard);
     state.shownCount = 2;
     if (!IsSeat(seat)) return;
@@ -80,47 +80,59 @@ void PickShowCards(GameState& state, int seat) {
     // The second card tells the partner about strength outside the long suit.
     if (state.HoldsJoker(seat)) {
         state.showCards[1] = Joker;
+        Note(why, Reason::ShowLongWithJoker, state.showCards[0], longSuit, counts[longSuit]);
         return;
     }
     for (int position = 0; position < length; ++position) {
         const int card = state.hand[seat][position];
         if (RankOf(card) == 10 && SuitOf(card) != longSuit) {
             state.showCards[1] = card;
+            Note(why, Reason::ShowLongWithPin, state.showCards[0], longSuit, counts[longSuit]);
             return;
         }
     }
+    Note(why, Reason::ShowLongTopTwo, state.showCards[0], longSuit, counts[longSuit]);
 }
 
-int TrumpAfterShow(const GameState& state) {
-    if (!IsSeat(state.showSeat) || !IsSeat(state.chooserSeat)) return DefaultTrump;
+int TrumpAfterShow(const GameState& state, Why* why) {
+    auto named = [why](Reason reason, int suit, int count = -1) {
+        Note(why, reason, NoCard, suit, count);
+        return suit;
+    };
+    if (!IsSeat(state.showSeat) || !IsSeat(state.chooserSeat))
+        return named(Reason::TrumpDefault, DefaultTrump);
     const SuitCounts shown = CountShowSeatHand(state);
     const int shownLong = LongestSuit(shown);
-    if (shown[shownLong] >= LongSuitInOneHand) return shownLong;
+    if (shown[shownLong] >= LongSuitInOneHand)
+        return named(Reason::TrumpShownLong, shownLong, shown[shownLong]);
 
     const SuitCounts own = CountHand(state, state.chooserSeat);
     const int ownLong = LongestSuit(own);
-    if (own[ownLong] >= LongSuitInOneHand) return ownLong;
+    if (own[ownLong] >= LongSuitInOneHand) return named(Reason::TrumpOwnLong, ownLong, own[ownLong]);
 
     SuitCounts combined{};
     for (int suit = Clubs; suit <= Spades; ++suit) combined[suit] = shown[suit] + own[suit];
     const int candidate = LongestSuit(combined);
-    if (combined[candidate] >= LongSuitInTwoHands) return candidate;
+    if (combined[candidate] >= LongSuitInTwoHands)
+        return named(Reason::TrumpCombinedLong, candidate, combined[candidate]);
 
     const int card = state.showCards[0] == Joker ? state.showCards[1] : state.showCards[0];
     // A card that is no card names no suit.
-    if (!IsCardCode(card)) return DefaultTrump;
+    if (!IsCardCode(card)) return named(Reason::TrumpDefault, DefaultTrump);
     const int suit = SuitOf(card);
-    return IsSuit(suit) ? suit : DefaultTrump;
+    return IsSuit(suit) ? named(Reason::TrumpShowCard, suit) : named(Reason::TrumpDefault, DefaultTrump);
 }
 
-int TrumpTogether(const GameState& state) {
+int TrumpTogether(const GameState& state, Why* why) {
     SuitCounts counts{};
     for (int seat = 0; seat < SeatCount; ++seat) {
         if (!state.IsRelated(seat)) continue;
         const SuitCounts seatCounts = CountHand(state, seat);
         for (int suit = Clubs; suit <= Spades; ++suit) counts[suit] += seatCounts[suit];
     }
-    return LongestSuit(counts);
+    const int suit = LongestSuit(counts);
+    Note(why, Reason::TrumpTogether, NoCard, suit, counts[suit]);
+    return suit;
 }
 
 }  // namespace tesseran::computer

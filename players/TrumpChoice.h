@@ -6,18 +6,19 @@
 #pragma once
 
 #include "engine/GameState.h"
+#include "players/Reasons.h"
 
 namespace tesseran::computer {
 
 // Puts the show seat's two show cards into showCards: the top of its long suit
 // and, as the second, the joker or a pin of another suit when it has one.
-void PickShowCards(GameState& state, int seat);
+void PickShowCards(GameState& state, int seat, Why* why = nullptr);
 
 // The trump the computer chooserSeat names once the human showSeat has shown
 // two cards. The human's show cards count as part of the human's hand.
-int TrumpAfterShow(const GameState& state);
+int TrumpAfterShow(const GameState& state, Why* why = nullptr);
 
 // The trump the two related computers name together.
-int TrumpTogether(const GameState& state);
+int TrumpTogether(const GameState& state, Why* why = nullptr);
 
 }  // namespace tesseran::computer

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace tesseran::sim {
@@ -148,6 +150,71 @@ TEST(ParseTimeOfDay, AcceptsOnlyTimesOfDay) {
          {"24:00:00", "12:60:00", "12:00:60", "1:00:00", "12-00-00", "", "aa:bb:cc", "12:00:001"}) {
         EXPECT_EQ(ParseTimeOfDay(bad), std::nullopt) << bad;
     }
+}
+
+// Every reason a computer gives is reached in simulated matches and has a
+// sentence that names only the values its rule gave; asking for the reasons
+// changes no decision.
+TEST(SimulationReasons, EveryReasonIsReachedAndSaidAndAskingChangesNothing) {
+    SimulationOptions options;
+    options.matches = 500;
+    options.startSecond = 6 * 3600;  // a start whose lucky hands reach every rule of the 16 decision
+    options.countReasons = true;
+    const SimulationResult counted = RunSimulation(options, nullptr);
+    options.countReasons = false;
+    const SimulationResult plain = RunSimulation(options, nullptr);
+    EXPECT_EQ(counted.results, plain.results);
+    EXPECT_EQ(counted.seatThree.battlesWon, plain.seatThree.battlesWon);
+    EXPECT_EQ(counted.seatThree.scoreSum, plain.seatThree.scoreSum);
+    SimulationOptions traced;
+    traced.matches = 5;
+    traced.startSecond = 6 * 3600;
+    const std::string withoutReasons = Trace(traced);
+    traced.countReasons = true;
+    EXPECT_EQ(Trace(traced), withoutReasons);
+
+    // The search player's reason, from the strong computers.
+    SimulationOptions strong;
+    strong.matches = 1;
+    strong.strongOpponents = true;
+    strong.countReasons = true;
+    const SimulationResult searched = RunSimulation(strong, nullptr);
+
+    using computer::Reason;
+    // What no simulated match reaches, and why.
+    const std::set<Reason> unreachable = {
+        Reason::None,
+        Reason::LeadFallback,    // a declared lead always finds a trump or a card of some rank
+        Reason::FollowFallback,  // with two cards or more, the lowest card of some rank is always found
+        Reason::TrumpDefault,    // the first show card that is not the joker always names a suit
+    };
+    std::vector<std::string> reached;
+    for (int index = 0; index < static_cast<int>(Reason::Count); ++index) {
+        const auto reason = static_cast<Reason>(index);
+        const auto at = static_cast<std::size_t>(index);
+        const long count = counted.reasons[at] + searched.reasons[at];
+        const computer::Why& example =
+            counted.reasons[at] > 0 ? counted.reasonExamples[at] : searched.reasonExamples[at];
+        SCOPED_TRACE(computer::ReasonName(reason));
+        if (unreachable.count(reason) != 0) {
+            EXPECT_EQ(count, 0);
+            continue;
+        }
+        EXPECT_GT(count, 0) << "never given";
+        reached.push_back(std::string(computer::ReasonName(reason)) + " " + std::to_string(count));
+        const std::string sentence = computer::ReasonSentence(reason);
+        EXPECT_FALSE(sentence.empty());
+        if (count == 0) continue;
+        const bool namesCard = sentence.find("%1") != std::string::npos;
+        const bool namesSuit = sentence.find("%2") != std::string::npos;
+        const bool namesCount = sentence.find("%3") != std::string::npos;
+        EXPECT_TRUE(!namesCard || IsCardCode(example.card)) << example.card;
+        EXPECT_TRUE(!namesSuit || (example.suit >= 0 && example.suit <= 3)) << example.suit;
+        EXPECT_TRUE(!namesCount || example.count >= 0) << example.count;
+    }
+    std::string list;
+    for (const std::string& line : reached) list += line + "\n";
+    std::printf("reasons reached in 500 matches (and one strong match):\n%s", list.c_str());
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ namespace {
 constexpr const char* Usage =
     "usage: tesseran-sim [--matches N] [--start HH:MM:SS] [--entry E] [--trace] [--check] [--interrupt N]\n"
     "                    [--seat3 scripted|rules|strong] [--opponents rules|strong] [--chronicle FILE]\n"
+    "                    [--reasons]\n"
     "  --matches N       matches to play (default 1)\n"
     "  --start HH:MM:SS  the virtual clock's first reading (default 00:00:00)\n"
     "  --entry E         the roster entry the human plays as (default 0)\n"
@@ -34,7 +35,8 @@ constexpr const char* Usage =
     "  --seat3 P         who plays seat 3: the scripted human (default), the computer rules\n"
     "                    (which see every hand) or the search player (which sees only its own)\n"
     "  --opponents P     who plays seats 0 to 2: the computer rules (default) or the search player\n"
-    "  --chronicle FILE  record every finished match in the chronicle database FILE, as the game does\n";
+    "  --chronicle FILE  record every finished match in the chronicle database FILE, as the game does\n"
+    "  --reasons         add to the summary how often the computers gave each reason for a decision\n";
 
 int Fail(const std::string& message) {
     std::cerr << "tesseran-sim: " << message << "\n" << Usage;
@@ -97,6 +99,8 @@ int main(int argc, char** argv) {
             const char* text = value();
             if (text == nullptr || *text == '\0') return Fail("--chronicle takes a file name");
             chroniclePath = text;
+        } else if (argument == "--reasons") {
+            options.countReasons = true;
         } else if (argument == "--help" || argument == "-h") {
             std::cout << Usage;
             return 0;
@@ -156,6 +160,14 @@ int main(int argc, char** argv) {
     std::cout << std::fixed << std::setprecision(2) << "seat 3: battles won by its group " << seat.battlesWon
               << "/" << seat.battles << ", mean score per game " << mean << " (95% interval " << mean - margin
               << " to " << mean + margin << ")\n";
+    if (options.countReasons) {
+        std::cout << "reasons:\n";
+        for (int reason = 1; reason < static_cast<int>(tesseran::computer::Reason::Count); ++reason) {
+            std::cout << "  "
+                      << tesseran::computer::ReasonName(static_cast<tesseran::computer::Reason>(reason))
+                      << ": " << result.reasons[static_cast<std::size_t>(reason)] << "\n";
+        }
+    }
     std::cout << "matches per second: " << static_cast<long>(seconds > 0 ? result.matches / seconds : 0)
               << "\n";
     return 0;

@@ -68,6 +68,20 @@ private:
     std::string text_;
 };
 
+// Counts each reason a computer gives for a decision.
+class ReasonCounter : public computer::ReasonListener {
+public:
+    explicit ReasonCounter(SimulationResult& result) : result_(result) {}
+    void Decided(computer::Decision, int, const computer::Why& why) override {
+        const auto reason = static_cast<std::size_t>(why.reason);
+        result_.reasons[reason] += 1;
+        result_.reasonExamples[reason] = why;
+    }
+
+private:
+    SimulationResult& result_;
+};
+
 // The engine and its world, as one run of the program has them.
 struct Program {
     std::unique_ptr<ScriptedHost> host;
@@ -133,6 +147,8 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
     if (recorder) program->host->RecordInto(&*recorder);
 
     SimulationResult result;
+    ReasonCounter reasons(result);
+    if (options.countReasons) program->view->ReportReasonsTo(&reasons);
     program->view->StartUp();
     program->view->OnStartUpTimer();
 
@@ -162,6 +178,7 @@ SimulationResult RunSimulation(const SimulationOptions& options, std::ostream* t
             program.reset();
             program = std::make_unique<Program>(std::move(carried), settings, &*sink, options, seatThree);
             if (recorder) program->host->RecordInto(&*recorder);
+            if (options.countReasons) program->view->ReportReasonsTo(&reasons);
             const SnapshotReading reading = ReadSnapshot(sink->text());
             if (!reading.snapshot) {
                 result.violation = "a snapshot could not be read back: " + reading.error;

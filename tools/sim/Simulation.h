@@ -3,6 +3,7 @@
 // scripted human at seat 3, paced by calling the turn timer's handler directly.
 #pragma once
 
+#include "players/Reasons.h"
 #include "sim/ScriptedHost.h"
 #include "sim/SeatThreePlayer.h"
 
@@ -28,6 +29,7 @@ struct SimulationOptions {
     SeatThreePolicy seatThree = SeatThreePolicy::Scripted;
     bool strongOpponents = false;        // the search player at seats 0..2 instead of the rules
     ChronicleSink* chronicle = nullptr;  // where finished matches are recorded, if anywhere
+    bool countReasons = false;           // count the reasons the computers give for their decisions
 };
 
 struct SimulationResult {
@@ -36,7 +38,11 @@ struct SimulationResult {
     int battles = 0;
     std::array<int, static_cast<int>(ResultKind::Count)> results{};
     SeatThreeRecord seatThree;
-    int recorded = 0;                      // matches the chronicle took
+    int recorded = 0;  // matches the chronicle took
+    // How often each reason was given, with countReasons, and the values
+    // given with it the last time.
+    std::array<long, static_cast<int>(computer::Reason::Count)> reasons{};
+    std::array<computer::Why, static_cast<int>(computer::Reason::Count)> reasonExamples{};
     std::optional<std::string> violation;  // the first broken invariant, with --check
 };
 
