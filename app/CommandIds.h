@@ -31,12 +31,13 @@ inline constexpr int Screen1200 = 32792;
 inline constexpr int Screen1400 = 32806;
 inline constexpr int Screen1600 = 32793;
 
-// Beyond the original menu: the computers' strength, the hint and the
-// statistics window (F6).
+// Beyond the original menu: the computers' strength, the hint, the
+// statistics window (F6) and the review of the last battle (F7).
 inline constexpr int StrengthStandard = 32810;
 inline constexpr int StrengthStrong = 32811;
 inline constexpr int Hint = 32812;
 inline constexpr int Statistics = 32813;
+inline constexpr int Review = 32814;  // F7
 
 inline constexpr int HelpOperation = 32787;
 inline constexpr int HelpRules = 32780;

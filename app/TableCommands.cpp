@@ -53,6 +53,7 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
     if (index == 0) {
         add(menu.get(), "開始(&P)", command::Start, std::nullopt, !playing);
         add(menu.get(), "ヒント(&H)\tH", command::Hint, std::nullopt, g.HumanMayPlay());
+        add(menu.get(), "振り返り(&V)...\tF7", command::Review, std::nullopt, table_.CanReview());
         menu->addSeparator();
         add(menu.get(), "終了(&X)", command::Exit);
     } else if (index == 1) {
@@ -190,6 +191,9 @@ void TableCommands::Execute(int command) {
             break;
         case command::Conquest:
             if (g.phase > 0 && table_.onConquest) table_.onConquest();
+            break;
+        case command::Review:
+            table_.ShowReview();
             break;
         case command::Statistics:
             if (table_.onStatistics) table_.onStatistics();

@@ -13,7 +13,9 @@
 #include "players/search/SearchPlayer.h"
 #include "render/BoxPlacement.h"
 #include "render/CardSheet.h"
+#include "render/GameTerms.h"
 #include "resources/ResourceStore.h"
+#include "review/BattleReviewWindow.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -67,7 +69,7 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
         // one begins (a computer's lead marker pauses before the turn passes
         // on); Qt does not deliver a timer inside its own slot, and this guard
         // keeps that promise explicit.
-        if (tickRunning_) return;
+        if (tickRunning_ || ticksHeld_) return;
         tickRunning_ = true;
         keeper_.Tick();
         tickRunning_ = false;
@@ -95,9 +97,21 @@ bool TableView::Initialise(const QString& dataFile) {
     UpdateScale();
     game_.StartUp();
     game_.SetStrength(settings_.Read(setting::ComputerStrength) == 1 ? Strength::Strong : Strength::Standard);
+    game_.ReportReasonsTo(&battleLog_);
     ready_ = true;
     QTimer::singleShot(100, this, &TableView::OnStartUpTimer);
     return true;
+}
+
+void TableView::OnEvent(const EngineEvent& event) { battleLog_.OnEvent(game_, event); }
+
+void TableView::ShowReview() {
+    if (!battleLog_.lastFinished()) return;
+    hoverTip()->Deactivate();
+    ticksHeld_ = true;
+    BattleReviewWindow window(*battleLog_.lastFinished(), sheet_, this);
+    window.exec();
+    ticksHeld_ = false;
 }
 
 void TableView::TakeUpCardBacks() {
@@ -333,18 +347,6 @@ void TableView::RecomposeUnderOverlays() {
 
 namespace {
 
-QString CardName(int card) {
-    if (card == Joker) return "ジョーカー";
-    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
-    const QString rank = RankOf(card) == 10 ? QString("ピン") : QString::number(RankOf(card));
-    return QString("%1の%2").arg(suits[SuitOf(card)], rank);
-}
-
-QString SuitName(int suit) {
-    static const char* const suits[] = {"クラブ", "ダイヤ", "ハート", "スペード"};
-    return suits[std::clamp(suit, 0, 3)];
-}
-
 QString MoveName(const search::Move& move) {
     if (move.card == Joker && move.jokerSuit >= 0)
         return "ジョーカー（" + SuitName(move.jokerSuit) + "を指定）";
@@ -383,6 +385,7 @@ bool TableView::StartTurnTimer(int intervalMilliseconds) {
 void TableView::StopTurnTimer() { turnTimer_.stop(); }
 
 std::optional<LocalTime> TableView::Now() {
+    if (readClock) return readClock();
     QDateTime now = QDateTime::currentDateTime();
     if (!now.isValid()) return std::nullopt;
     return LocalTime{now.date().year(), now.date().month(),  now.date().day(),
@@ -652,6 +655,9 @@ void TableView::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_F6:
             commands_->Execute(command::Statistics);
+            return;
+        case Qt::Key_F7:
+            commands_->Execute(command::Review);
             return;
         case Qt::Key_H:
             if (ready_ && game_.HumanMayPlay()) {

@@ -20,6 +20,7 @@
 #include "chronicle/ChronicleDatabase.h"
 #include "dialogs/CMonSel.h"
 #include "engine/MatchKeeper.h"
+#include "players/BattleLog.h"
 #include "players/CFudaDashi.h"
 #include "render/CardBacks.h"
 #include "render/HoverExplanations.h"
@@ -63,6 +64,9 @@ public:
     void ShowHint();
     // What the suit dialog's hint says: the suit to name and why.
     CMonSel::Hint SuitHint(SuitDialogMode mode) const;
+    // The review of the last battle that ended, while the game waits.
+    bool CanReview() const { return battleLog_.lastFinished().has_value(); }
+    void ShowReview();
     TableCommands& commands() { return *commands_; }
     PeekChannel& peekChannel() { return peek_; }
     SettingsStore& settings() { return settings_; }
@@ -85,6 +89,9 @@ public:
     std::function<void(int width)> onScreenSize;
     std::function<void()> onConquest;
     std::function<void()> onStatistics;
+    // Where the game reads the time of day (the deals are seeded by it):
+    // the desktop's clock unless a test pins it.
+    std::function<std::optional<LocalTime>()> readClock;
     std::function<void(int command)> onHelp;
 
     // --- Host ---------------------------------------------------------------
@@ -102,6 +109,7 @@ public:
     void StopTurnTimer() override;
     std::optional<LocalTime> Now() override;
     void CloseMainWindow() override;
+    void OnEvent(const EngineEvent& event) override;
 
     // Shows a computer seat's hand in the peek window, starting the peek
     // process when none runs.
@@ -188,6 +196,9 @@ private:
     bool ready_ = false;
     bool closingAfterMatch_ = false;
     bool tickRunning_ = false;
+    // While the player reads a review, the game waits for him.
+    bool ticksHeld_ = false;
+    BattleLog battleLog_;
 
     std::vector<Overlay> overlays_;
     QPointF dragPoint_;   // canvas point of the pointer while a card is dragged

@@ -16,10 +16,10 @@ namespace tesseran::computer {
 enum class Reason : std::uint8_t {
     None,
     // Leads.
-    OpeningPin,                  // the pin that opens the game (card)
-    LastCard,                    // one card left
-    JokerOpensDeclaration,       // the joker opens the declared battle a lucky hand was dealt for (suit: trump)
-    JokerRequestsFewestFaces,    // the joker asks for the suit with the most face cards left (suit)
+    OpeningPin,                // the pin that opens the game (card)
+    LastCard,                  // one card left
+    JokerOpensDeclaration,     // the joker opens the declared battle a lucky hand was dealt for (suit: trump)
+    JokerRequestsFewestFaces,  // the joker asks for the suit with the most face cards left (suit)
     JokerRequestsFewestNumbers,  // the joker asks for the suit with the most number cards left (suit)
     DeclaredHighestTrump,        // a declared battle: the highest trump
     DeclaredHighestCard,         // a declared battle without trumps: the highest card
@@ -33,24 +33,24 @@ enum class Reason : std::uint8_t {
     LeadNoSureOrNumber,          // no sure winner and no number card the style leads: the second card
     LeadFallback,                // nothing the declared lead looks for is left
     // The joker to a trick another seat led.
-    JokerLastTwo,        // two cards left: the joker as the last card would lose its power
-    JokerManyFaces,      // three face cards on the table (count)
-    JokerDecides,        // the face cards on the table are all the group still needs (count)
-    JokerNoTrumpToBeat,  // cannot follow, no trump beats the holder (card: the holder's card)
-    JokerFacesWouldLose, // the requested suit held only in face cards, all beaten (card)
-    JokerEnoughFaces,    // with this few cards left, the face cards on the table are worth it (count)
+    JokerLastTwo,         // two cards left: the joker as the last card would lose its power
+    JokerManyFaces,       // three face cards on the table (count)
+    JokerDecides,         // the face cards on the table are all the group still needs (count)
+    JokerNoTrumpToBeat,   // cannot follow, no trump beats the holder (card: the holder's card)
+    JokerFacesWouldLose,  // the requested suit held only in face cards, all beaten (card)
+    JokerEnoughFaces,     // with this few cards left, the face cards on the table are worth it (count)
     // Following.
-    FeedPartnerLast,        // plays last to its own side's trick: a 7 or 8 of another suit
-    KeepFaceFromJoker,      // two cards left, the enemy's joker to come: the face card is kept
-    GiveFaceToPartner,      // its side holds the trick: the smallest face card that counts
-    FollowLowToPartner,     // its side holds the trick: the lowest of the requested suit
-    DiscardNumberToPartner, // its side holds the trick and it cannot follow: a number card
-    OnlyTrumpsLeft,         // its side holds the trick, it cannot follow and holds only trumps
-    BeatWithFace,           // a face card of the requested suit that beats the holder (card)
-    FollowLowestAgainst,    // cannot beat the enemy: the lowest of the requested suit
-    TrumpFaces,             // cannot follow, face cards on the table: a trump that beats (card)
-    PartnerPinFace,         // the partner's pin of the requested suit holds: a face card to it (card: the pin)
-    PlayPin,                // the pin of the requested suit (card)
+    FeedPartnerLast,         // plays last to its own side's trick: a 7 or 8 of another suit
+    KeepFaceFromJoker,       // two cards left, the enemy's joker to come: the face card is kept
+    GiveFaceToPartner,       // its side holds the trick: the smallest face card that counts
+    FollowLowToPartner,      // its side holds the trick: the lowest of the requested suit
+    DiscardNumberToPartner,  // its side holds the trick and it cannot follow: a number card
+    OnlyTrumpsLeft,          // its side holds the trick, it cannot follow and holds only trumps
+    BeatWithFace,            // a face card of the requested suit that beats the holder (card)
+    FollowLowestAgainst,     // cannot beat the enemy: the lowest of the requested suit
+    TrumpFaces,              // cannot follow, face cards on the table: a trump that beats (card)
+    PartnerPinFace,  // the partner's pin of the requested suit holds: a face card to it (card: the pin)
+    PlayPin,         // the pin of the requested suit (card)
     FollowRequestedLowest,  // the lowest card of the requested suit
     TrumpHighCard,          // cannot follow, a 9 or 10 on the table: a trump that beats (card)
     DiscardLowest,          // nothing better: the lowest card it can spare
@@ -111,5 +111,9 @@ public:
 const char* ReasonSentence(Reason reason);
 // The reason's name in the code, for logs and tests ("PlayPin").
 const char* ReasonName(Reason reason);
+// Whether the sentence tells who is with whom (a partner's trick, the
+// enemy's joker): the review holds such a sentence back while the table has
+// not shown the groups.
+bool TellsGroups(Reason reason);
 
 }  // namespace tesseran::computer

@@ -3,6 +3,7 @@
 
 #include "base/StringTable.h"
 #include "dialogs/DialogLook.h"
+#include "render/GameTerms.h"
 #include "render/ScoreBoard.h"
 #include "resources/QtText.h"
 #include "statistics/ChronicleLists.h"
@@ -34,47 +35,6 @@
 namespace tesseran {
 
 namespace {
-
-// The result kinds as the table's messages name them, in the program's order.
-QString ResultName(BattleResult result) {
-    switch (result) {
-        case BattleResult::RelatedWin:
-            return StatisticsWindow::tr("関係グループの勝ち");
-        case BattleResult::UnrelatedWin:
-            return StatisticsWindow::tr("無関係グループの勝ち");
-        case BattleResult::Skunk:
-            return StatisticsWindow::tr("スコン勝ち");
-        case BattleResult::ReverseSkunk:
-            return StatisticsWindow::tr("逆スコン勝ち");
-        case BattleResult::Sixteen:
-            return StatisticsWindow::tr("「１６」勝ち");
-        case BattleResult::SixteenFailed:
-            return StatisticsWindow::tr("「１６」失敗");
-        case BattleResult::ReverseSixteen:
-            return StatisticsWindow::tr("「逆１６」勝ち");
-        case BattleResult::ReverseSixteenFailed:
-            return StatisticsWindow::tr("「逆１６」失敗");
-        case BattleResult::DeclaredSkunk:
-            return StatisticsWindow::tr("「宣言スコンク」勝ち");
-        case BattleResult::DeclaredSkunkFailed:
-            return StatisticsWindow::tr("「宣言スコンク」失敗");
-        case BattleResult::DeclaredSixteen:
-            return StatisticsWindow::tr("「宣言１６」勝ち");
-        case BattleResult::DeclaredSixteenFailed:
-            return StatisticsWindow::tr("「宣言１６」失敗");
-        case BattleResult::DeclaredReverseSkunk:
-            return StatisticsWindow::tr("「宣言逆スコンク」勝ち");
-        case BattleResult::DeclaredReverseSkunkFailed:
-            return StatisticsWindow::tr("「宣言逆スコンク」失敗");
-        case BattleResult::DeclaredReverseSixteen:
-            return StatisticsWindow::tr("「宣言逆１６」勝ち");
-        case BattleResult::DeclaredReverseSixteenFailed:
-            return StatisticsWindow::tr("「宣言逆１６」失敗");
-        case BattleResult::Count:
-            break;
-    }
-    return QString();
-}
 
 // "57.9%（3626/6258戦）", or a dash before the first battle.
 QString Share(int won, int of) {
