@@ -2,6 +2,7 @@
 #include "app/CMainFrame.h"
 
 #include "app/CommandIds.h"
+#include "app/FirstMatchGuide.h"
 #include "app/TableView.h"
 #include "base/ResourceIds.h"
 #include "base/SettingsStore.h"
@@ -56,6 +57,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
         CHelpDlg::Show(this, page);
     };
     table_->onConquest = [this] {
+        table_->guide().Tell(GuideTopic::Conquest, mapToGlobal(QPoint(width() / 2, height() / 3)));
         std::array<QString, EntryCount> names;
         for (int entry = 0; entry < EntryCount; ++entry) names[entry] = ToQString(RosterName(entry));
         auto playSound = [this](int waveId) { table_->PlaySoundEffect(waveId); };

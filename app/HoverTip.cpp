@@ -97,7 +97,7 @@ void HoverTip::ShowNow() {
     show();
     raise();
     update();
-    hideTimer_.start(AutoHideMilliseconds);
+    hideTimer_.start(autoHide_);
 }
 
 void HoverTip::paintEvent(QPaintEvent*) {

@@ -24,6 +24,9 @@ public:
 
     // The text to explain at a global point; an empty text deactivates.
     void Activate(const QString& text, QPoint globalPoint);
+    // How long the balloon stays before it hides itself (AutoHideMilliseconds
+    // unless set).
+    void SetAutoHide(int milliseconds) { autoHide_ = milliseconds; }
     void Deactivate();
     const QString& text() const { return text_; }
     bool showing() const { return isVisible(); }
@@ -45,6 +48,7 @@ private:
     QElapsedTimer sinceHidden_;
     QString hiddenText_;
     QRect textRect_;
+    int autoHide_ = AutoHideMilliseconds;
 };
 
 }  // namespace tesseran

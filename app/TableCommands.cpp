@@ -2,6 +2,7 @@
 #include "app/TableCommands.h"
 
 #include "app/CommandIds.h"
+#include "app/FirstMatchGuide.h"
 #include "app/HoverTip.h"
 #include "app/TableView.h"
 #include "base/ResourceIds.h"
@@ -80,6 +81,7 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
         add(menu.get(), "残り札(&N)", command::RemainingCards, g.remainingDisplay == 1);
         add(menu.get(), "現状表示(&J)", command::StatusDisplay, g.statusDisplay == 1);
         add(menu.get(), "自動スタート(&A)", command::AutoStart, settings.Read(setting::AutoStart) == 1);
+        add(menu.get(), "初めての手引き(&W)", command::Guide, table_.guide().on());
         menu->addSeparator();
         add(menu.get(), "得点(&T)", command::Score, g.scoreShown == 1, playing);
         add(menu.get(), "国盗り(&M)", command::Conquest, std::nullopt, playing);
@@ -175,6 +177,9 @@ void TableCommands::Execute(int command) {
         }
         case command::AutoStart:
             g.ToggleAutoStart();
+            break;
+        case command::Guide:
+            table_.guide().SetOn(!table_.guide().on());
             break;
         case command::StrengthStandard:
         case command::StrengthStrong: {

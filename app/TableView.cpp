@@ -2,6 +2,7 @@
 #include "app/TableView.h"
 
 #include "app/CommandIds.h"
+#include "app/FirstMatchGuide.h"
 #include "app/HoverTip.h"
 #include "app/MessageBoxes.h"
 #include "app/TableCommands.h"
@@ -63,6 +64,7 @@ TableView::TableView(SettingsStore& settings, bool taskbarFeature, QWidget* pare
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     tip_ = new HoverTip(this);
+    guide_ = std::make_unique<FirstMatchGuide>(settings_, *this);
     connect(&turnTimer_, &QTimer::timeout, this, [this] {
         // A pause, a sound played to its end or a dialog inside a tick runs a
         // nested event loop. The game expects a tick to finish before the next
@@ -103,7 +105,24 @@ bool TableView::Initialise(const QString& dataFile) {
     return true;
 }
 
-void TableView::OnEvent(const EngineEvent& event) { battleLog_.OnEvent(game_, event); }
+void TableView::OnEvent(const EngineEvent& event) {
+    battleLog_.OnEvent(game_, event);
+    switch (event.kind) {
+        case EngineEvent::Kind::MatchStarted:
+            guide_->MatchStarted();
+            break;
+        case EngineEvent::Kind::BattleEnded:
+            guide_->Tell(GuideTopic::BattleReview, GuideAnchor(GuideTopic::BattleReview));
+            break;
+        case EngineEvent::Kind::Credited:
+            // The player's entry is credited last.
+            if (event.a == game_.entryNo)
+                guide_->Tell(GuideTopic::MatchEnd, GuideAnchor(GuideTopic::MatchEnd));
+            break;
+        default:
+            break;
+    }
+}
 
 void TableView::ShowReview() {
     if (!battleLog_.lastFinished()) return;
@@ -235,7 +254,11 @@ void TableView::contextMenuEvent(QContextMenuEvent* event) {
 
 void TableView::ShowMessage(std::string_view text, MessageIcon icon) { Boxes().ShowMessage(text, icon); }
 
-bool TableView::AskYesNo(std::string_view text) { return Boxes().AskYesNo(text); }
+bool TableView::AskYesNo(std::string_view text) {
+    if (text == LoadString(text::GoForSixteen) || text == LoadString(text::GoForReverseSixteen))
+        guide_->Tell(GuideTopic::Sixteen, GuideAnchor(GuideTopic::Sixteen));
+    return Boxes().AskYesNo(text);
+}
 
 MessageBoxes TableView::Boxes() {
     // A box belongs to the window the player is in: the conquest window's
@@ -316,6 +339,40 @@ void TableView::Repaint(TableLayer layer) {
     if (renderer_) renderer_->RedrawTable(layer);
     if (taskbarFeature_) peek_.PublishHands(game_);
     repaint();
+    if (ready_) guide_->Look(game_, [this](GuideTopic topic) { return GuideAnchor(topic); });
+}
+
+QPoint TableView::GuideAnchor(GuideTopic topic) const {
+    QPointF canvas(600, 330);
+    if (renderer_) {
+        const int cards = std::clamp(game_.handCount[HumanSeat], 1, HandSize);
+        const QRect hand = renderer_->handCardRects[0].united(renderer_->handCardRects[cards - 1]);
+        switch (topic) {
+            case GuideTopic::Pin:
+                canvas = renderer_->trickAreaScreenRect.center();
+                break;
+            case GuideTopic::FollowSuit:
+            case GuideTopic::JokerInHand:
+            case GuideTopic::ShowCardsAndTrump:
+            case GuideTopic::Declarations:
+                canvas = QPointF(hand.center().x(), hand.top());
+                break;
+            case GuideTopic::RightSign:
+                if (!renderer_->rightSignRect.isEmpty()) canvas = renderer_->rightSignRect.center();
+                break;
+            case GuideTopic::BattleReview:
+                canvas = QPointF(90, 64);
+                break;
+            case GuideTopic::MatchEnd:
+                canvas = QPointF(ScoreBoardRect.center().x(), ScoreBoardRect.top() + 40);
+                break;
+            default:
+                break;
+        }
+    }
+    const double scaleX = renderer_ ? renderer_->scaleX : 1.0;
+    const double scaleY = renderer_ ? renderer_->scaleY : 1.0;
+    return mapToGlobal(QPoint(static_cast<int>(canvas.x() * scaleX), static_cast<int>(canvas.y() * scaleY)));
 }
 
 void TableView::PlaySound(int waveId, SoundMode mode) {

@@ -19,6 +19,7 @@
 #include "base/SettingsStore.h"
 #include "chronicle/ChronicleDatabase.h"
 #include "dialogs/CMonSel.h"
+#include "engine/Guide.h"
 #include "engine/MatchKeeper.h"
 #include "players/BattleLog.h"
 #include "players/CFudaDashi.h"
@@ -38,6 +39,7 @@
 
 namespace tesseran {
 
+class FirstMatchGuide;
 class HoverTip;
 class TableCommands;
 
@@ -59,6 +61,9 @@ public:
     CFudaDashi& game() { return game_; }
     TableRenderer* renderer() { return renderer_.get(); }
     HoverTip* hoverTip() { return tip_; }
+    FirstMatchGuide& guide() { return *guide_; }
+    // Where a guide balloon about the topic points, on the screen.
+    QPoint GuideAnchor(GuideTopic topic) const;
     // In the human's turn: marks the card the search player would play and
     // says in a balloon why (or, while show cards are placed, names them).
     void ShowHint();
@@ -191,6 +196,7 @@ private:
     SoundPlayer sound_;
     QTimer turnTimer_;
     HoverTip* tip_ = nullptr;
+    std::unique_ptr<FirstMatchGuide> guide_;
     // The hand's size when the hint balloon was shown, -1 while none shows.
     int hintHandCount_ = -1;
     bool ready_ = false;

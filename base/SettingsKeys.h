@@ -58,6 +58,13 @@ inline constexpr IntSetting AutoStart{"Settei", "AutoStart", 0};
 constexpr bool IsStrength(int value) { return value == 0 || value == 1; }
 inline constexpr IntSetting ComputerStrength{"Settei", "Tsuyosa", 0, IsStrength};
 inline constexpr IntSetting EntryNo{"Settei", "EntryNo", 0};
+// The first-match guide: -1 not decided yet (on for a player who has not
+// finished a match), 0 off, 1 on; and the guide's balloons already shown,
+// one bit each.
+constexpr bool IsGuideState(int value) { return value >= -1 && value <= 1; }
+inline constexpr IntSetting Guide{"Settei", "Guide", -1, IsGuideState};
+constexpr bool IsGuideSeen(int value) { return value >= 0 && value < (1 << 16); }
+inline constexpr IntSetting GuideSeen{"Settei", "GuideSeen", 0, IsGuideSeen};
 // The main window's width: 640, 800, 1024, 1200, 1400 or 1600. The default
 // is none of them: it means "not chosen yet", and the window then chooses
 // from the desktop (the menu shows 640 X 480 for it).
@@ -101,14 +108,30 @@ inline constexpr TextSetting CreditedMatch{"Kunitori", "Credited", ""};
 
 // Every named value above, for whatever must go through them all (checking
 // that no stored value, however wrong, stops the program).
-inline constexpr std::array AllIntSettings{Speed,           OpenMode,       Sound,
-                                           RuleRemarks,     DisplayRemarks, RemainingCards,
-                                           StatusDisplay,   AutoStart,      EntryNo,
-                                           ScreenWidth,     Angle,          CardBack,
-                                           CardFrame,       ConquestZoomed, ConquestLeft,
-                                           ConquestTop,     ConquestWidth,  ConquestHeight,
-                                           PeekSeat,        PeekRunning,    CampaignInitialised,
-                                           ComputerStrength};
+inline constexpr std::array AllIntSettings{Speed,
+                                           OpenMode,
+                                           Sound,
+                                           RuleRemarks,
+                                           DisplayRemarks,
+                                           RemainingCards,
+                                           StatusDisplay,
+                                           AutoStart,
+                                           EntryNo,
+                                           ScreenWidth,
+                                           Angle,
+                                           CardBack,
+                                           CardFrame,
+                                           ConquestZoomed,
+                                           ConquestLeft,
+                                           ConquestTop,
+                                           ConquestWidth,
+                                           ConquestHeight,
+                                           PeekSeat,
+                                           PeekRunning,
+                                           CampaignInitialised,
+                                           ComputerStrength,
+                                           Guide,
+                                           GuideSeen};
 inline constexpr std::array AllTextSettings{PeekName, PeekHands[0], PeekHands[1], PeekHands[2],
                                             CreditedMatch};
 

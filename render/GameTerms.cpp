@@ -11,10 +11,9 @@
 namespace tesseran {
 
 QString SuitName(int suit) {
-    static const char* const suits[] = {QT_TRANSLATE_NOOP("GameTerms", "クラブ"),
-                                        QT_TRANSLATE_NOOP("GameTerms", "ダイヤ"),
-                                        QT_TRANSLATE_NOOP("GameTerms", "ハート"),
-                                        QT_TRANSLATE_NOOP("GameTerms", "スペード")};
+    static const char* const suits[] = {
+        QT_TRANSLATE_NOOP("GameTerms", "クラブ"), QT_TRANSLATE_NOOP("GameTerms", "ダイヤ"),
+        QT_TRANSLATE_NOOP("GameTerms", "ハート"), QT_TRANSLATE_NOOP("GameTerms", "スペード")};
     return QCoreApplication::translate("GameTerms", suits[std::clamp(suit, 0, 3)]);
 }
 
@@ -22,8 +21,8 @@ QString CardName(int card) {
     if (card == Joker) return QCoreApplication::translate("GameTerms", "ジョーカー");
     if (!IsCardCode(card)) return QString();
     // The 10 of a suit is its pin.
-    const QString rank = RankOf(card) == 10 ? QCoreApplication::translate("GameTerms", "ピン")
-                                            : QString::number(RankOf(card));
+    const QString rank =
+        RankOf(card) == 10 ? QCoreApplication::translate("GameTerms", "ピン") : QString::number(RankOf(card));
     return QCoreApplication::translate("GameTerms", "%1の%2").arg(SuitName(SuitOf(card)), rank);
 }
 

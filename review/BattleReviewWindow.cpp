@@ -67,8 +67,9 @@ protected:
         for (int seat = 0; seat < SeatCount; ++seat) {
             const QRect card = CardRect(seat);
             // Each seat's caption above its card, the player's below.
-            const QRect caption = seat == HumanSeat ? QRect(card.left() - 60, card.bottom() + 6, card.width() + 120, 20)
-                                                    : QRect(card.left() - 60, card.top() - 34, card.width() + 120, 20);
+            const QRect caption = seat == HumanSeat
+                                      ? QRect(card.left() - 60, card.bottom() + 6, card.width() + 120, 20)
+                                      : QRect(card.left() - 60, card.top() - 34, card.width() + 120, 20);
             painter.drawText(caption, Qt::AlignCenter, captions_[static_cast<std::size_t>(seat)]);
             if (trick_ == nullptr) {
                 painter.setPen(QPen(QColor(0, 110, 0), 2, Qt::DashLine));
@@ -117,7 +118,8 @@ private:
         painter.fillRect(rect(), QColor(0, 70, 0));
         const int w = CardShownWidth / 2;
         const int h = CardShownHeight / 2;
-        const QString groups[] = {BattleReviewWindow::tr("関係グループ"), BattleReviewWindow::tr("無関係グループ")};
+        const QString groups[] = {BattleReviewWindow::tr("関係グループ"),
+                                  BattleReviewWindow::tr("無関係グループ")};
         for (int group = 0; group < 2; ++group) {
             const int top = 30 + group * (h + 90);
             painter.setPen(QColor(255, 230, 140));
@@ -125,7 +127,8 @@ private:
                              BattleReviewWindow::tr("%1：%2枚").arg(groups[group]).arg(takes_[group].size()));
             for (std::size_t i = 0; i < takes_[group].size(); ++i) {
                 // Nine cards fit a row; more overlap.
-                const int step = std::min(w + 4, (width() - 32 - w) / std::max<int>(1, static_cast<int>(takes_[group].size()) - 1));
+                const int step = std::min(
+                    w + 4, (width() - 32 - w) / std::max<int>(1, static_cast<int>(takes_[group].size()) - 1));
                 const QRect card(16 + static_cast<int>(i) * step, top + 26, w, h);
                 if (!sheet_.isNull()) painter.drawImage(card, sheet_, CardCell(takes_[group][i]));
             }
@@ -164,15 +167,17 @@ QString Escaped(const QString& text) { return text.toHtmlEscaped(); }
 QString Paragraphs(const QStringList& lines) {
     QString html;
     for (const QString& line : lines)
-        html += line.startsWith(QStringLiteral("<p")) ? line
-                                                      : QStringLiteral("<p style=\"margin: 0\">%1</p>")
-                                                            .arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line);
+        html += line.startsWith(QStringLiteral("<p"))
+                    ? line
+                    : QStringLiteral("<p style=\"margin: 0\">%1</p>")
+                          .arg(line.isEmpty() ? QStringLiteral("&nbsp;") : line);
     return html;
 }
 
 // A reason under its play, set in.
 QString ReasonParagraph(const QString& text) {
-    return QStringLiteral("<p style=\"margin: 0 0 4px 22px; color: #24476b\">%1</p>").arg(text.toHtmlEscaped());
+    return QStringLiteral("<p style=\"margin: 0 0 4px 22px; color: #24476b\">%1</p>")
+        .arg(text.toHtmlEscaped());
 }
 
 QString FormatReason(const char* sentence, const computer::Why& why) {
@@ -223,8 +228,11 @@ BattleReviewWindow::BattleReviewWindow(BattleReview review, const QImage& sheet,
         const int group = review_.group[static_cast<std::size_t>(seat)];
         captions[static_cast<std::size_t>(seat)] =
             tr("%1（%2）")
-                .arg(seat == HumanSeat ? tr("あなた") : ToQString(review_.names[static_cast<std::size_t>(seat)]),
-                     group == 2 ? tr("関係") : group == 1 ? tr("無関係") : tr("不明"));
+                .arg(seat == HumanSeat ? tr("あなた")
+                                       : ToQString(review_.names[static_cast<std::size_t>(seat)]),
+                     group == 2   ? tr("関係")
+                     : group == 1 ? tr("無関係")
+                                  : tr("不明"));
     }
     picture_->SetSeats(captions);
 
@@ -326,8 +334,7 @@ QString BattleReviewWindow::SetUpText() const {
 
 QString BattleReviewWindow::TrickText(const ReviewTrick& trick, int number) const {
     QStringList lines;
-    const QString requested =
-        trick.requestedSuit >= 0 ? SuitName(trick.requestedSuit) : tr("なし");
+    const QString requested = trick.requestedSuit >= 0 ? SuitName(trick.requestedSuit) : tr("なし");
     lines << tr("第%1トリック：%2が先に出した。求められた紋は%3、切り札は%4。")
                  .arg(number)
                  .arg(Escaped(SeatLabel(trick.leader)), Escaped(requested), Escaped(SuitName(review_.trump)));
@@ -342,10 +349,11 @@ QString BattleReviewWindow::TrickText(const ReviewTrick& trick, int number) cons
     if (trick.winner >= 0) {
         QStringList faces;
         for (int card : trick.facesTaken) faces << Escaped(CardName(card));
-        lines << QString()
-              << (faces.isEmpty() ? tr("%1が取った。絵札はなし。").arg(Escaped(SeatLabel(trick.winner)))
-                                  : tr("%1が取った。絵札：%2")
-                                        .arg(Escaped(SeatLabel(trick.winner)), faces.join(tr("、"))));
+        lines
+            << QString()
+            << (faces.isEmpty()
+                    ? tr("%1が取った。絵札はなし。").arg(Escaped(SeatLabel(trick.winner)))
+                    : tr("%1が取った。絵札：%2").arg(Escaped(SeatLabel(trick.winner)), faces.join(tr("、"))));
     }
     return Paragraphs(lines);
 }
@@ -384,7 +392,8 @@ void BattleReviewWindow::ShowPage(int page) {
         where = tr("結果");
         body_->setText(ResultText());
     }
-    heading_->setText(tr("第%1ゲーム 第%2戦の振り返り ― %3").arg(review_.game).arg(review_.battle).arg(where));
+    heading_->setText(
+        tr("第%1ゲーム 第%2戦の振り返り ― %3").arg(review_.game).arg(review_.battle).arg(where));
     if (page_ == 0 && review_.showSeat >= 0) {
         picture_->ShowCardsAt(review_.showSeat, review_.showCards);
     } else if (page_ == pageCount() - 1 && review_.GroupsShown()) {

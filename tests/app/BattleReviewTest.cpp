@@ -112,21 +112,25 @@ TEST_F(BattleReview, TheReviewKeyShowsEveryTrickOfThePinnedBattleWithItsWinnerCa
         if (review->pageCount() != static_cast<int>(expected.size()) + 2)
             fail(QStringLiteral("%1 pages for %2 tricks").arg(review->pageCount()).arg(expected.size()));
         for (int page = 0; page < review->pageCount(); ++page, ++pagesSeen) {
-            if (review->page() != page) fail(QStringLiteral("the keys reached page %1, not %2").arg(review->page()).arg(page));
+            if (review->page() != page)
+                fail(QStringLiteral("the keys reached page %1, not %2").arg(review->page()).arg(page));
             const ReviewTrick* trick = review->shownTrick();
             const bool trickPage = page >= 1 && page <= static_cast<int>(expected.size());
-            if ((trick != nullptr) != trickPage) fail(QStringLiteral("page %1 shows the wrong kind").arg(page));
+            if ((trick != nullptr) != trickPage)
+                fail(QStringLiteral("page %1 shows the wrong kind").arg(page));
             if (trick != nullptr) {
                 const PlayedTrick& played = expected[static_cast<std::size_t>(page - 1)];
                 std::vector<int> cards;
                 for (const ReviewPlay& play : trick->plays) {
                     cards.push_back(play.card);
-                    if (play.seat != HumanSeat && !review->shownText().contains(
-                                                      BattleReviewWindow::ReasonText(*play.why, true).left(4)))
+                    if (play.seat != HumanSeat &&
+                        !review->shownText().contains(
+                            BattleReviewWindow::ReasonText(*play.why, true).left(4)))
                         fail(QStringLiteral("trick %1: no reason for seat %2").arg(page).arg(play.seat));
                 }
                 if (cards != played.cards) fail(QStringLiteral("trick %1: other cards").arg(page));
-                if (trick->winner != played.winner) fail(QStringLiteral("trick %1: another winner").arg(page));
+                if (trick->winner != played.winner)
+                    fail(QStringLiteral("trick %1: another winner").arg(page));
                 std::vector<int> faces;
                 for (int card : played.cards)
                     if (IsFace(card)) faces.push_back(card);
@@ -134,11 +138,13 @@ TEST_F(BattleReview, TheReviewKeyShowsEveryTrickOfThePinnedBattleWithItsWinnerCa
                 if (!review->shownText().contains(BattleReviewWindow::SeatPlace(played.winner)))
                     fail(QStringLiteral("trick %1: the winner is not named").arg(page));
             }
-            if (qEnvironmentVariableIsSet("REVIEW_SHOTS")) review->grab().save(QStringLiteral("/tmp/review-%1.png").arg(page));
+            if (qEnvironmentVariableIsSet("REVIEW_SHOTS"))
+                review->grab().save(QStringLiteral("/tmp/review-%1.png").arg(page));
             QTest::keyClick(review, Qt::Key_Right);
         }
         // At the end the result; Home goes back to the start.
-        if (!review->shownText().contains(QStringLiteral("結果"))) fail(QStringLiteral("no result at the end"));
+        if (!review->shownText().contains(QStringLiteral("結果")))
+            fail(QStringLiteral("no result at the end"));
         QTest::keyClick(review, Qt::Key_Home);
         if (review->page() != 0) fail(QStringLiteral("Home did not go back"));
         review->accept();

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -58,9 +59,13 @@ void PlayATurn(TableView& table) {
 int main(int argc, char** argv) {
     CTorvelApp application(argc, argv);
     if (!application.InitInstance()) return 0;
+    // Two timers: a card the player plays can open a dialog (a joker led asks
+    // for a suit) inside the player's own timeout, which that timer does not
+    // interrupt; the answerer's timeouts come meanwhile.
     QTimer player;
+    QTimer answerer;
     bool ready = false;
-    QObject::connect(&player, &QTimer::timeout, [&application, &ready] {
+    QObject::connect(&answerer, &QTimer::timeout, [&application, &ready] {
         // The drill times most kills from here: the window is up and the
         // game has begun, or asks something.
         if (!ready && application.frame() != nullptr &&
@@ -70,12 +75,18 @@ int main(int argc, char** argv) {
             std::puts("ready");
             std::fflush(stdout);
         }
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            Answer(modal);
-        } else if (application.frame() != nullptr) {
-            PlayATurn(*application.frame()->table());
-        }
+        if (QWidget* modal = QApplication::activeModalWidget()) Answer(modal);
     });
+    QObject::connect(&player, &QTimer::timeout, [&application] {
+        // A player's keys reach the table only when nothing else runs: a
+        // pause or a sound played to its end keeps user input out of its
+        // own event loop, and keys sent straight to the widget must wait
+        // for it too.
+        if (QThread::currentThread()->loopLevel() > 1) return;
+        if (QApplication::activeModalWidget() == nullptr && application.frame() != nullptr)
+            PlayATurn(*application.frame()->table());
+    });
+    answerer.start(5);
     player.start(5);
     return application.exec();
 }
