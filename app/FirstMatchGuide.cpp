@@ -76,24 +76,21 @@ QString FirstMatchGuide::Text(GuideTopic topic) {
                 "第2戦・第3戦の最初の一枚にジョーカーを出すと、スコンクや１６を宣言できます。"
                 "成功すれば大きな得点、失敗すれば大きな失点です。");
         case GuideTopic::Sixteen:
-            return QCoreApplication::translate(
-                "FirstMatchGuide",
-                "相手に絵札を1枚も取らせずに勝つと「スコン勝ち」。"
-                "そのまま絵札16枚すべてを狙う「１６」に挑むこともできます。");
+            return QCoreApplication::translate("FirstMatchGuide",
+                                               "相手に絵札を1枚も取らせずに勝つと「スコン勝ち」。"
+                                               "そのまま絵札16枚すべてを狙う「１６」に挑むこともできます。");
         case GuideTopic::BattleReview:
-            return QCoreApplication::translate(
-                "FirstMatchGuide",
-                "戦いが終わりました。F7（ゲームメニューの「振り返り」）で、"
-                "一手ずつ、コンピュータがなぜその札を出したかを見られます。");
+            return QCoreApplication::translate("FirstMatchGuide",
+                                               "戦いが終わりました。F7（ゲームメニューの「振り返り」）で、"
+                                               "一手ずつ、コンピュータがなぜその札を出したかを見られます。");
         case GuideTopic::MatchEnd:
             return QCoreApplication::translate(
                 "FirstMatchGuide",
                 "10ゲームで1試合です。各ゲームの得点の合計が、石数として打ち手に加わります。");
         case GuideTopic::Conquest:
-            return QCoreApplication::translate(
-                "FirstMatchGuide",
-                "国盗りでは、貯めた石数で自分の国の隣の国を盗れます。"
-                "大きな地図で国の名前をクリックしてください。");
+            return QCoreApplication::translate("FirstMatchGuide",
+                                               "国盗りでは、貯めた石数で自分の国の隣の国を盗れます。"
+                                               "大きな地図で国の名前をクリックしてください。");
         case GuideTopic::Count:
             break;
     }

@@ -16,9 +16,8 @@ bool Shows(const GameState& state, GuideTopic topic) {
                    std::all_of(state.handCount.begin(), state.handCount.end(),
                                [](int count) { return count == HandSize; });
         case GuideTopic::Pin:
-            return state.phase == 1 && std::any_of(state.trick.begin(), state.trick.end(), [](int card) {
-                       return card > 0 && RankOf(card) == 10;
-                   });
+            return state.phase == 1 && std::any_of(state.trick.begin(), state.trick.end(),
+                                                   [](int card) { return card > 0 && RankOf(card) == 10; });
         case GuideTopic::FollowSuit:
             return HumansTurn(state) && state.leader != HumanSeat && state.trick[state.leader] != NoCard;
         case GuideTopic::RightSign:
@@ -31,8 +30,9 @@ bool Shows(const GameState& state, GuideTopic topic) {
             return state.phase == 2;
         case GuideTopic::Declarations:
             return state.phase == 1 && state.battleNo >= 2 &&
-                   (state.declaration >= 3 || (HumansTurn(state) && state.leader == HumanSeat &&
-                                               state.handCount[HumanSeat] == HandSize && state.HoldsJoker(HumanSeat)));
+                   (state.declaration >= 3 ||
+                    (HumansTurn(state) && state.leader == HumanSeat &&
+                     state.handCount[HumanSeat] == HandSize && state.HoldsJoker(HumanSeat)));
         case GuideTopic::Sixteen:
             return state.phase == 1 && (state.declaration == 1 || state.declaration == 2);
         case GuideTopic::BattleReview:

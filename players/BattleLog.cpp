@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "players/BattleLog.h"
 
+#include <algorithm>
+
 namespace tesseran {
 
 bool BattleReview::GroupsShown() const {
@@ -31,9 +33,17 @@ void BattleLog::TakeSeats(const GameState& state) {
                 state.participantName[static_cast<std::size_t>(participant)];
         // Battle 1 shows the groups as the key cards fall; from battle 2 on
         // every seat knows them.
+        // The player knows his own group from his own cards.
         const int related = state.IsRelated(seat) ? 2 : 1;
-        current_.group[static_cast<std::size_t>(seat)] =
-            state.battleNo == 1 ? state.revealed[static_cast<std::size_t>(seat)] : related;
+        current_.group[static_cast<std::size_t>(seat)] = state.battleNo == 1 && seat != HumanSeat
+                                                             ? state.revealed[static_cast<std::size_t>(seat)]
+                                                             : related;
+    }
+    // Two of a group known tell the other two: they are of the other group.
+    for (int known : {1, 2}) {
+        if (std::count(current_.group.begin(), current_.group.end(), known) != 2) continue;
+        for (int& group : current_.group)
+            if (group == 0) group = 3 - known;
     }
     current_.showSeat = state.battleNo >= 2 ? state.showSeat : -1;
     current_.chooserSeat = state.battleNo >= 2 ? state.chooserSeat : -1;

@@ -281,7 +281,9 @@ QString BattleReviewWindow::ReasonText(const computer::Why& why, bool groupsShow
         return tr("（この手の理由はグループを明かすので、グループが明かされるまで伏せます）");
     QString text = FormatReason(computer::ReasonSentence(why.reason), why);
     if (why.reason == computer::Reason::SearchBest)
-        text += tr("、得点の見込み %1点").arg(QString::number(why.points / 10.0, 'f', 1));
+        text += tr("。得点の見込みは%1%2点")
+                    .arg(why.points >= 0 ? QStringLiteral("+") : QString())
+                    .arg(QString::number(why.points / 10.0, 'f', 1));
     return text;
 }
 
@@ -302,33 +304,33 @@ QString BattleReviewWindow::SetUpText() const {
         lines << tr("この戦いは途中から再開したため、それより前の札は記録されていません。");
     lines << tr("切り札は%1。").arg(Escaped(SuitName(review_.trump)));
     const bool shown = review_.GroupsShown();
-    for (const ReviewDecision& decision : review_.decisions) {
-        const QString who = Escaped(SeatLabel(decision.seat));
-        const QString why = Escaped(ReasonText(decision.why, shown));
-        switch (decision.kind) {
-            case computer::Decision::DeclarationHand:
-                lines << tr("%1：%2").arg(who, why);
-                break;
-            case computer::Decision::ShowCards:
-                lines << tr("%1は見せ札に%2と%3を見せた：%4")
-                             .arg(who, Escaped(CardName(review_.showCards[0])),
-                                  Escaped(CardName(review_.showCards[1])), why);
-                break;
-            case computer::Decision::Trump:
-                lines << tr("%1は%2を役にした：%3").arg(who, Escaped(SuitName(review_.trump)), why);
-                break;
-            case computer::Decision::Sixteen:
-            case computer::Decision::Card:
-                break;
-        }
+    // In the order they came: the lucky hand, the show cards, the trump.
+    auto decided = [this](computer::Decision kind) -> const ReviewDecision* {
+        for (const ReviewDecision& decision : review_.decisions)
+            if (decision.kind == kind) return &decision;
+        return nullptr;
+    };
+    if (const ReviewDecision* hand = decided(computer::Decision::DeclarationHand))
+        lines << tr("%1には、%2").arg(Escaped(SeatLabel(hand->seat)), Escaped(ReasonText(hand->why, shown)));
+    const QString showCards =
+        tr("%1と%2").arg(Escaped(CardName(review_.showCards[0])), Escaped(CardName(review_.showCards[1])));
+    if (const ReviewDecision* show = decided(computer::Decision::ShowCards)) {
+        lines << tr("%1は見せ札に%2を見せた：%3")
+                     .arg(Escaped(SeatLabel(show->seat)), showCards, Escaped(ReasonText(show->why, shown)));
+    } else if (review_.battle >= 2 && review_.showSeat == HumanSeat) {
+        lines << tr("あなたは見せ札に%1を見せた。").arg(showCards);
     }
-    if (review_.battle >= 2 && review_.showSeat == HumanSeat)
-        lines << tr("あなたは見せ札に%1と%2を見せた。")
-                     .arg(Escaped(CardName(review_.showCards[0])), Escaped(CardName(review_.showCards[1])));
+    if (const ReviewDecision* trump = decided(computer::Decision::Trump)) {
+        lines << tr("%1は%2を役にした：%3")
+                     .arg(Escaped(SeatLabel(trump->seat)), Escaped(SuitName(review_.trump)),
+                          Escaped(ReasonText(trump->why, shown)));
+    } else if (review_.battle >= 2 && review_.chooserSeat == HumanSeat) {
+        lines << tr("あなたは%1を役にした。").arg(Escaped(SuitName(review_.trump)));
+    }
     QStringList seats;
     for (int seat : {HumanSeat, 0, 1, 2}) seats << Escaped(SeatLabel(seat));
     lines << QString() << tr("席：") + seats.join(tr("、"));
-    if (!shown) lines << tr("この戦いの終わりまでに、すべてのグループは明かされませんでした。");
+    if (!shown) lines << tr("この戦いでは、最後までグループが明かされないままでした。");
     return Paragraphs(lines);
 }
 

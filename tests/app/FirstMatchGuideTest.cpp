@@ -70,9 +70,9 @@ TEST_F(Guide, EachBalloonComesOnceInTheFirstMatchAndNoneAfterIt) {
     const std::vector<GuideTopic> firstMatch = guide.told();
     for (GuideTopic topic : firstMatch)
         EXPECT_EQ(std::count(firstMatch.begin(), firstMatch.end(), topic), 1) << static_cast<int>(topic);
-    for (GuideTopic topic : {GuideTopic::GroupsAndKeyCards, GuideTopic::Pin, GuideTopic::FollowSuit,
-                             GuideTopic::RightSign, GuideTopic::ShowCardsAndTrump, GuideTopic::BattleReview,
-                             GuideTopic::MatchEnd})
+    for (GuideTopic topic :
+         {GuideTopic::GroupsAndKeyCards, GuideTopic::Pin, GuideTopic::FollowSuit, GuideTopic::RightSign,
+          GuideTopic::ShowCardsAndTrump, GuideTopic::BattleReview, GuideTopic::MatchEnd})
         EXPECT_NE(std::find(firstMatch.begin(), firstMatch.end(), topic), firstMatch.end())
             << "never told: " << static_cast<int>(topic);
     EXPECT_FALSE(FirstMatchGuide::Text(GuideTopic::MatchEnd).isEmpty());
