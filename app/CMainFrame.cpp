@@ -10,11 +10,13 @@
 #include "campaign/Campaign.h"
 #include "conquest/CKunitori.h"
 #include "dialogs/CHelpDlg.h"
+#include "render/GameTerms.h"
 #include "resources/QtText.h"
 #include "statistics/StatisticsWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSessionManager>
 
@@ -50,6 +52,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
         },
         Qt::DirectConnection);
     connect(qGuiApp, &QCoreApplication::aboutToQuit, this, [this] { table_->KeepMatch(); });
+    table_->onLanguage = [this](Language language) { ChooseLanguage(language); };
     table_->onHelp = [this](int command) {
         HelpPage page = command == command::HelpOperation ? HelpPage::Operation
                         : command == command::HelpRules   ? HelpPage::Rules
@@ -59,7 +62,7 @@ CMainFrame::CMainFrame(SettingsStore& settings, bool taskbarFeature) : settings_
     table_->onConquest = [this] {
         table_->guide().Tell(GuideTopic::Conquest, mapToGlobal(QPoint(width() / 2, height() / 3)));
         std::array<QString, EntryCount> names;
-        for (int entry = 0; entry < EntryCount; ++entry) names[entry] = ToQString(RosterName(entry));
+        for (int entry = 0; entry < EntryCount; ++entry) names[entry] = EntryName(entry);
         auto playSound = [this](int waveId) { table_->PlaySoundEffect(waveId); };
         CKunitori::Run(settings_, *table_, *table_, table_->game().entryNo, names, playSound, this,
                        table_->chronicle());
@@ -101,8 +104,28 @@ void CMainFrame::ApplyScreenWidth(int width, Placement placement) {
     }
 }
 
+void CMainFrame::ChooseLanguage(Language language) {
+    settings_.Write(setting::LanguageChoice, ToUtf8(LanguageCode(language)));
+    settings_.Sync();
+    if (language == CurrentLanguage()) return;
+    // Said in both languages: the player may read only the one chosen.
+    const QString question = QStringLiteral(
+        "言語は次に起動したときから切り替わります。いま起動し直しますか\n"
+        "（対戦の途中なら、その続きから始まります）\n\n"
+        "The language changes when the program starts again. Restart now?\n"
+        "(A match under way goes on where it stands.)");
+    if (QMessageBox::question(this, QStringLiteral("Tesseran"), question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::Yes) != QMessageBox::Yes)
+        return;
+    if (!onRestart) return;
+    restarting_ = true;
+    onRestart();
+    close();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!sessionEnding_ && table_->AsksBeforeClosing() && !table_->AskYesNo(LoadString(text::LeaveMatch))) {
+    if (!sessionEnding_ && !restarting_ && table_->AsksBeforeClosing() &&
+        !table_->AskYesNo(LoadString(text::LeaveMatch))) {
         event->ignore();
         return;
     }

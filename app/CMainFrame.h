@@ -5,8 +5,12 @@
 // session ending, is kept for the next start.
 #pragma once
 
+#include "resources/Language.h"
+
 #include <QMainWindow>
+
 #include <QSize>
+#include <functional>
 
 namespace tesseran {
 
@@ -35,6 +39,13 @@ public:
     enum class Placement { Kept, Centred };
     void ApplyScreenWidth(int width, Placement placement);
 
+    // The player chose another language and wants the program started
+    // again: the window has closed, keeping the match under way.
+    std::function<void()> onRestart;
+    // Stores the language chosen; when it is not the one spoken, offers to
+    // start the program again in it.
+    void ChooseLanguage(Language language);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -44,6 +55,9 @@ private:
     // The desktop session ends: the match is kept and the window closes
     // without a question that would hold the logout up.
     bool sessionEnding_ = false;
+    // Closing to start again in another language: the match is kept, not
+    // left.
+    bool restarting_ = false;
 };
 
 }  // namespace tesseran

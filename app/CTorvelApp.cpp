@@ -10,6 +10,7 @@
 #include "app/TableView.h"
 #include "base/StringTable.h"
 #include "render/CardSheet.h"
+#include "resources/Language.h"
 #include "resources/ResourceStore.h"
 
 #include <QFileInfo>
@@ -20,6 +21,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QProcess>
 #include <QProxyStyle>
 #include <QScreen>
 
@@ -48,14 +50,6 @@ bool CTorvelApp::HasPeekFlag(const QStringList& arguments) {
     return false;
 }
 
-bool InstallQtJapanese(QTranslator& translator) {
-    if (!translator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        return false;
-    }
-    return QCoreApplication::installTranslator(&translator);
-}
-
 namespace {
 
 class HouseStyle : public QProxyStyle {
@@ -75,6 +69,16 @@ QStyle* MakeHouseStyle(QStyle* desktop) { return new HouseStyle(desktop); }
 
 void InstallHouseStyle() { QApplication::setStyle(MakeHouseStyle()); }
 
+int CTorvelApp::Run() {
+    const int status = exec();
+    if (!restart_) return status;
+    // The game lets go of its lock first, so the new one is the one game.
+    frame_.reset();
+    instance_.reset();
+    QProcess::startDetached(applicationFilePath(), {});
+    return status;
+}
+
 void CTorvelApp::SetProgramIcon(std::initializer_list<int> sizes) {
     QIcon icon;
     for (int size : sizes) icon.addPixmap(QPixmap::fromImage(ProgramIcon(size)));
@@ -93,9 +97,10 @@ void CTorvelApp::BringToFront() {
 }
 
 bool CTorvelApp::InitInstance() {
-    // The program speaks Japanese whatever the desktop's language; Qt's own
-    // buttons and dialogs follow.
-    InstallQtJapanese(qtJapanese_);
+    // The program speaks the language chosen (the desktop's until one is);
+    // Qt's own buttons and dialogs follow.
+    settings_ = std::make_unique<QtSettingsStore>();
+    UseLanguage(ChosenLanguage(*settings_));
     InstallHouseStyle();
     // Hands are published for the peek window only on a true-colour display.
     QScreen* screen = primaryScreen();
@@ -125,7 +130,6 @@ bool CTorvelApp::InitInstance() {
         return false;
     }
 
-    settings_ = std::make_unique<QtSettingsStore>();
     if (peekMode_) {
         // The peek process decodes only the cards it shows. Its one possible
         // message (no work folder) goes to a free message box.
@@ -140,12 +144,13 @@ bool CTorvelApp::InitInstance() {
         case SingleInstance::Start::OtherRaised:
             return false;
         case SingleInstance::Start::OtherUnreached:
-            QMessageBox::information(nullptr, "Tesseran", ToQString(LoadString(text::AlreadyRunning)));
+            QMessageBox::information(nullptr, "Tesseran", LoadText(text::AlreadyRunning));
             return false;
     }
     // Only now is this sure to be the one game that writes the file.
     settings_->RemoveStaleTemporaryCopies();
     frame_ = std::make_unique<CMainFrame>(*settings_, taskbarFeature_);
+    frame_->onRestart = [this] { restart_ = true; };
     instance_->onShowRequest = [this] { BringToFront(); };
     frame_->show();
     // Without its card sheet or drawing surfaces the table cannot be played;

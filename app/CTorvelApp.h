@@ -19,10 +19,6 @@ class PeekWindow;
 class QtSettingsStore;
 class SingleInstance;
 
-// Loads Qt's own Japanese texts (はい/いいえ on questions, the file dialogs,
-// the text fields' menus) into translator and installs it; false when the
-// translation is not installed, and Qt's English stays.
-bool InstallQtJapanese(QTranslator& translator);
 // The program's own look over a desktop style (the application's when none
 // is given): buttons of dialogs and message boxes carry no generic style
 // icons, which clash with the artwork.
@@ -46,12 +42,17 @@ public:
     // "/W" anywhere on the command line makes the process a peek window.
     static bool HasPeekFlag(const QStringList& arguments);
 
+    // Runs the event loop; when the player asked for a restart (to speak
+    // another language), starts the program again once this one has let go
+    // of the game.
+    int Run();
+
 private:
     void BringToFront();
     void SetProgramIcon(std::initializer_list<int> sizes);
 
-    QTranslator qtJapanese_;
     bool peekMode_ = false;
+    bool restart_ = false;
     bool taskbarFeature_ = false;
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<QtSettingsStore> settings_;

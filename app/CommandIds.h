@@ -39,6 +39,8 @@ inline constexpr int Hint = 32812;
 inline constexpr int Statistics = 32813;
 inline constexpr int Review = 32814;  // F7
 inline constexpr int Guide = 32815;
+inline constexpr int LanguageJapanese = 32816;
+inline constexpr int LanguageEnglish = 32817;
 
 inline constexpr int HelpOperation = 32787;
 inline constexpr int HelpRules = 32780;

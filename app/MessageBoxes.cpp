@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/MessageBoxes.h"
 
+#include "resources/Language.h"
 #include "resources/QtText.h"
 
 #include <QMessageBox>
@@ -9,13 +10,13 @@ namespace tesseran {
 
 void MessageBoxes::ShowMessage(std::string_view text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information, "Tesseran",
-                    ToQString(text), QMessageBox::Ok, parent_);
+                    Translated("Messages", text), QMessageBox::Ok, parent_);
     Open(box);
 }
 
 bool MessageBoxes::AskYesNo(std::string_view text) {
-    QMessageBox box(QMessageBox::Question, "Tesseran", ToQString(text), QMessageBox::Yes | QMessageBox::No,
-                    parent_);
+    QMessageBox box(QMessageBox::Question, "Tesseran", Translated("Messages", text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return Open(box) == QMessageBox::Yes;
 }

@@ -52,43 +52,50 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
     SettingsStore& settings = table_.settings();
     const bool playing = g.phase > 0;
     if (index == 0) {
-        add(menu.get(), "開始(&P)", command::Start, std::nullopt, !playing);
-        add(menu.get(), "ヒント(&H)\tH", command::Hint, std::nullopt, g.HumanMayPlay());
-        add(menu.get(), "振り返り(&V)...\tF7", command::Review, std::nullopt, table_.CanReview());
+        add(menu.get(), tr("開始(&P)"), command::Start, std::nullopt, !playing);
+        add(menu.get(), tr("ヒント(&H)\tH"), command::Hint, std::nullopt, g.HumanMayPlay());
+        add(menu.get(), tr("振り返り(&V)...\tF7"), command::Review, std::nullopt, table_.CanReview());
         menu->addSeparator();
-        add(menu.get(), "終了(&X)", command::Exit);
+        add(menu.get(), tr("終了(&X)"), command::Exit);
     } else if (index == 1) {
         // The speeds and the screen sizes are each one choice of several:
         // exclusive groups, shown as radio items.
-        QMenu* speed = menu->addMenu("スピード(&S)");
+        QMenu* speed = menu->addMenu(tr("スピード(&S)"));
         auto* speeds = new QActionGroup(speed);
         const int current = g.speed;
-        speeds->addAction(add(speed, "速い(&F)", command::SpeedFast, current == 1));
-        speeds->addAction(add(speed, "やや速い(&G)", command::SpeedRatherFast, current == 5));
-        speeds->addAction(add(speed, "普通(&N)", command::SpeedNormal,
+        speeds->addAction(add(speed, tr("速い(&F)"), command::SpeedFast, current == 1));
+        speeds->addAction(add(speed, tr("やや速い(&G)"), command::SpeedRatherFast, current == 5));
+        speeds->addAction(add(speed, tr("普通(&N)"), command::SpeedNormal,
                               current != 1 && current != 5 && current != 13 && current != 17));
-        speeds->addAction(add(speed, "やや遅い(&T)", command::SpeedRatherSlow, current == 13));
-        speeds->addAction(add(speed, "遅い(&S)", command::SpeedSlow, current == 17));
-        QMenu* strength = menu->addMenu("コンピュータの強さ(&C)");
+        speeds->addAction(add(speed, tr("やや遅い(&T)"), command::SpeedRatherSlow, current == 13));
+        speeds->addAction(add(speed, tr("遅い(&S)"), command::SpeedSlow, current == 17));
+        QMenu* strength = menu->addMenu(tr("コンピュータの強さ(&C)"));
         auto* strengths = new QActionGroup(strength);
         const bool strong = g.strength() == Strength::Strong;
-        strengths->addAction(add(strength, "標準(&N)", command::StrengthStandard, !strong));
-        strengths->addAction(add(strength, "強い(&S)", command::StrengthStrong, strong));
-        add(menu.get(), "オープンモード(&O)", command::OpenMode, g.openMode == 1);
-        add(menu.get(), "効果音(&K)", command::Sound, g.soundOn == 1);
-        add(menu.get(), "ルール説明(&R)", command::RuleRemarks, g.ruleRemarks == 1);
-        add(menu.get(), "画面表示説明(&D)", command::DisplayRemarks, g.displayRemarks == 1);
-        add(menu.get(), "残り札(&N)", command::RemainingCards, g.remainingDisplay == 1);
-        add(menu.get(), "現状表示(&J)", command::StatusDisplay, g.statusDisplay == 1);
-        add(menu.get(), "自動スタート(&A)", command::AutoStart, settings.Read(setting::AutoStart) == 1);
-        add(menu.get(), "初めての手引き(&W)", command::Guide, table_.guide().on());
+        strengths->addAction(add(strength, tr("標準(&N)"), command::StrengthStandard, !strong));
+        strengths->addAction(add(strength, tr("強い(&S)"), command::StrengthStrong, strong));
+        add(menu.get(), tr("オープンモード(&O)"), command::OpenMode, g.openMode == 1);
+        add(menu.get(), tr("効果音(&K)"), command::Sound, g.soundOn == 1);
+        add(menu.get(), tr("ルール説明(&R)"), command::RuleRemarks, g.ruleRemarks == 1);
+        add(menu.get(), tr("画面表示説明(&D)"), command::DisplayRemarks, g.displayRemarks == 1);
+        add(menu.get(), tr("残り札(&N)"), command::RemainingCards, g.remainingDisplay == 1);
+        add(menu.get(), tr("現状表示(&J)"), command::StatusDisplay, g.statusDisplay == 1);
+        add(menu.get(), tr("自動スタート(&A)"), command::AutoStart, settings.Read(setting::AutoStart) == 1);
+        add(menu.get(), tr("初めての手引き(&W)"), command::Guide, table_.guide().on());
         menu->addSeparator();
-        add(menu.get(), "得点(&T)", command::Score, g.scoreShown == 1, playing);
-        add(menu.get(), "国盗り(&M)", command::Conquest, std::nullopt, playing);
-        add(menu.get(), "国盗りの初期化(&I)", command::ResetConquest);
-        add(menu.get(), "戦績(&R)...\tF6", command::Statistics);
-        add(menu.get(), "カード背面の設定(&B)", command::CardBack, std::nullopt, playing);
-        QMenu* screen = menu->addMenu("画面サイズ(&G)");
+        add(menu.get(), tr("得点(&T)"), command::Score, g.scoreShown == 1, playing);
+        add(menu.get(), tr("国盗り(&M)"), command::Conquest, std::nullopt, playing);
+        add(menu.get(), tr("国盗りの初期化(&I)"), command::ResetConquest);
+        add(menu.get(), tr("戦績(&R)...\tF6"), command::Statistics);
+        add(menu.get(), tr("カード背面の設定(&B)"), command::CardBack, std::nullopt, playing);
+        // The language menu names English in English in either language, so
+        // that a player who reads no Japanese finds it.
+        QMenu* language = menu->addMenu(tr("言語 / Language(&L)"));
+        auto* languages = new QActionGroup(language);
+        const bool english = CurrentLanguage() == Language::English;
+        languages->addAction(add(language, tr("日本語"), command::LanguageJapanese, !english));
+        languages->addAction(add(language, QStringLiteral("English"), command::LanguageEnglish, english));
+        QMenu* screen = menu->addMenu(tr("画面サイズ(&G)"));
         const int width = settings.Read(setting::ScreenWidth);
         auto known = [width](int w) { return width == w; };
         bool any = known(800) || known(1024) || known(1200) || known(1400) || known(1600);
@@ -96,15 +103,15 @@ std::unique_ptr<QMenu> TableCommands::BuildPopupMenu(int index) {
         sizes->addAction(add(screen, "640 X 480(&1)", command::Screen640, !any));
         sizes->addAction(add(screen, "800 X 600(&2)", command::Screen800, known(800)));
         sizes->addAction(add(screen, "1024 X 768(&3)", command::Screen1024, known(1024)));
-        sizes->addAction(add(screen, "1200 X 900(&4)\t推奨", command::Screen1200, known(1200)));
+        sizes->addAction(add(screen, tr("1200 X 900(&4)\t推奨"), command::Screen1200, known(1200)));
         sizes->addAction(add(screen, "1400 X 1050(&5)", command::Screen1400, known(1400)));
         sizes->addAction(add(screen, "1600 X 1200(&6)", command::Screen1600, known(1600)));
     } else {
-        add(menu.get(), "操作方法(&S)", command::HelpOperation);
-        add(menu.get(), "ルール(&R)", command::HelpRules);
-        add(menu.get(), "カケヒキ(&K)", command::HelpTactics);
+        add(menu.get(), tr("操作方法(&S)"), command::HelpOperation);
+        add(menu.get(), tr("ルール(&R)"), command::HelpRules);
+        add(menu.get(), tr("カケヒキ(&K)"), command::HelpTactics);
         menu->addSeparator();
-        add(menu.get(), "バージョン情報(&A)", command::About);
+        add(menu.get(), tr("バージョン情報(&A)"), command::About);
     }
     return menu;
 }
@@ -123,11 +130,12 @@ std::unique_ptr<QMenu> TableCommands::BuildPeekMenu() {
     auto menu = std::make_unique<QMenu>(&table_);
     const QImage images = LoadTransparentBitmap(bitmap::PeekPictures);
     // Left neighbour (seat 2), opposite (seat 1), right neighbour (seat 0).
-    const std::pair<const char*, int> items[] = {
-        {"左隣りの手札のカンニング", 2}, {"向いの手札のカンニング", 1}, {"右隣りの手札のカンニング", 0}};
+    const std::pair<const char*, int> items[] = {{QT_TR_NOOP("左隣りの手札のカンニング"), 2},
+                                                 {QT_TR_NOOP("向いの手札のカンニング"), 1},
+                                                 {QT_TR_NOOP("右隣りの手札のカンニング"), 0}};
     for (int i = 0; i < 3; ++i) {
-        QAction* action = menu->addAction(QIcon(QPixmap::fromImage(images.copy(16 * i, 0, 16, 16))),
-                                          ToQString(items[i].first));
+        QAction* action =
+            menu->addAction(QIcon(QPixmap::fromImage(images.copy(16 * i, 0, 16, 16))), tr(items[i].first));
         const int seat = items[i].second;
         connect(action, &QAction::triggered, this, [this, seat] { table_.Peek(seat); });
     }
@@ -177,6 +185,12 @@ void TableCommands::Execute(int command) {
         }
         case command::AutoStart:
             g.ToggleAutoStart();
+            break;
+        case command::LanguageJapanese:
+        case command::LanguageEnglish:
+            if (table_.onLanguage)
+                table_.onLanguage(command == command::LanguageEnglish ? Language::English
+                                                                      : Language::Japanese);
             break;
         case command::Guide:
             table_.guide().SetOn(!table_.guide().on());

@@ -15,6 +15,7 @@
 #include "render/BoxPlacement.h"
 #include "render/CardSheet.h"
 #include "render/GameTerms.h"
+#include "resources/QtText.h"
 #include "resources/ResourceStore.h"
 #include "review/BattleReviewWindow.h"
 
@@ -91,8 +92,9 @@ bool TableView::Initialise(const QString& dataFile) {
     if (sheet_.isNull()) {
         // The data file is there (the program looked before opening the
         // window) but cannot be read: damaged, cut short or not ours.
-        ShowMessage(std::string(CardSheetDataFileName) + "\n" + LoadString(text::DataFileMissing),
-                    MessageIcon::Information);
+        ShowMessage(
+            ToUtf8(QString::fromLatin1(CardSheetDataFileName) + "\n" + LoadText(text::DataFileMissing)),
+            MessageIcon::Information);
         return false;
     }
     if (!renderer_->CreateSurfaces(*this)) return false;
@@ -406,7 +408,8 @@ namespace {
 
 QString MoveName(const search::Move& move) {
     if (move.card == Joker && move.jokerSuit >= 0)
-        return "ジョーカー（" + SuitName(move.jokerSuit) + "を指定）";
+        return QCoreApplication::translate("tesseran::TableView", "ジョーカー（%1を指定）")
+            .arg(SuitName(move.jokerSuit));
     return CardName(move.card);
 }
 
@@ -414,7 +417,10 @@ QString Percent(double share) { return QString::number(static_cast<int>(share * 
 
 // The points a move is worth to the player's group, on average: what tells
 // two moves apart that win equally often.
-QString Points(double value) { return (value >= 0 ? "+" : "") + QString::number(value, 'f', 1) + "点"; }
+QString Points(double value) {
+    return QCoreApplication::translate("tesseran::TableView", "%1点")
+        .arg((value >= 0 ? "+" : "") + QString::number(value, 'f', 1));
+}
 
 }  // namespace
 
@@ -638,13 +644,14 @@ CMonSel::Hint TableView::SuitHint(SuitDialogMode mode) const {
     }
     if (advice.moves.empty()) return {Clubs, QString()};
     const search::MoveValue& best = advice.moves.front();
-    QString text =
-        SuitName(best.move.card) + (mode == SuitDialogMode::Trump ? "を役にすると" : "を指定すると") +
-        "、あなたのグループが勝つ見込み " + Percent(best.winShare) + "、得点の見込み " + Points(best.value);
+    QString text = (mode == SuitDialogMode::Trump
+                        ? tr("%1を役にすると、あなたのグループが勝つ見込み %2、得点の見込み %3")
+                        : tr("%1を指定すると、あなたのグループが勝つ見込み %2、得点の見込み %3"))
+                       .arg(SuitName(best.move.card), Percent(best.winShare), Points(best.value));
     if (advice.moves.size() > 1) {
         const search::MoveValue& next = advice.moves[1];
-        text += "\n次点は " + SuitName(next.move.card) + "（" + Percent(next.winShare) + "、" +
-                Points(next.value) + "）";
+        text += tr("\n次点は %1（%2、%3）")
+                    .arg(SuitName(next.move.card), Percent(next.winShare), Points(next.value));
     }
     return {best.move.card, text};
 }
@@ -661,24 +668,26 @@ void TableView::ShowHint() {
         const int first = best->move.card;
         const int second = best->move.jokerSuit;
         position = game_.FindInHand(HumanSeat, game_.shownCount == 0 ? first : second);
-        text =
-            (game_.shownCount == 0 ? "見せ札に " + CardName(first) + " と " + CardName(second) + " を見せると"
-                                   : "もう一枚の見せ札に " + CardName(second) + " を見せると") +
-            "、相方の決める役で、あなたのグループが勝つ見込み " + Percent(best->winShare) +
-            "、得点の見込み " + Points(best->value);
+        text = game_.shownCount == 0
+                   ? tr("見せ札に %1 と %2 を見せると、相方の決める役で、あなたのグループが勝つ見込み "
+                        "%3、得点の見込み %4")
+                         .arg(CardName(first), CardName(second), Percent(best->winShare), Points(best->value))
+                   : tr("もう一枚の見せ札に %1 を見せると、相方の決める役で、あなたのグループが勝つ見込み "
+                        "%2、得点の見込み %3")
+                         .arg(CardName(second), Percent(best->winShare), Points(best->value));
     } else {
         const search::Advice advice = search::AdviseCard(game_, HumanSeat);
         const std::optional<search::MoveValue> best = advice.Best();
         if (!best) return;
         position = game_.FindInHand(HumanSeat, best->move.card);
-        text = MoveName(best->move) + "：あなたのグループがこの戦いに勝つ見込み " + Percent(best->winShare) +
-               "、得点の見込み " + Points(best->value);
+        text = tr("%1：あなたのグループがこの戦いに勝つ見込み %2、得点の見込み %3")
+                   .arg(MoveName(best->move), Percent(best->winShare), Points(best->value));
         if (advice.moves.size() > 1) {
             const search::MoveValue& next = advice.moves[1];
-            text += "\n次点は " + MoveName(next.move) + "（" + Percent(next.winShare) + "、" +
-                    Points(next.value) + "）";
+            text += tr("\n次点は %1（%2、%3）")
+                        .arg(MoveName(next.move), Percent(next.winShare), Points(next.value));
         } else {
-            text += "\n出せる札はこれだけです";
+            text += tr("\n出せる札はこれだけです");
         }
     }
     if (position < 0) return;

@@ -26,6 +26,7 @@
 #include "render/CardBacks.h"
 #include "render/HoverExplanations.h"
 #include "render/TableRenderer.h"
+#include "resources/Language.h"
 
 #include <QCursor>
 #include <QTimer>
@@ -94,6 +95,7 @@ public:
     std::function<void(int width)> onScreenSize;
     std::function<void()> onConquest;
     std::function<void()> onStatistics;
+    std::function<void(Language)> onLanguage;
     // Where the game reads the time of day (the deals are seeded by it):
     // the desktop's clock unless a test pins it.
     std::function<std::optional<LocalTime>()> readClock;

@@ -5,5 +5,5 @@
 int main(int argc, char** argv) {
     tesseran::CTorvelApp application(argc, argv);
     if (!application.InitInstance()) return 0;
-    return application.exec();
+    return application.Run();
 }

@@ -26,6 +26,16 @@ constexpr bool IsSelectableEntry(int entry) {
     return false;
 }
 
+// The entry's name in Latin letters (modified Hepburn), as a language
+// written in them shows it: "Himuro Hyōgo". Empty for an index that is no
+// entry.
+inline constexpr std::array<const char*, EntryCount> LatinRosterNames = {
+    "Himuro Hyōgo",  "Aoba Mondo",  "Matsukaze Gyōbu", "Shirane Sakyō", "Yukino Kenmotsu",
+    "Narumi Daizen", "Niomi Danjō", "Seto Hayato",     "Kirino Uneme",  "Kinkō Shōgen"};
+constexpr const char* LatinRosterName(int entry) {
+    return IsEntry(entry) ? LatinRosterNames[static_cast<std::size_t>(entry)] : "";
+}
+
 // The entry of a participant (0..3) when the human plays as humanEntry; -1
 // for anything that is no participant.
 constexpr int ParticipantEntry(int participant, int humanEntry) {

@@ -105,6 +105,8 @@ inline constexpr int BalanceDefault = 0;
 // balances in one commit, so that a match taken up again from its snapshot
 // after a crash is never credited a second time.
 inline constexpr TextSetting CreditedMatch{"Kunitori", "Credited", ""};
+// The language the program speaks: "ja", "en", or empty for the desktop's.
+inline constexpr TextSetting LanguageChoice{"Settei", "Language", ""};
 
 // Every named value above, for whatever must go through them all (checking
 // that no stored value, however wrong, stops the program).
@@ -132,8 +134,8 @@ inline constexpr std::array AllIntSettings{Speed,
                                            ComputerStrength,
                                            Guide,
                                            GuideSeen};
-inline constexpr std::array AllTextSettings{PeekName, PeekHands[0], PeekHands[1], PeekHands[2],
-                                            CreditedMatch};
+inline constexpr std::array AllTextSettings{PeekName,     PeekHands[0],  PeekHands[1],
+                                            PeekHands[2], CreditedMatch, LanguageChoice};
 
 }  // namespace setting
 

@@ -166,6 +166,22 @@ int HomeProvince(int entry) { return IsEntry(entry) ? Entries[entry].homeProvinc
 
 EntryColour ColourOfEntry(int entry) { return IsEntry(entry) ? Entries[entry].colour : EntryColour{}; }
 
+const char* LatinProvinceName(int province) {
+    static constexpr std::array<const char*, ProvinceCount> names = {
+        "Ezo",        "Tsugaru", "Nanbu",    "Date",    "Ashina",    "Sōma",    "Akita",   "Mogami",
+        "Shimotsuke", "Kōzuke",  "Shinano",  "Hida",    "Mino",      "Ōmi",     "Sado",    "Echigo",
+        "Etchū",      "Noto",    "Kaga",     "Echizen", "Wakasa",    "Hitachi", "Shimōsa", "Kazusa",
+        "Awa",        "Musashi", "Sagami",   "Kai",     "Izu",       "Suruga",  "Tōtōmi",  "Mikawa",
+        "Owari",      "Shima",   "Ise",      "Iga",     "Yamashiro", "Yamato",  "Settsu",  "Kawachi",
+        "Izumi",      "Tanba",   "Tango",    "Tajima",  "Inaba",     "Hōki",    "Izumo",   "Oki",
+        "Iwami",      "Harima",  "Mimasaka", "Bizen",   "Bitchū",    "Bingo",   "Suō",     "Aki",
+        "Nagato",     "Kii",     "Awaji",    "Awa",     "Sanuki",    "Iyo",     "Tosa",    "Chikuzen",
+        "Chikugo",    "Buzen",   "Bungo",    "Hizen",   "Higo",      "Hyūga",   "Satsuma", "Ōsumi",
+        "Ryūkyū",     "Iki",     "Tsushima"};
+    static_assert(names.back() != nullptr, "a Latin name for every province");
+    return IsProvince(province) ? names[static_cast<std::size_t>(province)] : "";
+}
+
 std::string ProvinceName(int province) { return ProvinceNameIn(LoadString(text::ProvinceNames), province); }
 
 std::string ProvinceNameIn(std::string_view names, int province) {

@@ -56,6 +56,9 @@ EntryColour ColourOfEntry(int entry);
 // The province's two-character name from the program's texts, or "" when the
 // index is no province or the text is too short.
 std::string ProvinceName(int province);
+// The province's name in Latin letters (modified Hepburn: "Yamato",
+// "Kōzuke"), or "" when the index is no province.
+const char* LatinProvinceName(int province);
 
 // Province i's name within a text of two-character names in province order
 // (UTF-8): characters 2i and 2i+1, cut by characters rather than bytes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "conquest/CKunitori.h"
 #include "base/ResourceIds.h"
+#include "render/GameTerms.h"
 #include "resources/QtText.h"
 
 #include "base/StringTable.h"
@@ -47,7 +48,7 @@ constexpr int RandomFills = 500;
 constexpr int BoxGap = 12;
 constexpr int ProvinceMargin = 40;
 
-QString NameOf(int province) { return ToQString(ProvinceName(province)); }
+QString NameOf(int province) { return ProvinceLabel(province); }
 
 QString DefaultSaveFileChooser(QWidget* parent, const QString& title, const QString& initialName,
                                const QString& filter) {
@@ -71,9 +72,11 @@ public:
 
 }  // namespace
 
-const QString CKunitori::SaveFileTitle = QStringLiteral("保存するファイルを指定");
-const QString CKunitori::SaveFileInitialName = QStringLiteral("無題");
-const QString CKunitori::SaveFileFilter = QStringLiteral(
+const char* const CKunitori::SaveFileTitle =
+    QT_TRANSLATE_NOOP("tesseran::CKunitori", "保存するファイルを指定");
+const char* const CKunitori::SaveFileInitialName = QT_TRANSLATE_NOOP("tesseran::CKunitori", "無題");
+const char* const CKunitori::SaveFileFilter = QT_TRANSLATE_NOOP(
+    "tesseran::CKunitori",
     "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル("
     "*.tiff)");
 
@@ -90,7 +93,7 @@ CKunitori::CKunitori(SettingsStore& settings, Messages& messages, Clock& clock, 
       displayNames_(displayNames),
       playSound_(std::move(playSound)),
       maps_([this](int bitmap) { return loadBitmap ? loadBitmap(bitmap) : QImage(); }) {
-    setWindowTitle(QStringLiteral("[閲覧]モード"));
+    setWindowTitle(tr("[閲覧]モード"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(false);
 
@@ -170,7 +173,7 @@ bool CKunitori::Open() {
     conquering_ = true;
     const QString humanName =
         humanEntry_ >= 0 && humanEntry_ < EntryCount ? displayNames_[humanEntry_] : QString();
-    modeTitle_ = QStringLiteral("[ ｢") + humanName + QStringLiteral("｣ の国盗りモード ]");
+    modeTitle_ = tr("[ ｢%1｣ の国盗りモード ]").arg(humanName);
     setWindowTitle(modeTitle_);
     ShowOpeningStatus();
 
@@ -250,7 +253,7 @@ void CKunitori::RunRegularsTurn() {
         if (event.kind == RegularsTurnEvent::Kind::Finished) return;
         const QString name = IsEntry(event.regular) ? displayNames_[event.regular] : QString();
         if (event.kind == RegularsTurnEvent::Kind::Unified) {
-            messages_.ShowMessage(ToUtf8(name + QStringLiteral("が\n")) + LoadString(text::Unified),
+            messages_.ShowMessage(ToUtf8(tr("%1が\n%2").arg(name, LoadText(text::Unified))),
                                   MessageIcon::Information);
             if (chronicle != nullptr) chronicle->RecordUnification(event.regular);
             OnUnification(settings_);
@@ -258,9 +261,8 @@ void CKunitori::RunRegularsTurn() {
             return;
         }
         QMessageBox box(
-            QMessageBox::NoIcon, QStringLiteral("レギュラー ｢") + name + QStringLiteral("｣ の国盗り"),
-            QStringLiteral(" ｢") + NameOf(event.province) + QStringLiteral("｣ を盗ります。\n    (残り : ") +
-                QString::number(event.balanceLeft) + QStringLiteral(")"),
+            QMessageBox::NoIcon, tr("レギュラー ｢%1｣ の国盗り").arg(name),
+            tr(" ｢%1｣ を盗ります。\n    (残り : %2)").arg(NameOf(event.province)).arg(event.balanceLeft),
             QMessageBox::Ok, this);
         // The player watches the province change hands: it is scrolled into
         // view and the box opens beside it.
@@ -363,7 +365,7 @@ void CKunitori::RunHumanUnification() {
 }
 
 void CKunitori::AfterUnification() {
-    SetStatus(QStringLiteral("初期設定に戻りました。"));
+    SetStatus(tr("初期設定に戻りました。"));
     maps_.BlankProvinces();
     maps_.ColourFromStore(settings_);
     RepaintAtOnce();
@@ -372,7 +374,7 @@ void CKunitori::AfterUnification() {
 
 void CKunitori::SaveImage() {
     if (!chooseSaveFile) return;
-    QString path = chooseSaveFile(this, SaveFileTitle, SaveFileInitialName, SaveFileFilter);
+    QString path = chooseSaveFile(this, tr(SaveFileTitle), tr(SaveFileInitialName), tr(SaveFileFilter));
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".gif");
     if (QFileInfo::exists(path) && !messages_.AskYesNo(LoadString(text::OverwriteFile))) return;
@@ -388,20 +390,20 @@ void CKunitori::SaveImage() {
 void CKunitori::ShowOpeningStatus() {
     const int target = NextTarget(settings_, humanEntry_);
     if (target == NoTargetLeft) {
-        SetStatus(QStringLiteral("盗れる国がありません！！"));
+        SetStatus(tr("盗れる国がありません！！"));
     } else if (target == OwnsNoProvince) {
-        SetStatus(QStringLiteral("この打ち手は自国がないので国盗りできません！！"));
+        SetStatus(tr("この打ち手は自国がないので国盗りできません！！"));
     } else {
         ShowBalanceStatus(target, BalanceOf(settings_, humanEntry_));
     }
 }
 
 void CKunitori::ShowBalanceStatus(int target, int balance) {
-    QString status = QString::asprintf("現在の石数: %d ", balance);
+    QString status = tr("現在の石数: %1 ").arg(balance);
     if (balance < ProvincePrice(target)) {
-        status += QStringLiteral(" 石数不足で、盗れる国がありません！！");
+        status += tr(" 石数不足で、盗れる国がありません！！");
     } else {
-        status += QStringLiteral(" ｢") + NameOf(target) + QStringLiteral("｣ が盗れます。");
+        status += tr(" ｢%1｣ が盗れます。").arg(NameOf(target));
     }
     SetStatus(status);
 }

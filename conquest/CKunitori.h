@@ -45,9 +45,11 @@ public:
     using SaveFileChooser = std::function<QString(QWidget*, const QString& title, const QString& initialName,
                                                   const QString& filter)>;
 
-    static const QString SaveFileTitle;
-    static const QString SaveFileInitialName;
-    static const QString SaveFileFilter;
+    // The save dialog's title, suggested name and filter, as the source
+    // texts to translate.
+    static const char* const SaveFileTitle;
+    static const char* const SaveFileInitialName;
+    static const char* const SaveFileFilter;
 
     // settings: the campaign and the window's placement ("Last"); messages:
     // message boxes; clock: the unification's date line and its pause; humanEntry: the entry the player

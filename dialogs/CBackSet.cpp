@@ -41,12 +41,11 @@ constexpr QSize PreviewFrameSize(112, 160);
 // Room around each frame for the mark of the selected preview.
 constexpr int SelectionMargin = 5;
 
-const std::array<QString, CBackSet::PresetCount>& PresetCaptions() {
-    static const std::array<QString, CBackSet::PresetCount> captions = {
-        QStringLiteral("青海波(&1)"), QStringLiteral("麻の葉(&2)"), QStringLiteral("朱塗り梅紋(&3)"),
-        QStringLiteral("亀甲星(&4)")};
-    return captions;
-}
+constexpr std::array<const char*, CBackSet::PresetCount> PresetCaptions = {
+    QT_TRANSLATE_NOOP("tesseran::CBackSet", "青海波(&1)"),
+    QT_TRANSLATE_NOOP("tesseran::CBackSet", "麻の葉(&2)"),
+    QT_TRANSLATE_NOOP("tesseran::CBackSet", "朱塗り梅紋(&3)"),
+    QT_TRANSLATE_NOOP("tesseran::CBackSet", "亀甲星(&4)")};
 
 // A preview frame only shows what the dialog paints into it: clicks, double
 // clicks and drops fall through to the dialog, which tests them against the
@@ -80,9 +79,11 @@ QString FirstDroppedFile(const QMimeData* data) {
 
 }  // namespace
 
-const QString CBackSet::PictureFileTitle = QStringLiteral("イメージファイルを指定");
+const char* const CBackSet::PictureFileTitle =
+    QT_TRANSLATE_NOOP("tesseran::CBackSet", "イメージファイルを指定");
 
-const QString CBackSet::PictureFileFilter = QStringLiteral(
+const char* const CBackSet::PictureFileFilter = QT_TRANSLATE_NOOP(
+    "tesseran::CBackSet",
     "イメージファイル(jpeg, gif, bmp, png, tiff) (*.jpg *.jpeg *.gif *.bmp *.png *.tif *.tiff);;"
     "JPEGファイル(*.jpeg) (*.jpg *.jpeg);;"
     "GIFファイル(*.gif) (*.gif);;"
@@ -99,14 +100,14 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
       messageBoxes(messages),
       clickSoundPlayer(std::move(playSound)),
       fileChooser(DefaultFileChooser) {
-    setWindowTitle(QStringLiteral("カード背面の設定"));
+    setWindowTitle(tr("カード背面の設定"));
     setObjectName(QStringLiteral("backSetDialog"));
     QFont dialogFont = font();
     dialogFont.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
     setFont(dialogFont);
     setAcceptDrops(true);
 
-    auto* prompt = new QLabel(QStringLiteral("カードの背面に設定したいイメージを選択してください。"), this);
+    auto* prompt = new QLabel(tr("カードの背面に設定したいイメージを選択してください。"), this);
     prompt->setObjectName(QStringLiteral("promptLabel"));
 
     auto* grid = new QGridLayout;
@@ -125,8 +126,8 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
         frames[static_cast<size_t>(preview)] = frame;
 
         auto* radio =
-            new QRadioButton(preview == CustomPreview ? QStringLiteral("自由設定イメージ(&5)")
-                                                      : PresetCaptions()[static_cast<size_t>(preview)],
+            new QRadioButton(preview == CustomPreview ? tr("自由設定イメージ(&5)")
+                                                      : tr(PresetCaptions[static_cast<size_t>(preview)]),
                              this);
         radio->setObjectName(preview == CustomPreview ? QStringLiteral("customRadio")
                                                       : QStringLiteral("presetRadio%1").arg(preview + 1));
@@ -141,35 +142,35 @@ CBackSet::CBackSet(const QImage& sheet, CardBacks& backs, SettingsStore& setting
         grid->addWidget(radio, 1, preview, Qt::AlignHCenter | Qt::AlignTop);
     }
 
-    frameCheckBox = new QCheckBox(QStringLiteral("カード外周に枠線を付ける(&W)"), this);
+    frameCheckBox = new QCheckBox(tr("カード外周に枠線を付ける(&W)"), this);
     frameCheckBox->setObjectName(QStringLiteral("frameCheckBox"));
     connect(frameCheckBox, &QCheckBox::toggled, this, &CBackSet::SetFrameOption);
     grid->addWidget(frameCheckBox, 2, 0, 1, PresetCount, Qt::AlignLeft | Qt::AlignVCenter);
 
-    changeButton = new QPushButton(QStringLiteral("変更(&P)"), this);
+    changeButton = new QPushButton(tr("変更(&P)"), this);
     changeButton->setObjectName(QStringLiteral("changeButton"));
     changeButton->setAutoDefault(false);
     changeButton->setMinimumWidth(PreviewFrameSize.width());
     connect(changeButton, &QPushButton::clicked, this, &CBackSet::ChoosePictureFile);
     grid->addWidget(changeButton, 2, CustomPreview, Qt::AlignHCenter | Qt::AlignTop);
 
-    auto* note = new QLabel(
-        QStringLiteral("※ 自由設定イメージを変更したい場合は、「変更」ボタンをクリックしてファイルを"
-                       "選択してください。\n\n 黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることも"
-                       "できます。"),
-        this);
+    auto* note =
+        new QLabel(tr("※ 自由設定イメージを変更したい場合は、「変更」ボタンをクリックしてファイルを"
+                      "選択してください。\n\n 黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることも"
+                      "できます。"),
+                   this);
     note->setObjectName(QStringLiteral("noteLabel"));
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
 
-    okButton = new QPushButton(ButtonIcon(bitmap::SavePicture), QStringLiteral("保存終了(&S)"), this);
+    okButton = new QPushButton(ButtonIcon(bitmap::SavePicture), tr("保存終了(&S)"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     okButton->setIconSize(QSize(32, 32));
     okButton->setMinimumSize(132, 44);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, [this] { Save(); });
 
-    cancelButton = new QPushButton(ButtonIcon(bitmap::CancelPicture), QStringLiteral("中止(&C)"), this);
+    cancelButton = new QPushButton(ButtonIcon(bitmap::CancelPicture), tr("中止(&C)"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
     cancelButton->setIconSize(QSize(32, 32));
     cancelButton->setMinimumSize(132, 44);
@@ -373,7 +374,7 @@ void CBackSet::dropEvent(QDropEvent* event) {
 }
 
 void CBackSet::ChoosePictureFile() {
-    const QString path = fileChooser(this, PictureFileTitle, PictureFileFilter);
+    const QString path = fileChooser(this, tr(PictureFileTitle), tr(PictureFileFilter));
     if (!path.isEmpty()) LoadPictureFromFile(path);
 }
 

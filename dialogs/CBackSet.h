@@ -42,8 +42,9 @@ public:
 
     // The file dialog's filter: the display texts of the Windows version of
     // the game with Qt's pattern syntax.
-    static const QString PictureFileFilter;
-    static const QString PictureFileTitle;
+    // The file dialog's filter and title, as the source texts to translate.
+    static const char* const PictureFileFilter;
+    static const char* const PictureFileTitle;
 
     // sheet: the card sheet with the preset backs; backs: the table's card
     // backs (the player's picture is loaded into its current back); settings:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CHelpDlg.h"
 #include "base/ResourceIds.h"
+#include "resources/Language.h"
 #include "resources/QtText.h"
 
 #include "base/StringTable.h"
@@ -32,13 +33,13 @@ constexpr int NaturalHeight = QTextFormat::UserProperty + 2;
 HelpPageInfo HelpPageFor(HelpPage page) {
     switch (page) {
         case HelpPage::Operation:
-            return {"tesseran_sousa.html", "操作方法"};
+            return {"tesseran_sousa.html", QT_TRANSLATE_NOOP("tesseran::CHelpDlg", "操作方法")};
         case HelpPage::Rules:
-            return {"tesseran_rule.html", "ルール"};
+            return {"tesseran_rule.html", QT_TRANSLATE_NOOP("tesseran::CHelpDlg", "ルール")};
         case HelpPage::Tactics:
             break;
     }
-    return {"tesseran_kakehiki.html", "カケヒキ"};
+    return {"tesseran_kakehiki.html", QT_TRANSLATE_NOOP("tesseran::CHelpDlg", "カケヒキ")};
 }
 
 CHelpDlg::CHelpDlg(QWidget* parent, const QString& fileName, const QString& title, const QString& helpFolder)
@@ -63,7 +64,14 @@ CHelpDlg::CHelpDlg(QWidget* parent, const QString& fileName, const QString& titl
     resize(820, 640);
 }
 
-QString CHelpDlg::DefaultHelpFolder() { return ProgramDataPath(QStringLiteral("help")); }
+QString CHelpDlg::DefaultHelpFolder() {
+    // Each language's pages in a folder of their own under the Japanese ones.
+    if (CurrentLanguage() != Language::Japanese) {
+        const QString own = ProgramDataPath(QStringLiteral("help/") + LanguageCode(CurrentLanguage()));
+        if (QFileInfo::exists(own)) return own;
+    }
+    return ProgramDataPath(QStringLiteral("help"));
+}
 
 QString CHelpDlg::PagePath() const { return QDir(helpFolder_).filePath(fileName_); }
 
@@ -86,7 +94,7 @@ void CHelpDlg::Show(QWidget* parent, const QString& fileName, const QString& tit
 
 void CHelpDlg::Show(QWidget* parent, HelpPage page) {
     const HelpPageInfo info = HelpPageFor(page);
-    Show(parent, ToQString(info.fileName), ToQString(info.title));
+    Show(parent, ToQString(info.fileName), tr(info.title));
 }
 
 void CHelpDlg::ShowFrom(QWidget* parent, const QString& helpFolder, const QString& fileName,

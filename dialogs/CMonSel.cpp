@@ -23,22 +23,24 @@ namespace {
 
 constexpr QSize SuitPictureSize(47, 53);
 
-const QString RequestCaptionText = QStringLiteral("請求");
-const QString PromptTail = QStringLiteral("する紋を指定してください。");
-
 struct SuitControl {
     const char* name;
-    QString tooltip;
+    const char* tooltip;
 };
 
-const std::array<SuitControl, 4>& SuitControls() {
-    static const std::array<SuitControl, 4> controls{{
-        {"clubs", QStringLiteral("クラブを指定します")},
-        {"diamonds", QStringLiteral("ダイヤを指定します")},
-        {"hearts", QStringLiteral("ハートを指定します")},
-        {"spades", QStringLiteral("スッペを指定します")},
-    }};
-    return controls;
+constexpr std::array<SuitControl, 4> SuitControls{{
+    {"clubs", QT_TRANSLATE_NOOP("tesseran::CMonSel", "クラブを指定します")},
+    {"diamonds", QT_TRANSLATE_NOOP("tesseran::CMonSel", "ダイヤを指定します")},
+    {"hearts", QT_TRANSLATE_NOOP("tesseran::CMonSel", "ハートを指定します")},
+    {"spades", QT_TRANSLATE_NOOP("tesseran::CMonSel", "スッペを指定します")},
+}};
+
+// The prompt for a caption: each whole, so that a language that cannot
+// put the caption before the same tail still reads right.
+QString Prompt(const QString& caption) {
+    if (caption.isEmpty()) return CMonSel::tr("請求する紋を指定してください。");
+    if (caption == CMonSel::TrumpCaptionText) return CMonSel::tr("役にする紋を指定してください。");
+    return caption + CMonSel::tr("する紋を指定してください。");
 }
 
 }  // namespace
@@ -50,10 +52,10 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
     // box; Escape still ends the dialog, and the caller takes the selection
     // all the same.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setWindowTitle(QStringLiteral("紋の指定"));
+    setWindowTitle(tr("紋の指定"));
     ApplyDialogFont(*this);
 
-    promptLabel = new QLabel(RequestCaptionText + PromptTail, this);
+    promptLabel = new QLabel(Prompt(QString()), this);
     promptLabel->setObjectName(QStringLiteral("promptLabel"));
     promptLabel->setAlignment(Qt::AlignCenter);
 
@@ -62,11 +64,12 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
     suitGrid->setVerticalSpacing(4);
     auto* radioGroup = new QButtonGroup(this);
     for (int suit = 0; suit < 4; ++suit) {
-        const SuitControl& control = SuitControls()[suit];
+        const SuitControl& control = SuitControls[static_cast<std::size_t>(suit)];
+        const QString tooltip = tr(control.tooltip);
 
         auto* radio = new QRadioButton(this);
         radio->setObjectName(QStringLiteral("%1Radio").arg(QLatin1String(control.name)));
-        radio->setAccessibleName(control.tooltip);
+        radio->setAccessibleName(tooltip);
         radioGroup->addButton(radio, suit);
         connect(radio, &QRadioButton::clicked, this, [this, suit] { SelectSuit(suit, ClickedOn::Radio); });
         suitRadios[suit] = radio;
@@ -77,8 +80,8 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
         picture->setIcon(ButtonIcon(bitmap::SuitIcons[static_cast<std::size_t>(suit)]));
         picture->setIconSize(SuitPictureSize);
         picture->setFixedSize(SuitPictureSize + QSize(10, 10));
-        picture->setToolTip(control.tooltip);
-        picture->setAccessibleName(control.tooltip);
+        picture->setToolTip(tooltip);
+        picture->setAccessibleName(tooltip);
         picture->setCursor(Qt::PointingHandCursor);
         // Only the confirm button answers Enter; a picture merely selects.
         picture->setAutoDefault(false);
@@ -88,7 +91,7 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
     }
     suitRadios[0]->setChecked(true);
 
-    confirmButton = new QPushButton(QStringLiteral("決 定(&Y)"), this);
+    confirmButton = new QPushButton(tr("決 定(&Y)"), this);
     confirmButton->setObjectName(QStringLiteral("confirmButton"));
     confirmButton->setDefault(true);
     confirmButton->setMinimumWidth(96);
@@ -112,7 +115,7 @@ CMonSel::CMonSel(QWidget* parent) : QDialog(parent) {
 
 void CMonSel::SetCaptionText(const QString& text) {
     captionText = text;
-    promptLabel->setText((captionText.isEmpty() ? RequestCaptionText : captionText) + PromptTail);
+    promptLabel->setText(Prompt(captionText));
 }
 
 void CMonSel::ShowHint() {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "dialogs/CSelect.h"
 #include "base/ResourceIds.h"
+#include "campaign/ProvinceMap.h"
+#include "render/GameTerms.h"
+#include "resources/Language.h"
 #include "resources/QtText.h"
 
 #include "base/StringTable.h"
@@ -64,10 +67,13 @@ QString HomeProvince(int entry) {
 }
 
 QString EntryTooltip(int entry) {
-    const QString name = ToQString(RosterName(entry));
-    const QString province = HomeProvince(entry);
-    return (province.isEmpty() ? name : province + QStringLiteral("の") + name) +
-           QStringLiteral("を選択します。");
+    const QString name = EntryName(entry);
+    // The home's name as the profile gives it, in Latin letters as the map does.
+    const QString province = CurrentLanguage() == Language::Japanese
+                                 ? HomeProvince(entry)
+                                 : ProvinceLabel(tesseran::HomeProvince(entry));
+    return province.isEmpty() ? CSelect::tr("%1を選択します。").arg(name)
+                              : CSelect::tr("%1の%2を選択します。").arg(province, name);
 }
 
 // Light paper buttons with an ink border, so the names stand out on the map
@@ -92,7 +98,7 @@ QPushButton:pressed {
 }  // namespace
 
 CSelect::CSelect(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("打ち手の選択 (下の６名の中から選択してください)"));
+    setWindowTitle(tr("打ち手の選択 (下の６名の中から選択してください)"));
     ApplyDialogFont(*this);
 
     auto* map = new QLabel(this);
@@ -103,7 +109,7 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
 
     for (std::size_t index = 0; index < SelectableEntries.size(); ++index) {
         const int entry = SelectableEntries[index];
-        auto* button = new QPushButton(ToQString(RosterName(entry)), map);
+        auto* button = new QPushButton(EntryName(entry), map);
         button->setObjectName(QStringLiteral("entry%1Button").arg(entry));
         button->setToolTip(EntryTooltip(entry));
         button->setStyleSheet(QLatin1String(EntryButtonStyle));
@@ -114,7 +120,7 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
         entryButtons[index] = button;
     }
 
-    auto* note = new QLabel(QStringLiteral("※ 自動スタートにするとこの画面は表示されません。"), this);
+    auto* note = new QLabel(tr("※ 自動スタートにするとこの画面は表示されません。"), this);
     note->setObjectName(QStringLiteral("autoStartNote"));
     note->setContentsMargins(6, 6, 6, 8);
     // The note never widens the dialog beyond the map: it wraps instead.

@@ -39,7 +39,7 @@ QString History() {
 }  // namespace
 
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Tesseranのバージョン情報"));
+    setWindowTitle(tr("Tesseranのバージョン情報"));
     ApplyDialogFont(*this);
 
     auto* icon = new QLabel(this);
@@ -47,7 +47,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(QPixmap::fromImage(ProgramIcon(IconSize)));
     icon->setFixedSize(IconSize, IconSize);
 
-    auto* product = new QLabel(QStringLiteral("Tesseran(トランプゲーム)"), this);
+    auto* product = new QLabel(tr("Tesseran(トランプゲーム)"), this);
     product->setObjectName(QStringLiteral("productLabel"));
     QFont productFont = product->font();
     productFont.setPointSizeF(productFont.pointSizeF() * 1.25);
@@ -70,7 +70,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     historyBox->setFixedSize(widest + margins + metrics.averageCharWidth() * 3,
                              metrics.lineSpacing() * (static_cast<int>(lines.size()) + 1) + margins);
 
-    confirmButton = new QPushButton(QStringLiteral("確認 (&Y)"), this);
+    confirmButton = new QPushButton(tr("確認 (&Y)"), this);
     confirmButton->setObjectName(QStringLiteral("confirmButton"));
     confirmButton->setDefault(true);
     confirmButton->setMinimumWidth(96);

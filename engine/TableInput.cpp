@@ -8,6 +8,8 @@
 // here, so every rule of the table's input can be driven without a window.
 #include "engine/CTorvelView.h"
 
+#include "base/TextMarker.h"
+
 #include "base/ResourceIds.h"
 #include "base/StringTable.h"
 
@@ -181,9 +183,11 @@ bool CTorvelView::ToggleOption(PlayOption option) {
 
 void CTorvelView::ToggleAutoStart() {
     const bool wasOn = settings_.Read(setting::AutoStart) == 1;
-    const std::string text = std::string("自動スタート") +
-                             (wasOn ? "の設定を解除しました\n" : "に設定しました\n") +
-                             LoadString(text::AppliesAtNextStart);
+    // Each message whole (30028 after the first line), so that the window
+    // finds its translation as it stands.
+    const char* text =
+        wasOn ? TESSERAN_TEXT("Messages", "自動スタートの設定を解除しました\n次回の起動時から適用されます")
+              : TESSERAN_TEXT("Messages", "自動スタートに設定しました\n次回の起動時から適用されます");
     host_.ShowMessage(text, MessageIcon::Information);
     settings_.Write(setting::AutoStart, wasOn ? 0 : 1);
 }

@@ -2,6 +2,10 @@
 #include "render/GameTerms.h"
 
 #include "base/Cards.h"
+#include "base/Roster.h"
+#include "base/StringTable.h"
+#include "campaign/ProvinceMap.h"
+#include "resources/Language.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +13,22 @@
 #include <iterator>
 
 namespace tesseran {
+
+QString EntryName(int entry) {
+    if (CurrentLanguage() == Language::Japanese) return QString::fromStdString(RosterName(entry));
+    return QString::fromUtf8(LatinRosterName(entry));
+}
+
+QString ProvinceLabel(int province) {
+    if (CurrentLanguage() == Language::Japanese) return QString::fromStdString(ProvinceName(province));
+    return QString::fromUtf8(LatinProvinceName(province));
+}
+
+QString DisplayName(const std::string& recordedName) {
+    for (int entry = 0; entry < EntryCount; ++entry)
+        if (RosterName(entry) == recordedName) return EntryName(entry);
+    return QString::fromStdString(recordedName);
+}
 
 QString SuitName(int suit) {
     static const char* const suits[] = {

@@ -8,7 +8,16 @@
 
 #include <QString>
 
+#include <string>
+
 namespace tesseran {
+
+// A roster entry's name, a province's, and a participant's by the name the
+// game record keeps (the Japanese one): in Latin letters for a language
+// written in them.
+QString EntryName(int entry);
+QString ProvinceLabel(int province);
+QString DisplayName(const std::string& recordedName);
 
 QString CardName(int card);
 QString SuitName(int suit);

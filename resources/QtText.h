@@ -18,7 +18,8 @@ inline QString ToQString(std::string_view utf8) {
 
 inline std::string ToUtf8(const QString& text) { return text.toStdString(); }
 
-// The numbered text `id` of the string table.
-inline QString LoadText(int id) { return ToQString(LoadString(id)); }
+// The numbered text `id` of the string table, in the language the program
+// speaks.
+QString LoadText(int id);
 
 }  // namespace tesseran

@@ -229,7 +229,7 @@ BattleReviewWindow::BattleReviewWindow(BattleReview review, const QImage& sheet,
         captions[static_cast<std::size_t>(seat)] =
             tr("%1（%2）")
                 .arg(seat == HumanSeat ? tr("あなた")
-                                       : ToQString(review_.names[static_cast<std::size_t>(seat)]),
+                                       : DisplayName(review_.names[static_cast<std::size_t>(seat)]),
                      group == 2   ? tr("関係")
                      : group == 1 ? tr("無関係")
                                   : tr("不明"));
@@ -270,7 +270,7 @@ QString BattleReviewWindow::SeatLabel(int seat) const {
     if (seat < 0 || seat >= SeatCount) return QString();
     const int group = review_.group[static_cast<std::size_t>(seat)];
     const QString groupName = group == 2 ? tr("関係") : group == 1 ? tr("無関係") : tr("グループ不明");
-    const QString name = ToQString(review_.names[static_cast<std::size_t>(seat)]);
+    const QString name = DisplayName(review_.names[static_cast<std::size_t>(seat)]);
     if (seat == HumanSeat) return tr("あなた（%1、%2）").arg(name, groupName);
     return tr("%1の%2（%3）").arg(SeatPlace(seat), name, groupName);
 }

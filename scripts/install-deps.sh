@@ -17,6 +17,8 @@ packages=(
   libqt6sql6-sqlite
   qt6-charts-dev
   libqt6opengl6-dev  # Qt Charts' CMake package asks for Qt OpenGL's
+  qt6-l10n-tools     # lupdate and lrelease
+  qt6-tools-dev      # their CMake functions (Qt6LinguistTools)
   libqt6svg6
   libgif-dev
   nlohmann-json3-dev

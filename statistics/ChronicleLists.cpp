@@ -4,15 +4,17 @@
 #include "base/Roster.h"
 #include "base/StringTable.h"
 #include "campaign/ProvinceMap.h"
+#include "render/GameTerms.h"
 #include "resources/QtText.h"
 
 namespace tesseran {
 
 namespace {
 
-QString EntryName(int entry) {
+// Whoever a campaign step names: an entry, or nobody.
+QString OwnerName(int entry) {
     if (entry == Unowned) return MatchListModel::tr("なし");
-    return ToQString(RosterName(entry));
+    return EntryName(entry);
 }
 
 QString Signed(int value) { return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value); }
@@ -94,13 +96,13 @@ QVariant ConquestListModel::data(const QModelIndex& index, int role) const {
                    : event == ChronicleDatabase::UnificationEvent ? tr("天下統一")
                                                                   : tr("国盗りの初期化");
         case ChronicleDatabase::ConquestEntry:
-            return event == ChronicleDatabase::ResetEvent ? QVariant() : QVariant(EntryName(stored.toInt()));
+            return event == ChronicleDatabase::ResetEvent ? QVariant() : QVariant(OwnerName(stored.toInt()));
         case ChronicleDatabase::ConquestProvince:
-            return take ? QVariant(ToQString(ProvinceName(stored.toInt()))) : QVariant();
+            return take ? QVariant(ProvinceLabel(stored.toInt())) : QVariant();
         case ChronicleDatabase::ConquestPrice:
             return take ? QVariant(tr("%1石").arg(stored.toInt())) : QVariant();
         case ChronicleDatabase::ConquestPreviousOwner:
-            return take ? QVariant(EntryName(stored.toInt())) : QVariant();
+            return take ? QVariant(OwnerName(stored.toInt())) : QVariant();
         case ChronicleDatabase::ConquestBalance:
             return take ? QVariant(tr("%1石").arg(stored.toInt())) : QVariant();
         default:

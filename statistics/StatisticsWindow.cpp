@@ -277,7 +277,7 @@ QWidget* StatisticsWindow::BuildCharts() {
     provincesSeries_ = new QLineSeries;
     provincesSeries_->replace(heldPoints);
     provincesSeries_->setPointsVisible(heldPoints.size() <= 2);
-    const QString name = ToQString(RosterName(humanEntry_));
+    const QString name = EntryName(humanEntry_);
     QChart* heldChart =
         NewChart(name.isEmpty() ? tr("国の数（打ち手がまだ決まっていません）") : tr("%1の国の数").arg(name),
                  provincesSeries_);

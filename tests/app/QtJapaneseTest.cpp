@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Qt's own buttons speak the program's language (a question reads はい/いいえ)
-// and carry no style icons of the desktop's.
+// Qt's own buttons speak the program's language (a question reads はい/いいえ
+// in Japanese, Yes/No in English) and carry no style icons of the desktop's.
 #include "app/CTorvelApp.h"
+#include "resources/Language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,13 +14,19 @@
 namespace tesseran {
 namespace {
 
-TEST(QtJapanese, AQuestionsButtonsReadHaiAndIie) {
-    QTranslator translator;
-    ASSERT_TRUE(InstallQtJapanese(translator)) << "Qt's Japanese translation (qtbase_ja.qm) is not installed";
+TEST(QtJapanese, AQuestionsButtonsReadHaiAndIieInJapaneseAndYesNoInEnglish) {
+    ASSERT_TRUE(UseLanguage(Language::Japanese))
+        << "Qt's Japanese translation (qtbase_ja.qm) is not installed";
+    {
+        QMessageBox box(QMessageBox::Question, "Tesseran", "?", QMessageBox::Yes | QMessageBox::No);
+        EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QString::fromUtf8("はい")));
+        EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QString::fromUtf8("いいえ")));
+    }
+    ASSERT_TRUE(UseLanguage(Language::English));
     QMessageBox box(QMessageBox::Question, "Tesseran", "?", QMessageBox::Yes | QMessageBox::No);
-    EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains(QString::fromUtf8("はい")));
-    EXPECT_TRUE(box.button(QMessageBox::No)->text().contains(QString::fromUtf8("いいえ")));
-    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Yes"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("No"));
+    UseLanguage(Language::Japanese);
 }
 
 // A desktop theme that puts style icons on every dialog button.

@@ -62,16 +62,19 @@ for size in 16 24 32 48 64 128 256; do
   fi
 done
 
-# The help: the three pages and every picture they show, and nothing else
-# (the build's help folder also holds the build system's files).
-help=$prefix/share/tesseran/help
-for page in tesseran_sousa.html tesseran_rule.html tesseran_kakehiki.html; do
-  [ -s "$help/$page" ] || fail "help page $page is missing"
+# The help: the three pages and every picture they show, in Japanese and in
+# English (help/en), and nothing else (the build's help folder also holds
+# the build system's files).
+for help in "$prefix/share/tesseran/help" "$prefix/share/tesseran/help/en"; do
+  for page in tesseran_sousa.html tesseran_rule.html tesseran_kakehiki.html; do
+    [ -s "$help/$page" ] || fail "help page $page is missing from $help"
+  done
+  while read -r picture; do
+    [ -s "$help/$picture" ] || fail "help picture $picture (shown by a page) is missing from $help"
+  done < <(grep -oh 'src="[^"]*"' "$help"/*.html 2>/dev/null | sed 's/^src="//; s/"$//' | sort -u)
 done
-while read -r picture; do
-  [ -s "$help/$picture" ] || fail "help picture $picture (shown by a page) is missing"
-done < <(grep -oh 'src="[^"]*"' "$help"/*.html 2>/dev/null | sed 's/^src="//; s/"$//' | sort -u)
-stray=$(cd "$help" 2>/dev/null && find . -mindepth 1 \( -type d ! -path ./images \) -o \( -type f ! -name '*.html' ! -path './images/*.png' ! -path './images/*.jpg' ! -path './images/*.gif' \))
+help=$prefix/share/tesseran/help
+stray=$(cd "$help" 2>/dev/null && find . -mindepth 1 \( -type d ! -path ./images ! -path ./en ! -path ./en/images \) -o \( -type f ! -name '*.html' ! -path './images/*.png' ! -path './images/*.jpg' ! -path './images/*.gif' ! -path './en/images/*.png' ! -path './en/images/*.jpg' ! -path './en/images/*.gif' \))
 [ -z "$stray" ] || fail "help holds files that are not pages or pictures: $stray"
 
 # --- the desktop's view -----------------------------------------------------------

@@ -11,6 +11,7 @@
 #include "base/StringTable.h"
 #include "common/ScriptedHuman.h"
 #include "dialogs/CMonSel.h"
+#include "resources/QtText.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -27,7 +28,7 @@ using namespace tesseran;
 
 void Answer(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        if (box->text() == QString::fromStdString(LoadString(text::ResumeMatch))) std::puts("resumed");
+        if (box->text() == LoadText(text::ResumeMatch)) std::puts("resumed");
         std::printf("box %s\n", qUtf8Printable(box->text().section(QLatin1Char('\n'), 0, 0)));
         std::fflush(stdout);
         // Yes to everything: take the match up, go for 16, play another match.

@@ -31,6 +31,7 @@ TEST(ReadOnlyData, TheChronicleIsSaidUnavailableOnceAndTheGamePlaysOn) {
     {
         QSettings initial(settingsPath, QSettings::IniFormat);
         initial.setValue("Settei/AutoStart", 1);
+        initial.setValue("Settei/Language", "ja");
         initial.setValue("Settei/Koukaon", 0);
         initial.setValue("Settei/RuleRem", 0);
         initial.setValue("Settei/DspRem", 0);

@@ -1,0 +1,1853 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="ja">
+<context>
+    <name>FirstMatchGuide</name>
+    <message>
+        <source>ジョーカーと切り札の7を持つ二人が「関係グループ」、残る二人が「無関係グループ」です。誰と組んでいるかは、その2枚が出るまで分かりません。絵札（7〜10）を多く取ったグループが戦いに勝ちます。</source>
+        <translation>ジョーカーと切り札の7を持つ二人が「関係グループ」、残る二人が「無関係グループ」です。誰と組んでいるかは、その2枚が出るまで分かりません。絵札（7〜10）を多く取ったグループが戦いに勝ちます。</translation>
+    </message>
+    <message>
+        <source>10を「ピン」と呼びます。その紋でいちばん強い札です。第1戦の最初の一枚は、スペードのピン（第10ゲームはクラブのピン）を持つ人が出します。</source>
+        <translation>10を「ピン」と呼びます。その紋でいちばん強い札です。第1戦の最初の一枚は、スペードのピン（第10ゲームはクラブのピン）を持つ人が出します。</translation>
+    </message>
+    <message>
+        <source>最初に出された札の紋（求められた紋）を持っていれば、その紋を出します。持っていなければ、切り札でもほかの紋でも出せます。</source>
+        <translation>最初に出された札の紋（求められた紋）を持っていれば、その紋を出します。持っていなければ、切り札でもほかの紋でも出せます。</translation>
+    </message>
+    <message>
+        <source>手札の右上の印は、いま場を取っているのが味方なら「安全」、相手なら「危険」を示します。</source>
+        <translation>手札の右上の印は、いま場を取っているのが味方なら「安全」、相手なら「危険」を示します。</translation>
+    </message>
+    <message>
+        <source>ジョーカーはいちばん強い札です。先に出すときは、求める紋を指定できます。ただし最後の1枚として出すと力を失います。</source>
+        <translation>ジョーカーはいちばん強い札です。先に出すときは、求める紋を指定できます。ただし最後の1枚として出すと力を失います。</translation>
+    </message>
+    <message>
+        <source>第2戦からは関係グループの二人が向かい合い、一人が見せ札を2枚見せ、もう一人がそれを見て切り札（役）を決めます。</source>
+        <translation>第2戦からは関係グループの二人が向かい合い、一人が見せ札を2枚見せ、もう一人がそれを見て切り札（役）を決めます。</translation>
+    </message>
+    <message>
+        <source>第2戦・第3戦の最初の一枚にジョーカーを出すと、スコンクや１６を宣言できます。成功すれば大きな得点、失敗すれば大きな失点です。</source>
+        <translation>第2戦・第3戦の最初の一枚にジョーカーを出すと、スコンクや１６を宣言できます。成功すれば大きな得点、失敗すれば大きな失点です。</translation>
+    </message>
+    <message>
+        <source>相手に絵札を1枚も取らせずに勝つと「スコン勝ち」。そのまま絵札16枚すべてを狙う「１６」に挑むこともできます。</source>
+        <translation>相手に絵札を1枚も取らせずに勝つと「スコン勝ち」。そのまま絵札16枚すべてを狙う「１６」に挑むこともできます。</translation>
+    </message>
+    <message>
+        <source>戦いが終わりました。F7（ゲームメニューの「振り返り」）で、一手ずつ、コンピュータがなぜその札を出したかを見られます。</source>
+        <translation>戦いが終わりました。F7（ゲームメニューの「振り返り」）で、一手ずつ、コンピュータがなぜその札を出したかを見られます。</translation>
+    </message>
+    <message>
+        <source>10ゲームで1試合です。各ゲームの得点の合計が、石数として打ち手に加わります。</source>
+        <translation>10ゲームで1試合です。各ゲームの得点の合計が、石数として打ち手に加わります。</translation>
+    </message>
+    <message>
+        <source>国盗りでは、貯めた石数で自分の国の隣の国を盗れます。大きな地図で国の名前をクリックしてください。</source>
+        <translation>国盗りでは、貯めた石数で自分の国の隣の国を盗れます。大きな地図で国の名前をクリックしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>GameTerms</name>
+    <message>
+        <source>クラブ</source>
+        <translation>クラブ</translation>
+    </message>
+    <message>
+        <source>ダイヤ</source>
+        <translation>ダイヤ</translation>
+    </message>
+    <message>
+        <source>ハート</source>
+        <translation>ハート</translation>
+    </message>
+    <message>
+        <source>スペード</source>
+        <translation>スペード</translation>
+    </message>
+    <message>
+        <source>ジョーカー</source>
+        <translation>ジョーカー</translation>
+    </message>
+    <message>
+        <source>ピン</source>
+        <translation>ピン</translation>
+    </message>
+    <message>
+        <source>%1の%2</source>
+        <translation>%1の%2</translation>
+    </message>
+    <message>
+        <source>関係グループの勝ち</source>
+        <translation>関係グループの勝ち</translation>
+    </message>
+    <message>
+        <source>無関係グループの勝ち</source>
+        <translation>無関係グループの勝ち</translation>
+    </message>
+    <message>
+        <source>スコン勝ち</source>
+        <translation>スコン勝ち</translation>
+    </message>
+    <message>
+        <source>逆スコン勝ち</source>
+        <translation>逆スコン勝ち</translation>
+    </message>
+    <message>
+        <source>「１６」勝ち</source>
+        <translation>「１６」勝ち</translation>
+    </message>
+    <message>
+        <source>「１６」失敗</source>
+        <translation>「１６」失敗</translation>
+    </message>
+    <message>
+        <source>「逆１６」勝ち</source>
+        <translation>「逆１６」勝ち</translation>
+    </message>
+    <message>
+        <source>「逆１６」失敗</source>
+        <translation>「逆１６」失敗</translation>
+    </message>
+    <message>
+        <source>「宣言スコンク」勝ち</source>
+        <translation>「宣言スコンク」勝ち</translation>
+    </message>
+    <message>
+        <source>「宣言スコンク」失敗</source>
+        <translation>「宣言スコンク」失敗</translation>
+    </message>
+    <message>
+        <source>「宣言１６」勝ち</source>
+        <translation>「宣言１６」勝ち</translation>
+    </message>
+    <message>
+        <source>「宣言１６」失敗</source>
+        <translation>「宣言１６」失敗</translation>
+    </message>
+    <message>
+        <source>「宣言逆スコンク」勝ち</source>
+        <translation>「宣言逆スコンク」勝ち</translation>
+    </message>
+    <message>
+        <source>「宣言逆スコンク」失敗</source>
+        <translation>「宣言逆スコンク」失敗</translation>
+    </message>
+    <message>
+        <source>「宣言逆１６」勝ち</source>
+        <translation>「宣言逆１６」勝ち</translation>
+    </message>
+    <message>
+        <source>「宣言逆１６」失敗</source>
+        <translation>「宣言逆１６」失敗</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>メモリの確保に失敗しました</source>
+        <translation>メモリの確保に失敗しました</translation>
+    </message>
+    <message>
+        <source>イメージの転写に失敗しました</source>
+        <translation>イメージの転写に失敗しました</translation>
+    </message>
+    <message>
+        <source>途中終了してもよろしいですか</source>
+        <translation>途中終了してもよろしいですか</translation>
+    </message>
+    <message>
+        <source>無関係グループの「宣言逆１６」勝ちです</source>
+        <translation>無関係グループの「宣言逆１６」勝ちです</translation>
+    </message>
+    <message>
+        <source>役がスーぺ以外の時の第一戦目の打ち出しは、必ずスーペピンを出さなければいけません</source>
+        <translation>役がスーぺ以外の時の第一戦目の打ち出しは、必ずスーペピンを出さなければいけません</translation>
+    </message>
+    <message>
+        <source>役がスーぺの時の第一戦目の打ち出しは、必ずグラフピンを出さなければいけません</source>
+        <translation>役がスーぺの時の第一戦目の打ち出しは、必ずグラフピンを出さなければいけません</translation>
+    </message>
+    <message>
+        <source>タイマーがセットできませんでした</source>
+        <translation>タイマーがセットできませんでした</translation>
+    </message>
+    <message>
+        <source>現在の獲得数がなくなりますがよろしいですか</source>
+        <translation>現在の獲得数がなくなりますがよろしいですか</translation>
+    </message>
+    <message>
+        <source>天下統一を達成しました</source>
+        <translation>天下統一を達成しました</translation>
+    </message>
+    <message>
+        <source>見せ札（２枚）を場に出してください</source>
+        <translation>見せ札（２枚）を場に出してください</translation>
+    </message>
+    <message>
+        <source>関係グループのスコン勝ちです
+続けて１６を狙いますか</source>
+        <translation>関係グループのスコン勝ちです
+続けて１６を狙いますか</translation>
+    </message>
+    <message>
+        <source>無関係グループの逆スコン勝ちです
+続けて逆１６を狙いますか</source>
+        <translation>無関係グループの逆スコン勝ちです
+続けて逆１６を狙いますか</translation>
+    </message>
+    <message>
+        <source>ゲームを続けますか</source>
+        <translation>ゲームを続けますか</translation>
+    </message>
+    <message>
+        <source>関係グループの勝ちです</source>
+        <translation>関係グループの勝ちです</translation>
+    </message>
+    <message>
+        <source>関係グループのスコン勝ちです</source>
+        <translation>関係グループのスコン勝ちです</translation>
+    </message>
+    <message>
+        <source>無関係グループの勝ちです</source>
+        <translation>無関係グループの勝ちです</translation>
+    </message>
+    <message>
+        <source>無関係グループの逆スコン勝ちです</source>
+        <translation>無関係グループの逆スコン勝ちです</translation>
+    </message>
+    <message>
+        <source>関係グループの「１６はずし」です</source>
+        <translation>関係グループの「１６はずし」です</translation>
+    </message>
+    <message>
+        <source>関係グループの「１６」です</source>
+        <translation>関係グループの「１６」です</translation>
+    </message>
+    <message>
+        <source>無関係グループの「逆１６はずし」です</source>
+        <translation>無関係グループの「逆１６はずし」です</translation>
+    </message>
+    <message>
+        <source>無関係グループの「逆１６」です</source>
+        <translation>無関係グループの「逆１６」です</translation>
+    </message>
+    <message>
+        <source>次回の起動時から適用されます</source>
+        <translation>次回の起動時から適用されます</translation>
+    </message>
+    <message>
+        <source>請求された紋のカードがあります！
+請求紋がある時は必ず出さなければいけません</source>
+        <translation>請求された紋のカードがあります！
+請求紋がある時は必ず出さなければいけません</translation>
+    </message>
+    <message>
+        <source>どの紋のカードを請求するか指定します
+他の打ち手は、その紋がある時は必ず出さなければいけません</source>
+        <translation>どの紋のカードを請求するか指定します
+他の打ち手は、その紋がある時は必ず出さなければいけません</translation>
+    </message>
+    <message>
+        <source>ゲーム開始方法
+① 画面左上の「旗のアイコン」をクリックします
+&#x3000;または、F1キー押下します
+② 表示されたメニューの「開始」をクリックします
+&#x3000;設定メニューの「自動スタート」でこの動作を省略できます</source>
+        <translation>ゲーム開始方法
+① 画面左上の「旗のアイコン」をクリックします
+&#x3000;または、F1キー押下します
+② 表示されたメニューの「開始」をクリックします
+&#x3000;設定メニューの「自動スタート」でこの動作を省略できます</translation>
+    </message>
+    <message>
+        <source>国盗り実行は、拡大マップでないとできません
+（右下の Zoom ボタンをクリック）</source>
+        <translation>国盗り実行は、拡大マップでないとできません
+（右下の Zoom ボタンをクリック）</translation>
+    </message>
+    <message>
+        <source>累積石数が足りません</source>
+        <translation>累積石数が足りません</translation>
+    </message>
+    <message>
+        <source>このイメージを保存しますか</source>
+        <translation>このイメージを保存しますか</translation>
+    </message>
+    <message>
+        <source>無関係グループが「逆１６」を宣言しました</source>
+        <translation>無関係グループが「逆１６」を宣言しました</translation>
+    </message>
+    <message>
+        <source>関係グループが「１６」を宣言しました</source>
+        <translation>関係グループが「１６」を宣言しました</translation>
+    </message>
+    <message>
+        <source>関係グループが「宣言スコンク」を宣言しました</source>
+        <translation>関係グループが「宣言スコンク」を宣言しました</translation>
+    </message>
+    <message>
+        <source>無関係グループが「宣言逆スコンク」を宣言しました</source>
+        <translation>無関係グループが「宣言逆スコンク」を宣言しました</translation>
+    </message>
+    <message>
+        <source>関係グループが「宣言１６」を宣言しました</source>
+        <translation>関係グループが「宣言１６」を宣言しました</translation>
+    </message>
+    <message>
+        <source>無関係グループが「宣言逆１６」を宣言しました</source>
+        <translation>無関係グループが「宣言逆１６」を宣言しました</translation>
+    </message>
+    <message>
+        <source>関係グループの「宣言スコンク」失敗です</source>
+        <translation>関係グループの「宣言スコンク」失敗です</translation>
+    </message>
+    <message>
+        <source>関係グループの「宣言スコンク」勝ちです</source>
+        <translation>関係グループの「宣言スコンク」勝ちです</translation>
+    </message>
+    <message>
+        <source>関係グループの「宣言１６」失敗です</source>
+        <translation>関係グループの「宣言１６」失敗です</translation>
+    </message>
+    <message>
+        <source>関係グループの「宣言１６」勝ちです</source>
+        <translation>関係グループの「宣言１６」勝ちです</translation>
+    </message>
+    <message>
+        <source>無関係グループの「宣言逆スコンク」失敗です</source>
+        <translation>無関係グループの「宣言逆スコンク」失敗です</translation>
+    </message>
+    <message>
+        <source>無関係グループの「宣言逆スコンク」勝ちです</source>
+        <translation>無関係グループの「宣言逆スコンク」勝ちです</translation>
+    </message>
+    <message>
+        <source>無関係グループの「宣言逆１６」失敗です</source>
+        <translation>無関係グループの「宣言逆１６」失敗です</translation>
+    </message>
+    <message>
+        <source>自由設定イメージがセットされていません</source>
+        <translation>自由設定イメージがセットされていません</translation>
+    </message>
+    <message>
+        <source>実行ファイルと同じ場所に上記のファイルが見つかりません</source>
+        <translation>実行ファイルと同じ場所に上記のファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>このあと初期設定に戻り再度このイメージを表示することはできません
+保存せずに初期状態に戻してもよろしいですか</source>
+        <translation>このあと初期設定に戻り再度このイメージを表示することはできません
+保存せずに初期状態に戻してもよろしいですか</translation>
+    </message>
+    <message>
+        <source>作業フォルダの取得に失敗しました</source>
+        <translation>作業フォルダの取得に失敗しました</translation>
+    </message>
+    <message>
+        <source>カンニングウィンドウの作成に失敗しました</source>
+        <translation>カンニングウィンドウの作成に失敗しました</translation>
+    </message>
+    <message>
+        <source>このファイルタイプはセットできません</source>
+        <translation>このファイルタイプはセットできません</translation>
+    </message>
+    <message>
+        <source>指定したファイルは既に存在します
+上書きしてもよろしいですか</source>
+        <translation>指定したファイルは既に存在します
+上書きしてもよろしいですか</translation>
+    </message>
+    <message>
+        <source>ファイルを保存できませんでした</source>
+        <translation>ファイルを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>カード背景イメージのセットに失敗しました</source>
+        <translation>カード背景イメージのセットに失敗しました</translation>
+    </message>
+    <message>
+        <source>正常に保存しました
+保存場所を表示しますか</source>
+        <translation>正常に保存しました
+保存場所を表示しますか</translation>
+    </message>
+    <message>
+        <source>氷室兵庫
+口数は少ないが、配られた札を最後まで粘り強く打ち回す
+本拠地：津軽</source>
+        <translation>氷室兵庫
+口数は少ないが、配られた札を最後まで粘り強く打ち回す
+本拠地：津軽</translation>
+    </message>
+    <message>
+        <source>青葉主水
+派手な駆け引きを好み、序盤から大きな勝負に出る
+本拠地：伊達</source>
+        <translation>青葉主水
+派手な駆け引きを好み、序盤から大きな勝負に出る
+本拠地：伊達</translation>
+    </message>
+    <message>
+        <source>松風刑部
+慎重派で、役以外の低い札から捨て、ジョーカーは最後の最後まで手放さない
+本拠地：三河</source>
+        <translation>松風刑部
+慎重派で、役以外の低い札から捨て、ジョーカーは最後の最後まで手放さない
+本拠地：三河</translation>
+    </message>
+    <message>
+        <source>白根左京
+場の流れを読むのが得意で、相方との呼吸を何より大切にする
+本拠地：甲斐</source>
+        <translation>白根左京
+場の流れを読むのが得意で、相方との呼吸を何より大切にする
+本拠地：甲斐</translation>
+    </message>
+    <message>
+        <source>雪野監物
+義理堅い性格で、一度決めた作戦は最後まで曲げない
+本拠地：越後</source>
+        <translation>雪野監物
+義理堅い性格で、一度決めた作戦は最後まで曲げない
+本拠地：越後</translation>
+    </message>
+    <message>
+        <source>鳴海大膳
+堅実派で、残った一番強い札から打ち出し、手札が７枚以下になるまでジョーカーを温存する
+本拠地：尾張</source>
+        <translation>鳴海大膳
+堅実派で、残った一番強い札から打ち出し、手札が７枚以下になるまでジョーカーを温存する
+本拠地：尾張</translation>
+    </message>
+    <message>
+        <source>鳰海弾正
+大胆な攻め手で、二巡目からの最初の打ち出しでジョーカーを切り、どの紋でも強い札から攻める
+本拠地：近江</source>
+        <translation>鳰海弾正
+大胆な攻め手で、二巡目からの最初の打ち出しでジョーカーを切り、どの紋でも強い札から攻める
+本拠地：近江</translation>
+    </message>
+    <message>
+        <source>瀬戸隼人
+計算高く、他の打ち手が出した札をよく覚えている
+本拠地：安芸</source>
+        <translation>瀬戸隼人
+計算高く、他の打ち手が出した札をよく覚えている
+本拠地：安芸</translation>
+    </message>
+    <message>
+        <source>霧野采女
+霧のようにつかみどころがなく、めったに卓に姿を見せない
+本拠地：丹波</source>
+        <translation>霧野采女
+霧のようにつかみどころがなく、めったに卓に姿を見せない
+本拠地：丹波</translation>
+    </message>
+    <message>
+        <source>錦江将監
+豪快な打ち回しで、スコン勝ちを狙って一気に攻め立てる
+本拠地：薩摩</source>
+        <translation>錦江将監
+豪快な打ち回しで、スコン勝ちを狙って一気に攻め立てる
+本拠地：薩摩</translation>
+    </message>
+    <message>
+        <source>現在の役の紋柄です
+クラブ・ダイヤ・ハート・スペードの４種類の紋柄の中で、一番強い紋柄です
+一戦目の役は、第１ゲームのクラブから始まり、ダイヤ・ハートと繰り返します
+第10ゲームだけは、スペードが役になります(止めスッペと呼ばれます)
+二戦目、三戦目の役は、関係グループが決めます</source>
+        <translation>現在の役の紋柄です
+クラブ・ダイヤ・ハート・スペードの４種類の紋柄の中で、一番強い紋柄です
+一戦目の役は、第１ゲームのクラブから始まり、ダイヤ・ハートと繰り返します
+第10ゲームだけは、スペードが役になります(止めスッペと呼ばれます)
+二戦目、三戦目の役は、関係グループが決めます</translation>
+    </message>
+    <message>
+        <source>現在何ゲーム目かを表示しています
+全部で10ゲーム目まであります
+関係は、１ゲームごとに変わります</source>
+        <translation>現在何ゲーム目かを表示しています
+全部で10ゲーム目まであります
+関係は、１ゲームごとに変わります</translation>
+    </message>
+    <message>
+        <source>現在何戦目かを表示しています
+関係グループが勝ち進むと二戦目・三戦目となります
+３戦目までしかありません</source>
+        <translation>現在何戦目かを表示しています
+関係グループが勝ち進むと二戦目・三戦目となります
+３戦目までしかありません</translation>
+    </message>
+    <message>
+        <source>関係グループの勝利までに必要な絵札の枚数です
+勝利決定枚数は、何戦目かで異なります
+一戦目と三戦目は９枚、二戦目は８枚です</source>
+        <translation>関係グループの勝利までに必要な絵札の枚数です
+勝利決定枚数は、何戦目かで異なります
+一戦目と三戦目は９枚、二戦目は８枚です</translation>
+    </message>
+    <message>
+        <source>無関係グループの勝利までに必要な絵札の枚数です
+勝利決定枚数は、何戦目かで異なります
+一戦目と三戦目は８枚、二戦目は９枚です</source>
+        <translation>無関係グループの勝利までに必要な絵札の枚数です
+勝利決定枚数は、何戦目かで異なります
+一戦目と三戦目は８枚、二戦目は９枚です</translation>
+    </message>
+    <message>
+        <source>絵札の残り枚数です
+絵札は、全部で16枚あります</source>
+        <translation>絵札の残り枚数です
+絵札は、全部で16枚あります</translation>
+    </message>
+    <message>
+        <source>ジョーカーの残り枚数です
+０の時は、既に使い終わったことを意味します
+１の時は、まだ誰かの手札にあります</source>
+        <translation>ジョーカーの残り枚数です
+０の時は、既に使い終わったことを意味します
+１の時は、まだ誰かの手札にあります</translation>
+    </message>
+    <message>
+        <source>クラブの残り枚数です
+クラブの最初の枚数は、10枚です</source>
+        <translation>クラブの残り枚数です
+クラブの最初の枚数は、10枚です</translation>
+    </message>
+    <message>
+        <source>ダイヤの残り枚数です
+ダイヤの最初の枚数は、10枚です</source>
+        <translation>ダイヤの残り枚数です
+ダイヤの最初の枚数は、10枚です</translation>
+    </message>
+    <message>
+        <source>ハートの残り枚数です
+ハートの最初の枚数は、10枚です</source>
+        <translation>ハートの残り枚数です
+ハートの最初の枚数は、10枚です</translation>
+    </message>
+    <message>
+        <source>スペードの残り枚数です
+スペードの最初の枚数は、他の紋柄より１枚少ない9枚です</source>
+        <translation>スペードの残り枚数です
+スペードの最初の枚数は、他の紋柄より１枚少ない9枚です</translation>
+    </message>
+    <message>
+        <source>各自がカードを出し合う場所で、「場」と言います
+全員が出し終えた後、場に置かれた絵札は一番強かった人の面前に並べられます
+絵札以外は、「捨て場」に裏返しにして重ねて置かれます
+※ 場をクリックすると前の巡に各自が出したカードを確認できます
+（マウスボタンを離すと元に戻ります）</source>
+        <translation>各自がカードを出し合う場所で、「場」と言います
+全員が出し終えた後、場に置かれた絵札は一番強かった人の面前に並べられます
+絵札以外は、「捨て場」に裏返しにして重ねて置かれます
+※ 場をクリックすると前の巡に各自が出したカードを確認できます
+（マウスボタンを離すと元に戻ります）</translation>
+    </message>
+    <message>
+        <source>場に置かれた絵札以外のカードを置く場所で、「捨て場」と言います
+※ 捨て場をクリックするとカードを確認できます
+（マウスボタンを離すと元に戻ります）
+※ これはゲームの時だけで、実際のTesseranでは、絶対にやらないでください</source>
+        <translation>場に置かれた絵札以外のカードを置く場所で、「捨て場」と言います
+※ 捨て場をクリックするとカードを確認できます
+（マウスボタンを離すと元に戻ります）
+※ これはゲームの時だけで、実際のTesseranでは、絶対にやらないでください</translation>
+    </message>
+    <message>
+        <source>現在の打ち手を表しています</source>
+        <translation>現在の打ち手を表しています</translation>
+    </message>
+    <message>
+        <source>俯瞰角を増加させます
+広範囲に場などに置かれたカードを見ることができます
+※ F4キーでも操作できます</source>
+        <translation>俯瞰角を増加させます
+広範囲に場などに置かれたカードを見ることができます
+※ F4キーでも操作できます</translation>
+    </message>
+    <message>
+        <source>俯瞰角を減少させます
+場などの視界はせまくなりますが、立体的になります
+※ F5キーでも操作できます</source>
+        <translation>俯瞰角を減少させます
+場などの視界はせまくなりますが、立体的になります
+※ F5キーでも操作できます</translation>
+    </message>
+    <message>
+        <source>今の巡の請求紋です
+同じ紋がある場合は、他の紋のカードは出せません
+ただし、ジョーカーは、同じ紋があっても出すことができます</source>
+        <translation>今の巡の請求紋です
+同じ紋がある場合は、他の紋のカードは出せません
+ただし、ジョーカーは、同じ紋があっても出すことができます</translation>
+    </message>
+    <message>
+        <source>現時点での権利の状態を表しています
+「安全地帯標識」の場合は、味方に権利がある状態
+「その他の危険標識」の場合は、敵に権利がある状態
+を表しています</source>
+        <translation>現時点での権利の状態を表しています
+「安全地帯標識」の場合は、味方に権利がある状態
+「その他の危険標識」の場合は、敵に権利がある状態
+を表しています</translation>
+    </message>
+    <message>
+        <source>実行ファイルと同じ場所にヘルプフォルダがありません</source>
+        <translation>実行ファイルと同じ場所にヘルプフォルダがありません</translation>
+    </message>
+    <message>
+        <source>エクスプローラの起動に失敗しました</source>
+        <translation>エクスプローラの起動に失敗しました</translation>
+    </message>
+    <message>
+        <source>Ver 1.00  2026.09.14  最初の版<byte value="xd"/>
+</source>
+        <translation>Ver 1.00  2026.09.14  最初の版<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Ver 1.01  2026.09.21  得点表の表示の誤りを修正<byte value="xd"/>
+</source>
+        <translation>Ver 1.01  2026.09.21  得点表の表示の誤りを修正<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Ver 1.02  2026.10.05  カード背景の自由設定を追加<byte value="xd"/>
+</source>
+        <translation>Ver 1.02  2026.10.05  カード背景の自由設定を追加<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Ver 1.03  2026.10.19  国盗りモードの地図の表示を改善<byte value="xd"/>
+</source>
+        <translation>Ver 1.03  2026.10.19  国盗りモードの地図の表示を改善<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Ver 1.10  2026.11.02  カンニングウィンドウを追加<byte value="xd"/>
+</source>
+        <translation>Ver 1.10  2026.11.02  カンニングウィンドウを追加<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Ver 1.11  2026.11.13  ヘルプの表示の不具合を修正<byte value="xd"/>
+</source>
+        <translation>Ver 1.11  2026.11.13  ヘルプの表示の不具合を修正<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Ver 1.12  2026.11.24  速度の設定が保存されない不具合を修正<byte value="xd"/>
+</source>
+        <translation>Ver 1.12  2026.11.24  速度の設定が保存されない不具合を修正<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Ver 1.20  2026.12.08  対戦相手の打ち回しを調整<byte value="xd"/>
+</source>
+        <translation>Ver 1.20  2026.12.08  対戦相手の打ち回しを調整<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Tesseran はすでに起動しています
+起動中のウィンドウをお使いください</source>
+        <translation>Tesseran はすでに起動しています
+起動中のウィンドウをお使いください</translation>
+    </message>
+    <message>
+        <source>前回の対戦が途中のまま残っています
+続きから再開しますか</source>
+        <translation>前回の対戦が途中のまま残っています
+続きから再開しますか</translation>
+    </message>
+    <message>
+        <source>前回途中だった対戦を再開できませんでした
+記録が壊れているか、新しいバージョンで保存されたものです</source>
+        <translation>前回途中だった対戦を再開できませんでした
+記録が壊れているか、新しいバージョンで保存されたものです</translation>
+    </message>
+    <message>
+        <source>戦績の記録が壊れていたため、chronicle.sqlite.bad として残し
+新しい記録を始めます</source>
+        <translation>戦績の記録が壊れていたため、chronicle.sqlite.bad として残し
+新しい記録を始めます</translation>
+    </message>
+    <message>
+        <source>戦績の記録は新しいバージョンで書かれているため、今回は記録しません
+対戦はいつもどおり遊べます</source>
+        <translation>戦績の記録は新しいバージョンで書かれているため、今回は記録しません
+対戦はいつもどおり遊べます</translation>
+    </message>
+    <message>
+        <source>戦績の記録を開けないため、今回は記録しません
+対戦はいつもどおり遊べます</source>
+        <translation>戦績の記録を開けないため、今回は記録しません
+対戦はいつもどおり遊べます</translation>
+    </message>
+    <message>
+        <source>戦績の記録はほかのプログラムが使用中のため、今回は記録しません
+対戦はいつもどおり遊べます</source>
+        <translation>戦績の記録はほかのプログラムが使用中のため、今回は記録しません
+対戦はいつもどおり遊べます</translation>
+    </message>
+    <message>
+        <source>戦績を記録できませんでした（ディスクがいっぱいか、ほかのプログラムが使用中です）
+次に起動するまで記録しません。対戦はいつもどおり遊べます</source>
+        <translation>戦績を記録できませんでした（ディスクがいっぱいか、ほかのプログラムが使用中です）
+次に起動するまで記録しません。対戦はいつもどおり遊べます</translation>
+    </message>
+    <message>
+        <source>戦績の記録を開いていないため、戦績を表示できません
+次に起動したときにもう一度開きます</source>
+        <translation>戦績の記録を開いていないため、戦績を表示できません
+次に起動したときにもう一度開きます</translation>
+    </message>
+    <message>
+        <source>自動スタートの設定を解除しました
+次回の起動時から適用されます</source>
+        <translation>自動スタートの設定を解除しました
+次回の起動時から適用されます</translation>
+    </message>
+    <message>
+        <source>自動スタートに設定しました
+次回の起動時から適用されます</source>
+        <translation>自動スタートに設定しました
+次回の起動時から適用されます</translation>
+    </message>
+</context>
+<context>
+    <name>Reason</name>
+    <message>
+        <source>決まりどおり、ゲームを始める%1を出した</source>
+        <translation>決まりどおり、ゲームを始める%1を出した</translation>
+    </message>
+    <message>
+        <source>残る札はこれ1枚だった</source>
+        <translation>残る札はこれ1枚だった</translation>
+    </message>
+    <message>
+        <source>宣言のための手が配られたので、ジョーカーを出して宣言し、切り札の%2を求めた</source>
+        <translation>宣言のための手が配られたので、ジョーカーを出して宣言し、切り札の%2を求めた</translation>
+    </message>
+    <message>
+        <source>ジョーカーを出し、絵札がいちばん多く残る%2を求めた</source>
+        <translation>ジョーカーを出し、絵札がいちばん多く残る%2を求めた</translation>
+    </message>
+    <message>
+        <source>ジョーカーを出し、数札がいちばん多く残る%2を求めた</source>
+        <translation>ジョーカーを出し、数札がいちばん多く残る%2を求めた</translation>
+    </message>
+    <message>
+        <source>宣言した戦いなので、いちばん高い切り札を出した</source>
+        <translation>宣言した戦いなので、いちばん高い切り札を出した</translation>
+    </message>
+    <message>
+        <source>宣言した戦いで切り札がもうないので、いちばん高い札を出した</source>
+        <translation>宣言した戦いで切り札がもうないので、いちばん高い札を出した</translation>
+    </message>
+    <message>
+        <source>切り札を残し、もう負けない%1を出した</source>
+        <translation>切り札を残し、もう負けない%1を出した</translation>
+    </message>
+    <message>
+        <source>もう負けない%1を出した</source>
+        <translation>もう負けない%1を出した</translation>
+    </message>
+    <message>
+        <source>切り札以外のいちばん低い数札を出して、味方を探った</source>
+        <translation>切り札以外のいちばん低い数札を出して、味方を探った</translation>
+    </message>
+    <message>
+        <source>勝ちの決まった札がないので、いちばん低い数札を出した</source>
+        <translation>勝ちの決まった札がないので、いちばん低い数札を出した</translation>
+    </message>
+    <message>
+        <source>切り札以外に数札がないので、切り札以外のいちばん低い札を出した</source>
+        <translation>切り札以外に数札がないので、切り札以外のいちばん低い札を出した</translation>
+    </message>
+    <message>
+        <source>切り札のいちばん低い数札を出した</source>
+        <translation>切り札のいちばん低い数札を出した</translation>
+    </message>
+    <message>
+        <source>切り札しか残っていないので、切り札を出した</source>
+        <translation>切り札しか残っていないので、切り札を出した</translation>
+    </message>
+    <message>
+        <source>勝ちの決まった札も出したい数札もないので、絵札を出した</source>
+        <translation>勝ちの決まった札も出したい数札もないので、絵札を出した</translation>
+    </message>
+    <message>
+        <source>狙いに合う札が残っていなかった</source>
+        <translation>狙いに合う札が残っていなかった</translation>
+    </message>
+    <message>
+        <source>残り2枚：ジョーカーは最後の1枚になると力を失うので、いま出した</source>
+        <translation>残り2枚：ジョーカーは最後の1枚になると力を失うので、いま出した</translation>
+    </message>
+    <message>
+        <source>場に絵札が%3枚あるので、ジョーカーで取った</source>
+        <translation>場に絵札が%3枚あるので、ジョーカーで取った</translation>
+    </message>
+    <message>
+        <source>場の絵札%3枚で、グループの勝ちに必要な枚数がそろうので、ジョーカーで取った</source>
+        <translation>場の絵札%3枚で、グループの勝ちに必要な枚数がそろうので、ジョーカーで取った</translation>
+    </message>
+    <message>
+        <source>求められた紋がなく、%1に勝てる切り札もないので、ジョーカーで絵札を取った</source>
+        <translation>求められた紋がなく、%1に勝てる切り札もないので、ジョーカーで絵札を取った</translation>
+    </message>
+    <message>
+        <source>求められた紋は%1に負ける絵札ばかりなので、ジョーカーで取った</source>
+        <translation>求められた紋は%1に負ける絵札ばかりなので、ジョーカーで取った</translation>
+    </message>
+    <message>
+        <source>残り%3枚なので、場の絵札を取るためにジョーカーを出した</source>
+        <translation>残り%3枚なので、場の絵札を取るためにジョーカーを出した</translation>
+    </message>
+    <message>
+        <source>最後の番で味方が勝っているので、求められていない紋の絵札を渡した</source>
+        <translation>最後の番で味方が勝っているので、求められていない紋の絵札を渡した</translation>
+    </message>
+    <message>
+        <source>相手グループのジョーカーがまだ残るので、絵札を手元に残した</source>
+        <translation>相手グループのジョーカーがまだ残るので、絵札を手元に残した</translation>
+    </message>
+    <message>
+        <source>味方が勝っているので、絵札を渡した</source>
+        <translation>味方が勝っているので、絵札を渡した</translation>
+    </message>
+    <message>
+        <source>味方が勝っているので、求められた紋からいちばん低い札を出した</source>
+        <translation>味方が勝っているので、求められた紋からいちばん低い札を出した</translation>
+    </message>
+    <message>
+        <source>味方が勝っていて求められた紋がないので、数札を捨てた</source>
+        <translation>味方が勝っていて求められた紋がないので、数札を捨てた</translation>
+    </message>
+    <message>
+        <source>味方が勝っているが、求められた紋がなく、手には切り札しか残っていなかった</source>
+        <translation>味方が勝っているが、求められた紋がなく、手には切り札しか残っていなかった</translation>
+    </message>
+    <message>
+        <source>%1に勝てる絵札を出して、取りにいった</source>
+        <translation>%1に勝てる絵札を出して、取りにいった</translation>
+    </message>
+    <message>
+        <source>%1に勝てないので、求められた紋のいちばん低い札を出した</source>
+        <translation>%1に勝てないので、求められた紋のいちばん低い札を出した</translation>
+    </message>
+    <message>
+        <source>求められた紋がなく、相手が絵札を取りそうなので、%1より強い切り札で切った</source>
+        <translation>求められた紋がなく、相手が絵札を取りそうなので、%1より強い切り札で切った</translation>
+    </message>
+    <message>
+        <source>味方の%1が勝つので、絵札を渡した</source>
+        <translation>味方の%1が勝つので、絵札を渡した</translation>
+    </message>
+    <message>
+        <source>求められた紋でいちばん強い%1を出した</source>
+        <translation>求められた紋でいちばん強い%1を出した</translation>
+    </message>
+    <message>
+        <source>求められた紋のいちばん低い札を出した</source>
+        <translation>求められた紋のいちばん低い札を出した</translation>
+    </message>
+    <message>
+        <source>求められた紋がなく、相手の高い札を%1より強い切り札で切った</source>
+        <translation>求められた紋がなく、相手の高い札を%1より強い切り札で切った</translation>
+    </message>
+    <message>
+        <source>求められた紋がなく、取りにいける札もないので、手でいちばん低い札を出した</source>
+        <translation>求められた紋がなく、取りにいける札もないので、手でいちばん低い札を出した</translation>
+    </message>
+    <message>
+        <source>狙いに合う札がなかった</source>
+        <translation>狙いに合う札がなかった</translation>
+    </message>
+    <message>
+        <source>切り札が%3枚あり、ジョーカーも切り札のピンも相手にないので、１６を狙った</source>
+        <translation>切り札が%3枚あり、ジョーカーも切り札のピンも相手にないので、１６を狙った</translation>
+    </message>
+    <message>
+        <source>切り札が%3枚しかないので、１６は狙わなかった</source>
+        <translation>切り札が%3枚しかないので、１６は狙わなかった</translation>
+    </message>
+    <message>
+        <source>ジョーカーが相手グループにあるので、１６は狙わなかった</source>
+        <translation>ジョーカーが相手グループにあるので、１６は狙わなかった</translation>
+    </message>
+    <message>
+        <source>切り札のピンが相手グループにあるので、１６は狙わなかった</source>
+        <translation>切り札のピンが相手グループにあるので、１６は狙わなかった</translation>
+    </message>
+    <message>
+        <source>いちばん多い%2の高い札と、ジョーカーを見せた</source>
+        <translation>いちばん多い%2の高い札と、ジョーカーを見せた</translation>
+    </message>
+    <message>
+        <source>いちばん多い%2の高い札と、ほかの紋のピンを見せた</source>
+        <translation>いちばん多い%2の高い札と、ほかの紋のピンを見せた</translation>
+    </message>
+    <message>
+        <source>いちばん多い%2の高い札を2枚見せた</source>
+        <translation>いちばん多い%2の高い札を2枚見せた</translation>
+    </message>
+    <message>
+        <source>見せ札を出した手に%2が%3枚あるので、%2を役にした</source>
+        <translation>見せ札を出した手に%2が%3枚あるので、%2を役にした</translation>
+    </message>
+    <message>
+        <source>自分の手に%2が%3枚あるので、%2を役にした</source>
+        <translation>自分の手に%2が%3枚あるので、%2を役にした</translation>
+    </message>
+    <message>
+        <source>二人の手を合わせると%2が%3枚あるので、%2を役にした</source>
+        <translation>二人の手を合わせると%2が%3枚あるので、%2を役にした</translation>
+    </message>
+    <message>
+        <source>見せ札の紋の%2を役にした</source>
+        <translation>見せ札の紋の%2を役にした</translation>
+    </message>
+    <message>
+        <source>決め手になる紋がないので、ハートを役にした</source>
+        <translation>決め手になる紋がないので、ハートを役にした</translation>
+    </message>
+    <message>
+        <source>二人の手でいちばん多い%2（%3枚）を役にした</source>
+        <translation>二人の手でいちばん多い%2（%3枚）を役にした</translation>
+    </message>
+    <message>
+        <source>運よく宣言スコンクができる手が配られた</source>
+        <translation>運よく宣言スコンクができる手が配られた</translation>
+    </message>
+    <message>
+        <source>運よく宣言１６ができる手が配られた</source>
+        <translation>運よく宣言１６ができる手が配られた</translation>
+    </message>
+    <message>
+        <source>見えない札の配られ方を数多く試し、いちばん得点が見込める手を選んだ（グループが勝つ見込み%3%）</source>
+        <translation>見えない札の配られ方を数多く試し、いちばん得点が見込める手を選んだ（グループが勝つ見込み%3%）</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::BattleReviewWindow</name>
+    <message>
+        <source>関係グループ</source>
+        <translation>関係グループ</translation>
+    </message>
+    <message>
+        <source>無関係グループ</source>
+        <translation>無関係グループ</translation>
+    </message>
+    <message>
+        <source>%1：%2枚</source>
+        <translation>%1：%2枚</translation>
+    </message>
+    <message>
+        <source>振り返り</source>
+        <translation>振り返り</translation>
+    </message>
+    <message>
+        <source>≪ 最初</source>
+        <translation>≪ 最初</translation>
+    </message>
+    <message>
+        <source>＜ 前へ</source>
+        <translation>＜ 前へ</translation>
+    </message>
+    <message>
+        <source>次へ ＞</source>
+        <translation>次へ ＞</translation>
+    </message>
+    <message>
+        <source>最後 ≫</source>
+        <translation>最後 ≫</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>あなた</translation>
+    </message>
+    <message>
+        <source>関係</source>
+        <translation>関係</translation>
+    </message>
+    <message>
+        <source>無関係</source>
+        <translation>無関係</translation>
+    </message>
+    <message>
+        <source>不明</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>向かい</source>
+        <translation>向かい</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>グループ不明</source>
+        <translation>グループ不明</translation>
+    </message>
+    <message>
+        <source>あなた（%1、%2）</source>
+        <translation>あなた（%1、%2）</translation>
+    </message>
+    <message>
+        <source>%1の%2（%3）</source>
+        <translation>%1の%2（%3）</translation>
+    </message>
+    <message>
+        <source>（この手の理由はグループを明かすので、グループが明かされるまで伏せます）</source>
+        <translation>（この手の理由はグループを明かすので、グループが明かされるまで伏せます）</translation>
+    </message>
+    <message>
+        <source>。得点の見込みは%1%2点</source>
+        <translation>。得点の見込みは%1%2点</translation>
+    </message>
+    <message>
+        <source>この戦いは途中から再開したため、それより前の札は記録されていません。</source>
+        <translation>この戦いは途中から再開したため、それより前の札は記録されていません。</translation>
+    </message>
+    <message>
+        <source>切り札は%1。</source>
+        <translation>切り札は%1。</translation>
+    </message>
+    <message>
+        <source>%1には、%2</source>
+        <translation>%1には、%2</translation>
+    </message>
+    <message>
+        <source>%1と%2</source>
+        <translation>%1と%2</translation>
+    </message>
+    <message>
+        <source>%1は見せ札に%2を見せた：%3</source>
+        <translation>%1は見せ札に%2を見せた：%3</translation>
+    </message>
+    <message>
+        <source>あなたは見せ札に%1を見せた。</source>
+        <translation>あなたは見せ札に%1を見せた。</translation>
+    </message>
+    <message>
+        <source>%1は%2を役にした：%3</source>
+        <translation>%1は%2を役にした：%3</translation>
+    </message>
+    <message>
+        <source>あなたは%1を役にした。</source>
+        <translation>あなたは%1を役にした。</translation>
+    </message>
+    <message>
+        <source>席：</source>
+        <translation>席：</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>この戦いでは、最後までグループが明かされないままでした。</source>
+        <translation>この戦いでは、最後までグループが明かされないままでした。</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>第%1トリック：%2が先に出した。求められた紋は%3、切り札は%4。</source>
+        <translation>第%1トリック：%2が先に出した。求められた紋は%3、切り札は%4。</translation>
+    </message>
+    <message>
+        <source>%1. %2&#x3000;&lt;b&gt;%3&lt;/b&gt;</source>
+        <translation>%1. %2&#x3000;&lt;b&gt;%3&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>%1が取った。絵札はなし。</source>
+        <translation>%1が取った。絵札はなし。</translation>
+    </message>
+    <message>
+        <source>%1が取った。絵札：%2</source>
+        <translation>%1が取った。絵札：%2</translation>
+    </message>
+    <message>
+        <source>関係グループが取った絵札：%1枚</source>
+        <translation>関係グループが取った絵札：%1枚</translation>
+    </message>
+    <message>
+        <source>無関係グループが取った絵札：%1枚</source>
+        <translation>無関係グループが取った絵札：%1枚</translation>
+    </message>
+    <message>
+        <source>結果：&lt;b&gt;%1&lt;/b&gt;</source>
+        <translation>結果：&lt;b&gt;%1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>あなたのグループの勝ちです。</source>
+        <translation>あなたのグループの勝ちです。</translation>
+    </message>
+    <message>
+        <source>あなたのグループの負けです。</source>
+        <translation>あなたのグループの負けです。</translation>
+    </message>
+    <message>
+        <source>得点：%1点</source>
+        <translation>得点：%1点</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>始まり</source>
+        <translation>始まり</translation>
+    </message>
+    <message>
+        <source>第%1トリック（全%2）</source>
+        <translation>第%1トリック（全%2）</translation>
+    </message>
+    <message>
+        <source>結果</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>第%1ゲーム 第%2戦の振り返り ― %3</source>
+        <translation>第%1ゲーム 第%2戦の振り返り ― %3</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::CBackSet</name>
+    <message>
+        <source>カード背面の設定</source>
+        <translation>カード背面の設定</translation>
+    </message>
+    <message>
+        <source>カードの背面に設定したいイメージを選択してください。</source>
+        <translation>カードの背面に設定したいイメージを選択してください。</translation>
+    </message>
+    <message>
+        <source>自由設定イメージ(&amp;5)</source>
+        <translation>自由設定イメージ(&amp;5)</translation>
+    </message>
+    <message>
+        <source>カード外周に枠線を付ける(&amp;W)</source>
+        <translation>カード外周に枠線を付ける(&amp;W)</translation>
+    </message>
+    <message>
+        <source>変更(&amp;P)</source>
+        <translation>変更(&amp;P)</translation>
+    </message>
+    <message>
+        <source>※ 自由設定イメージを変更したい場合は、「変更」ボタンをクリックしてファイルを選択してください。
+
+ 黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることもできます。</source>
+        <translation>※ 自由設定イメージを変更したい場合は、「変更」ボタンをクリックしてファイルを選択してください。
+
+ 黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることもできます。</translation>
+    </message>
+    <message>
+        <source>保存終了(&amp;S)</source>
+        <translation>保存終了(&amp;S)</translation>
+    </message>
+    <message>
+        <source>中止(&amp;C)</source>
+        <translation>中止(&amp;C)</translation>
+    </message>
+    <message>
+        <source>青海波(&amp;1)</source>
+        <translation>青海波(&amp;1)</translation>
+    </message>
+    <message>
+        <source>麻の葉(&amp;2)</source>
+        <translation>麻の葉(&amp;2)</translation>
+    </message>
+    <message>
+        <source>朱塗り梅紋(&amp;3)</source>
+        <translation>朱塗り梅紋(&amp;3)</translation>
+    </message>
+    <message>
+        <source>亀甲星(&amp;4)</source>
+        <translation>亀甲星(&amp;4)</translation>
+    </message>
+    <message>
+        <source>イメージファイルを指定</source>
+        <translation>イメージファイルを指定</translation>
+    </message>
+    <message>
+        <source>イメージファイル(jpeg, gif, bmp, png, tiff) (*.jpg *.jpeg *.gif *.bmp *.png *.tif *.tiff);;JPEGファイル(*.jpeg) (*.jpg *.jpeg);;GIFファイル(*.gif) (*.gif);;ビットマップファイル(*.bmp) (*.bmp);;PNGファイル(*.png) (*.png);;TIFFファイル(*.tiff) (*.tif *.tiff)</source>
+        <translation>イメージファイル(jpeg, gif, bmp, png, tiff) (*.jpg *.jpeg *.gif *.bmp *.png *.tif *.tiff);;JPEGファイル(*.jpeg) (*.jpg *.jpeg);;GIFファイル(*.gif) (*.gif);;ビットマップファイル(*.bmp) (*.bmp);;PNGファイル(*.png) (*.png);;TIFFファイル(*.tiff) (*.tif *.tiff)</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::CHelpDlg</name>
+    <message>
+        <source>操作方法</source>
+        <translation>操作方法</translation>
+    </message>
+    <message>
+        <source>ルール</source>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>カケヒキ</source>
+        <translation>カケヒキ</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::CKunitori</name>
+    <message>
+        <source>[閲覧]モード</source>
+        <translation>[閲覧]モード</translation>
+    </message>
+    <message>
+        <source>[ ｢%1｣ の国盗りモード ]</source>
+        <translation>[ ｢%1｣ の国盗りモード ]</translation>
+    </message>
+    <message>
+        <source>%1が
+%2</source>
+        <translation>%1が
+%2</translation>
+    </message>
+    <message>
+        <source>レギュラー ｢%1｣ の国盗り</source>
+        <translation>レギュラー ｢%1｣ の国盗り</translation>
+    </message>
+    <message>
+        <source> ｢%1｣ を盗ります。
+    (残り : %2)</source>
+        <translation> ｢%1｣ を盗ります。
+    (残り : %2)</translation>
+    </message>
+    <message>
+        <source>初期設定に戻りました。</source>
+        <translation>初期設定に戻りました。</translation>
+    </message>
+    <message>
+        <source>盗れる国がありません！！</source>
+        <translation>盗れる国がありません！！</translation>
+    </message>
+    <message>
+        <source>この打ち手は自国がないので国盗りできません！！</source>
+        <translation>この打ち手は自国がないので国盗りできません！！</translation>
+    </message>
+    <message>
+        <source>現在の石数: %1 </source>
+        <translation>現在の石数: %1 </translation>
+    </message>
+    <message>
+        <source> 石数不足で、盗れる国がありません！！</source>
+        <translation> 石数不足で、盗れる国がありません！！</translation>
+    </message>
+    <message>
+        <source> ｢%1｣ が盗れます。</source>
+        <translation> ｢%1｣ が盗れます。</translation>
+    </message>
+    <message>
+        <source>保存するファイルを指定</source>
+        <translation>保存するファイルを指定</translation>
+    </message>
+    <message>
+        <source>無題</source>
+        <translation>無題</translation>
+    </message>
+    <message>
+        <source>JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル(*.tiff)</source>
+        <translation>JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;PNGファイル(*.png);;TIFFファイル(*.tiff)</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::CMonSel</name>
+    <message>
+        <source>請求する紋を指定してください。</source>
+        <translation>請求する紋を指定してください。</translation>
+    </message>
+    <message>
+        <source>役にする紋を指定してください。</source>
+        <translation>役にする紋を指定してください。</translation>
+    </message>
+    <message>
+        <source>する紋を指定してください。</source>
+        <translation>する紋を指定してください。</translation>
+    </message>
+    <message>
+        <source>紋の指定</source>
+        <translation>紋の指定</translation>
+    </message>
+    <message>
+        <source>決 定(&amp;Y)</source>
+        <translation>決 定(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>クラブを指定します</source>
+        <translation>クラブを指定します</translation>
+    </message>
+    <message>
+        <source>ダイヤを指定します</source>
+        <translation>ダイヤを指定します</translation>
+    </message>
+    <message>
+        <source>ハートを指定します</source>
+        <translation>ハートを指定します</translation>
+    </message>
+    <message>
+        <source>スッペを指定します</source>
+        <translation>スッペを指定します</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::CSelect</name>
+    <message>
+        <source>%1を選択します。</source>
+        <translation>%1を選択します。</translation>
+    </message>
+    <message>
+        <source>%1の%2を選択します。</source>
+        <translation>%1の%2を選択します。</translation>
+    </message>
+    <message>
+        <source>打ち手の選択 (下の６名の中から選択してください)</source>
+        <translation>打ち手の選択 (下の６名の中から選択してください)</translation>
+    </message>
+    <message>
+        <source>※ 自動スタートにするとこの画面は表示されません。</source>
+        <translation>※ 自動スタートにするとこの画面は表示されません。</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::CSengen</name>
+    <message>
+        <source>宣言の選択</source>
+        <translation>宣言の選択</translation>
+    </message>
+    <message>
+        <source>初巡ジョーカー出しは、宣言する時だけ可能です。
+どの宣言にしますか。</source>
+        <translation>初巡ジョーカー出しは、宣言する時だけ可能です。
+どの宣言にしますか。</translation>
+    </message>
+    <message>
+        <source>ジョーカー出し中止(&amp;C)</source>
+        <translation>ジョーカー出し中止(&amp;C)</translation>
+    </message>
+    <message>
+        <source>初巡のジョーカー出しを中止します</source>
+        <translation>初巡のジョーカー出しを中止します</translation>
+    </message>
+    <message>
+        <source>相手グループに絵札を1枚も取らせずに勝敗決定枚数を獲得することを宣言します</source>
+        <translation>相手グループに絵札を1枚も取らせずに勝敗決定枚数を獲得することを宣言します</translation>
+    </message>
+    <message>
+        <source>絵札全部（１６枚）の獲得を宣言します</source>
+        <translation>絵札全部（１６枚）の獲得を宣言します</translation>
+    </message>
+    <message>
+        <source>宣言スコンク(&amp;1)</source>
+        <translation>宣言スコンク(&amp;1)</translation>
+    </message>
+    <message>
+        <source>宣言１６(&amp;3)</source>
+        <translation>宣言１６(&amp;3)</translation>
+    </message>
+    <message>
+        <source>宣言逆スコンク(&amp;2)</source>
+        <translation>宣言逆スコンク(&amp;2)</translation>
+    </message>
+    <message>
+        <source>宣言逆１６(&amp;4)</source>
+        <translation>宣言逆１６(&amp;4)</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::ConquestListModel</name>
+    <message>
+        <source>国を盗る</source>
+        <translation>国を盗る</translation>
+    </message>
+    <message>
+        <source>天下統一</source>
+        <translation>天下統一</translation>
+    </message>
+    <message>
+        <source>国盗りの初期化</source>
+        <translation>国盗りの初期化</translation>
+    </message>
+    <message>
+        <source>%1石</source>
+        <translation>%1石</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>出来事</source>
+        <translation>出来事</translation>
+    </message>
+    <message>
+        <source>打ち手</source>
+        <translation>打ち手</translation>
+    </message>
+    <message>
+        <source>国</source>
+        <translation>国</translation>
+    </message>
+    <message>
+        <source>石高</source>
+        <translation>石高</translation>
+    </message>
+    <message>
+        <source>元の持ち主</source>
+        <translation>元の持ち主</translation>
+    </message>
+    <message>
+        <source>残りの石数</source>
+        <translation>残りの石数</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::MatchListModel</name>
+    <message>
+        <source>なし</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1石</source>
+        <translation>%1石</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <translation>%1位</translation>
+    </message>
+    <message>
+        <source>終了日時</source>
+        <translation>終了日時</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>あなた</translation>
+    </message>
+    <message>
+        <source>石数</source>
+        <translation>石数</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <translation>順位</translation>
+    </message>
+    <message>
+        <source>対戦相手</source>
+        <translation>対戦相手</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::StatisticsWindow</name>
+    <message>
+        <source>―</source>
+        <translation>―</translation>
+    </message>
+    <message>
+        <source>%1%（%2/%3戦）</source>
+        <translation>%1%（%2/%3戦）</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;%2石</source>
+        <translation>%1&#x3000;%2石</translation>
+    </message>
+    <message>
+        <source>戦績</source>
+        <translation>戦績</translation>
+    </message>
+    <message>
+        <source>概要(&amp;S)</source>
+        <translation>概要(&amp;S)</translation>
+    </message>
+    <message>
+        <source>グラフ(&amp;G)</source>
+        <translation>グラフ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>試合(&amp;M)</source>
+        <translation>試合(&amp;M)</translation>
+    </message>
+    <message>
+        <source>国盗り(&amp;K)</source>
+        <translation>国盗り(&amp;K)</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>CSVに書き出す(&amp;E)...</source>
+        <translation>CSVに書き出す(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>対戦</source>
+        <translation>対戦</translation>
+    </message>
+    <message>
+        <source>試合</source>
+        <translation>試合</translation>
+    </message>
+    <message>
+        <source>ゲーム</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>戦い</source>
+        <translation>戦い</translation>
+    </message>
+    <message>
+        <source>1ゲームの平均得点</source>
+        <translation>1ゲームの平均得点</translation>
+    </message>
+    <message>
+        <source>あなたのグループが戦いに勝った割合</source>
+        <translation>あなたのグループが戦いに勝った割合</translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <translation>全体</translation>
+    </message>
+    <message>
+        <source>関係グループのとき</source>
+        <translation>関係グループのとき</translation>
+    </message>
+    <message>
+        <source>無関係グループのとき</source>
+        <translation>無関係グループのとき</translation>
+    </message>
+    <message>
+        <source>あなたの試合</source>
+        <translation>あなたの試合</translation>
+    </message>
+    <message>
+        <source>最高の試合</source>
+        <translation>最高の試合</translation>
+    </message>
+    <message>
+        <source>最低の試合</source>
+        <translation>最低の試合</translation>
+    </message>
+    <message>
+        <source>国盗り</source>
+        <translation>国盗り</translation>
+    </message>
+    <message>
+        <source>国を盗った回数（全員）</source>
+        <translation>国を盗った回数（全員）</translation>
+    </message>
+    <message>
+        <source>天下統一</source>
+        <translation>天下統一</translation>
+    </message>
+    <message>
+        <source>%1回</source>
+        <translation>%1回</translation>
+    </message>
+    <message>
+        <source>戦いの結果（全員）</source>
+        <translation>戦いの結果（全員）</translation>
+    </message>
+    <message>
+        <source>試合ごとの石数（記録された試合はまだありません）</source>
+        <translation>試合ごとの石数（記録された試合はまだありません）</translation>
+    </message>
+    <message>
+        <source>試合ごとの石数</source>
+        <translation>試合ごとの石数</translation>
+    </message>
+    <message>
+        <source>石数</source>
+        <translation>石数</translation>
+    </message>
+    <message>
+        <source>国の数（打ち手がまだ決まっていません）</source>
+        <translation>国の数（打ち手がまだ決まっていません）</translation>
+    </message>
+    <message>
+        <source>%1の国の数</source>
+        <translation>%1の国の数</translation>
+    </message>
+    <message>
+        <source>日時</source>
+        <translation>日時</translation>
+    </message>
+    <message>
+        <source>国の数</source>
+        <translation>国の数</translation>
+    </message>
+    <message>
+        <source>記録された試合はまだありません</source>
+        <translation>記録された試合はまだありません</translation>
+    </message>
+    <message>
+        <source>国盗りの記録はまだありません</source>
+        <translation>国盗りの記録はまだありません</translation>
+    </message>
+    <message>
+        <source>%1 に終わった試合の得点</source>
+        <translation>%1 に終わった試合の得点</translation>
+    </message>
+    <message>
+        <source>得点表の絵を読み込めません</source>
+        <translation>得点表の絵を読み込めません</translation>
+    </message>
+    <message>
+        <source>CSVに書き出す（試合の記録のファイル名）</source>
+        <translation>CSVに書き出す（試合の記録のファイル名）</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 はすでにあります。
+上書きしますか</source>
+        <translation>%1 はすでにあります。
+上書きしますか</translation>
+    </message>
+    <message>
+        <source>戦績を書き出せませんでした
+%1</source>
+        <translation>戦績を書き出せませんでした
+%1</translation>
+    </message>
+    <message>
+        <source>戦績を書き出しました
+試合：%1
+戦い：%2</source>
+        <translation>戦績を書き出しました
+試合：%1
+戦い：%2</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::TableCommands</name>
+    <message>
+        <source>開始(&amp;P)</source>
+        <translation>開始(&amp;P)</translation>
+    </message>
+    <message>
+        <source>ヒント(&amp;H)	H</source>
+        <translation>ヒント(&amp;H)	H</translation>
+    </message>
+    <message>
+        <source>振り返り(&amp;V)...	F7</source>
+        <translation>振り返り(&amp;V)...	F7</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>スピード(&amp;S)</source>
+        <translation>スピード(&amp;S)</translation>
+    </message>
+    <message>
+        <source>速い(&amp;F)</source>
+        <translation>速い(&amp;F)</translation>
+    </message>
+    <message>
+        <source>やや速い(&amp;G)</source>
+        <translation>やや速い(&amp;G)</translation>
+    </message>
+    <message>
+        <source>普通(&amp;N)</source>
+        <translation>普通(&amp;N)</translation>
+    </message>
+    <message>
+        <source>やや遅い(&amp;T)</source>
+        <translation>やや遅い(&amp;T)</translation>
+    </message>
+    <message>
+        <source>遅い(&amp;S)</source>
+        <translation>遅い(&amp;S)</translation>
+    </message>
+    <message>
+        <source>コンピュータの強さ(&amp;C)</source>
+        <translation>コンピュータの強さ(&amp;C)</translation>
+    </message>
+    <message>
+        <source>標準(&amp;N)</source>
+        <translation>標準(&amp;N)</translation>
+    </message>
+    <message>
+        <source>強い(&amp;S)</source>
+        <translation>強い(&amp;S)</translation>
+    </message>
+    <message>
+        <source>オープンモード(&amp;O)</source>
+        <translation>オープンモード(&amp;O)</translation>
+    </message>
+    <message>
+        <source>効果音(&amp;K)</source>
+        <translation>効果音(&amp;K)</translation>
+    </message>
+    <message>
+        <source>ルール説明(&amp;R)</source>
+        <translation>ルール説明(&amp;R)</translation>
+    </message>
+    <message>
+        <source>画面表示説明(&amp;D)</source>
+        <translation>画面表示説明(&amp;D)</translation>
+    </message>
+    <message>
+        <source>残り札(&amp;N)</source>
+        <translation>残り札(&amp;N)</translation>
+    </message>
+    <message>
+        <source>現状表示(&amp;J)</source>
+        <translation>現状表示(&amp;J)</translation>
+    </message>
+    <message>
+        <source>自動スタート(&amp;A)</source>
+        <translation>自動スタート(&amp;A)</translation>
+    </message>
+    <message>
+        <source>初めての手引き(&amp;W)</source>
+        <translation>初めての手引き(&amp;W)</translation>
+    </message>
+    <message>
+        <source>得点(&amp;T)</source>
+        <translation>得点(&amp;T)</translation>
+    </message>
+    <message>
+        <source>国盗り(&amp;M)</source>
+        <translation>国盗り(&amp;M)</translation>
+    </message>
+    <message>
+        <source>国盗りの初期化(&amp;I)</source>
+        <translation>国盗りの初期化(&amp;I)</translation>
+    </message>
+    <message>
+        <source>戦績(&amp;R)...	F6</source>
+        <translation>戦績(&amp;R)...	F6</translation>
+    </message>
+    <message>
+        <source>カード背面の設定(&amp;B)</source>
+        <translation>カード背面の設定(&amp;B)</translation>
+    </message>
+    <message>
+        <source>言語 / Language(&amp;L)</source>
+        <translation>言語 / Language(&amp;L)</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>画面サイズ(&amp;G)</source>
+        <translation>画面サイズ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>1200 X 900(&amp;4)	推奨</source>
+        <translation>1200 X 900(&amp;4)	推奨</translation>
+    </message>
+    <message>
+        <source>操作方法(&amp;S)</source>
+        <translation>操作方法(&amp;S)</translation>
+    </message>
+    <message>
+        <source>ルール(&amp;R)</source>
+        <translation>ルール(&amp;R)</translation>
+    </message>
+    <message>
+        <source>カケヒキ(&amp;K)</source>
+        <translation>カケヒキ(&amp;K)</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)</source>
+        <translation>バージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>左隣りの手札のカンニング</source>
+        <translation>左隣りの手札のカンニング</translation>
+    </message>
+    <message>
+        <source>向いの手札のカンニング</source>
+        <translation>向いの手札のカンニング</translation>
+    </message>
+    <message>
+        <source>右隣りの手札のカンニング</source>
+        <translation>右隣りの手札のカンニング</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::TableView</name>
+    <message>
+        <source>%1を役にすると、あなたのグループが勝つ見込み %2、得点の見込み %3</source>
+        <translation>%1を役にすると、あなたのグループが勝つ見込み %2、得点の見込み %3</translation>
+    </message>
+    <message>
+        <source>%1を指定すると、あなたのグループが勝つ見込み %2、得点の見込み %3</source>
+        <translation>%1を指定すると、あなたのグループが勝つ見込み %2、得点の見込み %3</translation>
+    </message>
+    <message>
+        <source>
+次点は %1（%2、%3）</source>
+        <translation>
+次点は %1（%2、%3）</translation>
+    </message>
+    <message>
+        <source>見せ札に %1 と %2 を見せると、相方の決める役で、あなたのグループが勝つ見込み %3、得点の見込み %4</source>
+        <translation>見せ札に %1 と %2 を見せると、相方の決める役で、あなたのグループが勝つ見込み %3、得点の見込み %4</translation>
+    </message>
+    <message>
+        <source>もう一枚の見せ札に %1 を見せると、相方の決める役で、あなたのグループが勝つ見込み %2、得点の見込み %3</source>
+        <translation>もう一枚の見せ札に %1 を見せると、相方の決める役で、あなたのグループが勝つ見込み %2、得点の見込み %3</translation>
+    </message>
+    <message>
+        <source>%1：あなたのグループがこの戦いに勝つ見込み %2、得点の見込み %3</source>
+        <translation>%1：あなたのグループがこの戦いに勝つ見込み %2、得点の見込み %3</translation>
+    </message>
+    <message>
+        <source>
+出せる札はこれだけです</source>
+        <translation>
+出せる札はこれだけです</translation>
+    </message>
+    <message>
+        <source>ジョーカー（%1を指定）</source>
+        <translation>ジョーカー（%1を指定）</translation>
+    </message>
+    <message>
+        <source>%1点</source>
+        <translation>%1点</translation>
+    </message>
+</context>
+<context>
+    <name>tesseran::VersionDialog</name>
+    <message>
+        <source>Tesseranのバージョン情報</source>
+        <translation>Tesseranのバージョン情報</translation>
+    </message>
+    <message>
+        <source>Tesseran(トランプゲーム)</source>
+        <translation>Tesseran(トランプゲーム)</translation>
+    </message>
+    <message>
+        <source>確認 (&amp;Y)</source>
+        <translation>確認 (&amp;Y)</translation>
+    </message>
+</context>
+</TS>
