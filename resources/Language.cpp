@@ -61,8 +61,8 @@ bool UseLanguage(Language language) {
     // Qt speaks English by itself; Japanese it learns from its translation.
     if (language == Language::Japanese) {
         auto qt = std::make_unique<QTranslator>();
-        if (qt->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        if (qt->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(qt.get());
             QtTranslator() = std::move(qt);
         } else {

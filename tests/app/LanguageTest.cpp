@@ -138,7 +138,8 @@ protected:
 
         // The hover explanations of the table and the hint of the player's turn.
         for (int y = 0; y < CanvasHeight; y += 12)
-            for (int x = 0; x < CanvasWidth; x += 12) texts << HoverExplanations(game(), renderer()).Explain(QPointF(x, y)).text;
+            for (int x = 0; x < CanvasWidth; x += 12)
+                texts << HoverExplanations(game(), renderer()).Explain(QPointF(x, y)).text;
         ShowTheHint(texts);
 
         // The dialogs and windows.
@@ -168,7 +169,8 @@ protected:
         auto chronicle = ChronicleDatabase::Open(folder.filePath("texts.sqlite"));
         if (chronicle.database) {
             StatisticsWindow statistics(*chronicle.database, 0, 1, table());
-            for (int page = 0; page < statistics.pages()->count(); ++page) statistics.pages()->setCurrentIndex(page);
+            for (int page = 0; page < statistics.pages()->count(); ++page)
+                statistics.pages()->setCurrentIndex(page);
             AddTextsOf(statistics, texts);
         }
         BattleReviewWindow review(AFinishedBattle(), table()->cardSheet(), table());
@@ -183,7 +185,8 @@ protected:
 
     void ShowTheHint(QStringList& texts) {
         PlayWithoutPauses();
-        if (!QTest::qWaitFor([this] { return game().currentSeat == HumanSeat && game().HumanMayPlay(); }, 10000))
+        if (!QTest::qWaitFor([this] { return game().currentSeat == HumanSeat && game().HumanMayPlay(); },
+                             10000))
             return;
         table()->StopTurnTimer();
         table()->ShowHint();
@@ -201,7 +204,8 @@ protected:
 };
 
 TEST_F(Languages, InEnglishNoTextIsJapanese) {
-    const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
     const QStringList texts = TextsIn(Language::English);
     EXPECT_GT(texts.size(), 500);
     for (const QString& text : texts) EXPECT_FALSE(text.contains(japanese)) << text.toStdString();
