@@ -15,8 +15,14 @@ namespace {
 constexpr int GameNumberWidth = 21;
 constexpr int BattleNumberWidth = 23;
 constexpr int CounterHeight = 26;
-constexpr int GameNumberGap = 32;    // x of the number's gap in the game caption
-constexpr int BattleNumberGap = 22;  // the same in the battle caption
+
+// Where a caption picture says its number goes, or where the Japanese one
+// has it.
+int NumberGapOf(const QImage& caption, int japanese) {
+    bool given = false;
+    const int gap = caption.text(QStringLiteral("NumberGap")).toInt(&given);
+    return given && gap >= 0 && gap < caption.width() ? gap : japanese;
+}
 
 // The remaining-cards panel's two digit bands, which hold the numbers of the
 // moment; in the stored picture they are background.
@@ -39,6 +45,8 @@ bool PanelPictures::Load() {
     gameNumbers = LoadBitmap(bitmap::GameNumbers);
     battleCaption = LoadBitmap(bitmap::BattleCaption);
     battleNumbers = LoadBitmap(bitmap::BattleNumbers);
+    gameNumberGap = NumberGapOf(gameCaption, 32);
+    battleNumberGap = NumberGapOf(battleCaption, 22);
     toolbar = LoadBitmap(bitmap::Toolbar);
     banners = LoadBitmap(bitmap::StatusBanners);
     remainingPanel = LoadBitmap(bitmap::RemainingPanel);
@@ -99,13 +107,13 @@ void PanelPictures::DrawDigit(QPainter& painter, int x, int y, int digit) const 
 
 void PanelPictures::DrawGameCaption(QPainter& painter, QPoint at, int game) const {
     painter.drawImage(at, gameCaption);
-    painter.drawImage(at + QPoint(GameNumberGap, 0), gameNumbers,
+    painter.drawImage(at + QPoint(gameNumberGap, 0), gameNumbers,
                       QRect(GameNumberWidth * (game - 1), 0, GameNumberWidth, CounterHeight));
 }
 
 void PanelPictures::DrawBattleCaption(QPainter& painter, QPoint at, int battle) const {
     painter.drawImage(at, battleCaption);
-    painter.drawImage(at + QPoint(BattleNumberGap, 0), battleNumbers,
+    painter.drawImage(at + QPoint(battleNumberGap, 0), battleNumbers,
                       QRect(BattleNumberWidth * (battle - 1), 0, BattleNumberWidth, CounterHeight));
 }
 

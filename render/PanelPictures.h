@@ -57,6 +57,10 @@ struct PanelPictures {
     QImage trumpBalloon;
     QImage requestBalloon;
     std::array<std::string, 10> rosterNames;
+    // Where the number goes in the counters' captions: the caption pictures
+    // of a language that puts it elsewhere say so ("NumberGap").
+    int gameNumberGap = 0;
+    int battleNumberGap = 0;
     // Per glyph (the ten digits, then the minus), the first and last column of
     // its 16-pixel cell that holds ink; -1 for a glyph with none.
     struct Ink {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "resources/ResourceStore.h"
+#include "resources/Language.h"
 
 #include <QFile>
 
@@ -30,6 +31,12 @@ QImage LoadPicture(const QString& path) {
 
 QImage LoadBitmap(int id) {
     if (!FindBitmap(id)) return {};
+    // A picture with lettering has its own in each language but Japanese.
+    if (CurrentLanguage() != Language::Japanese) {
+        const QString own =
+            QStringLiteral(":/bitmaps/%1/%2.png").arg(LanguageCode(CurrentLanguage())).arg(id);
+        if (QFile::exists(own)) return LoadPicture(own);
+    }
     return LoadPicture(QStringLiteral(":/bitmaps/%1.png").arg(id));
 }
 

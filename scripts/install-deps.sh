@@ -23,6 +23,7 @@ packages=(
   libgif-dev
   nlohmann-json3-dev
   fonts-noto-cjk
+  fonts-noto-core    # Noto Serif and Sans: the Latin lettering in the English pictures
   libgtest-dev
   libgmock-dev
   libbenchmark-dev

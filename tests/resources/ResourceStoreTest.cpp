@@ -3,6 +3,7 @@
 // resource store: every number the game uses is there at the size the table
 // layout expects, see-through colours sit where they belong and nowhere
 // inside a figure, and every wave is a short 16-bit mono PCM sound.
+#include "resources/Language.h"
 #include "resources/ResourceStore.h"
 
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <map>
 #include <vector>
 
 namespace {
@@ -313,6 +315,41 @@ private slots:
             QCOMPARE(glyphs.pixel(0, y), caption.pixel(gapX - 1, y));
             QCOMPARE(glyphs.pixel(glyphWidth - 1, y), caption.pixel(gapX + glyphWidth, y));
         }
+    }
+
+    // In English the pictures with lettering are English ones of the same
+    // size (the others stay), and the counters' numbers join the English
+    // captions without a seam at the place the captions give.
+    void InEnglishTheLetteredPicturesAreEnglishAndTheNumbersJoinTheirCaptions() {
+        std::map<int, QImage> japanese;
+        for (const tesseran::BitmapDescription& description : tesseran::BitmapCatalogue)
+            japanese[description.id] = tesseran::LoadBitmap(description.id);
+        tesseran::UseLanguage(tesseran::Language::English);
+        QList<int> english;
+        for (const auto& [id, picture] : japanese) {
+            const QImage own = tesseran::LoadBitmap(id);
+            QCOMPARE(own.size(), picture.size());
+            if (own != picture) english << id;
+        }
+        QCOMPARE(english, (QList<int>{106, 130, 134, 137, 154, 167, 168, 171, 172, 173, 174, 180}));
+        const struct {
+            int caption;
+            int glyphs;
+            int glyphWidth;
+        } counters[] = {{134, 170, 21}, {171, 172, 23}};
+        for (const auto& counter : counters) {
+            const QImage caption = tesseran::LoadBitmap(counter.caption);
+            const QImage glyphs = tesseran::LoadBitmap(counter.glyphs);
+            bool given = false;
+            const int gap = caption.text(QStringLiteral("NumberGap")).toInt(&given);
+            QVERIFY2(given, "an English caption says where its number goes");
+            QVERIFY(gap > 0 && gap + counter.glyphWidth < caption.width());
+            for (int y = 0; y < caption.height(); ++y) {
+                QCOMPARE(glyphs.pixel(0, y), caption.pixel(gap - 1, y));
+                QCOMPARE(glyphs.pixel(counter.glyphWidth - 1, y), caption.pixel(gap + counter.glyphWidth, y));
+            }
+        }
+        tesseran::UseLanguage(tesseran::Language::Japanese);
     }
 
     void StatusBannersAreTenDistinctRows() {

@@ -43,6 +43,17 @@ Artwork RenderArtwork() {
         {173, PaintTrumpBalloon()},    {174, PaintSpeechBalloon()},  {175, PaintRightSigns()},
         {177, PaintPeekPictures()},    {179, PaintCancelPicture()},  {180, PaintSavePicture()},
     };
+    for (const OtherLanguage& other : OtherLanguages) {
+        const ArtLanguage language = other.language;
+        artwork.letteredBitmaps[QString::fromLatin1(other.code)] = {
+            {106, PaintEntryPicture(language)},  {130, PaintRemainingPanel(language)},
+            {134, PaintGameCaption(language)},   {137, PaintStatusBanners(language)},
+            {154, PaintNamePlates(language)},    {167, PaintPartnerMarker(language)},
+            {168, PaintLeadMarker(language)},    {171, PaintBattleCaption(language)},
+            {172, PaintBattleNumbers(language)}, {173, PaintTrumpBalloon(language)},
+            {174, PaintSpeechBalloon(language)}, {180, PaintSavePicture(language)},
+        };
+    }
     artwork.cursors = {
         {131, PaintAngleGripCursor()},
         {133, PaintForbiddenCursor()},
@@ -69,6 +80,14 @@ std::vector<GeneratedFile> EncodeArtwork(const Artwork& artwork) {
     complete &= artwork.bitmaps.size() == BitmapCatalogue.size();
     for (const auto& [id, image] : artwork.bitmaps) {
         complete &= add(QStringLiteral("bitmaps/%1.png").arg(id), EncodePng(image));
+    }
+    for (const auto& [code, bitmaps] : artwork.letteredBitmaps) {
+        for (const auto& [id, image] : bitmaps) {
+            // A picture of another language is the Japanese one's size.
+            const auto japanese = artwork.bitmaps.find(id);
+            complete &= japanese != artwork.bitmaps.end() && japanese->second.size() == image.size();
+            complete &= add(QStringLiteral("bitmaps/%1/%2.png").arg(code).arg(id), EncodePng(image));
+        }
     }
     for (const auto& [id, image] : artwork.cursors) {
         complete &= add(QStringLiteral("cursors/%1.png").arg(id), EncodePng(image));

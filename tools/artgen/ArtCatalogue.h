@@ -15,6 +15,9 @@ namespace tesseran::art {
 
 struct Artwork {
     std::map<int, QImage> bitmaps;  // by resource number
+    // The pictures with lettering, drawn again in each other language: by
+    // language code ("en"), then resource number.
+    std::map<QString, std::map<int, QImage>> letteredBitmaps;
     std::map<int, QImage> cursors;  // by resource number
     std::map<int, QImage> icons;    // by pixel size
     std::map<int, QByteArray> waves;
@@ -22,7 +25,7 @@ struct Artwork {
 };
 
 struct GeneratedFile {
-    QString relativePath;  // "bitmaps/130.png", "waves/149.wav", "TesseranSys.dll", ...
+    QString relativePath;  // "bitmaps/130.png", "bitmaps/en/130.png", "waves/149.wav", "TesseranSys.dll", ...
     QByteArray bytes;
 };
 

@@ -3,6 +3,7 @@
 
 #include "KeyedCanvas.h"
 #include "Lettering.h"
+#include "LetteringTable.h"
 #include "Palette.h"
 #include "Patterns.h"
 #include "resources/ResourceCatalogue.h"
@@ -123,7 +124,7 @@ void PaintBrocadeBorder(QPainter& painter, const QRectF& outer, double width) {
     painter.restore();
 }
 
-void PaintHomeSpot(QPainter& painter, QPointF spot, const QString& name, bool labelLeft) {
+void PaintHomeSpot(QPainter& painter, QPointF spot, const QString& name, bool labelLeft, bool latin) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(GoldDark, 1));
@@ -135,7 +136,7 @@ void PaintHomeSpot(QPainter& painter, QPointF spot, const QString& name, bool la
     painter.setPen(Qt::NoPen);
     painter.setBrush(red);
     painter.drawEllipse(spot, 3.6, 3.6);
-    const QFont font = LetteringFont(Typeface::Serif, 12);
+    const QFont font = LetteringFont(Typeface::Serif, latin ? 11 : 12, QFont::Bold, latin);
     const QPainterPath label = TextOutline(name, font);
     const QRectF ink = label.boundingRect();
     const QPointF at = labelLeft ? QPointF(spot.x() - 9 - ink.right(), spot.y() - ink.center().y())
@@ -188,7 +189,9 @@ void PaintPeekPicture(QPainter& painter, double left, int direction) {
 
 }  // namespace
 
-QImage PaintEntryPicture() {
+QImage PaintEntryPicture(ArtLanguage language) {
+    const LetteringTable& table = LetteringFor(language);
+    const bool latin = !table.writtenDownwards;
     QImage picture(EntryWidth, EntryHeight, QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -222,9 +225,12 @@ QImage PaintEntryPicture() {
     PaintCloudBand(painter, QRectF(228, 346, 80, 9));
     PaintCloudBand(painter, QRectF(96, 40, 110, 9));
 
-    // The title, written downwards in the Sea of Japan, with a red seal.
+    // The title, written downwards in the Sea of Japan (in Latin letters
+    // turned to run down it), with a red seal.
     const QPainterPath title =
-        VerticalText(QStringLiteral("打ち手の選択"), LetteringFont(Typeface::Serif, 24), 44, 26, 196);
+        latin ? TurnedText(table.entryTitle, LetteringFont(Typeface::Serif, 22, QFont::Bold, true), 44, 26,
+                           26, 196)
+              : VerticalText(table.entryTitle, LetteringFont(Typeface::Serif, 24), 44, 26, 196);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(34, 26, 26));
     painter.drawPath(title);
@@ -232,20 +238,19 @@ QImage PaintEntryPicture() {
     painter.setPen(QPen(QColor(120, 10, 16), 1));
     painter.setBrush(QColor(190, 30, 34));
     painter.drawRoundedRect(seal, 2.5, 2.5);
-    const QPainterPath sealMark = FitCentred(
-        TextOutline(QStringLiteral("札"), LetteringFont(Typeface::Serif, 17)), seal.adjusted(3, 3, -3, -3));
+    const QPainterPath sealMark =
+        FitCentred(TextOutline(table.entrySeal, LetteringFont(Typeface::Serif, 17, QFont::Bold, latin)),
+                   seal.adjusted(3, 3, -3, -3));
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(250, 232, 214));
     painter.drawPath(sealMark);
 
     // The six home provinces.
-    const std::array<QString, 6> names{QStringLiteral("津軽"), QStringLiteral("伊達"),
-                                       QStringLiteral("甲斐"), QStringLiteral("越後"),
-                                       QStringLiteral("安芸"), QStringLiteral("薩摩")};
     const std::array<bool, 6> labelLeft{true, false, false, true, true, false};
     for (int index = 0; index < static_cast<int>(EntryHomeSpots.size()); ++index) {
         const EntrySpot& spot = EntryHomeSpots[index];
-        PaintHomeSpot(painter, QPointF(spot.x, spot.y), names[index], labelLeft[index]);
+        PaintHomeSpot(painter, QPointF(spot.x, spot.y), table.entryHomes[static_cast<std::size_t>(index)],
+                      labelLeft[index], latin);
     }
 
     PaintBrocadeBorder(painter, whole, 8);
@@ -285,7 +290,8 @@ QImage PaintCancelPicture() {
     return picture;
 }
 
-QImage PaintSavePicture() {
+QImage PaintSavePicture(ArtLanguage language) {
+    const LetteringTable& table = LetteringFor(language);
     // A vermilion seal with a gold rim, stamped 保 (keep): the card back is
     // sealed as the player's choice. It belongs with the lacquer and gold of
     // the rest of the artwork.
@@ -307,7 +313,8 @@ QImage PaintSavePicture() {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(seal.adjusted(2.2, 2.2, -2.2, -2.2), 2.5, 2.5);
     const QPainterPath glyph = FitCentred(
-        TextOutline(QStringLiteral("保"), LetteringFont(Typeface::Serif, 40)), seal.adjusted(5, 5, -5, -5));
+        TextOutline(table.saveSeal, LetteringFont(Typeface::Serif, 40, QFont::Bold, !table.writtenDownwards)),
+        seal.adjusted(5, 5, -5, -5));
     painter.setPen(Qt::NoPen);
     painter.setBrush(Cream);
     painter.drawPath(glyph);

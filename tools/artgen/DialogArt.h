@@ -5,13 +5,15 @@
 // button pictures.
 #pragma once
 
+#include "LetteringTable.h"
+
 #include <QImage>
 
 namespace tesseran::art {
 
-QImage PaintEntryPicture();   // 106
-QImage PaintPeekPictures();   // 177
-QImage PaintCancelPicture();  // 179
-QImage PaintSavePicture();    // 180
+QImage PaintEntryPicture(ArtLanguage language = ArtLanguage::Japanese);  // 106
+QImage PaintPeekPictures();                                              // 177
+QImage PaintCancelPicture();                                             // 179
+QImage PaintSavePicture(ArtLanguage language = ArtLanguage::Japanese);   // 180
 
 }  // namespace tesseran::art

@@ -10,9 +10,13 @@
 
 namespace tesseran::art {
 
-QFont LetteringFont(Typeface typeface, double pixelSize, QFont::Weight weight) {
+QFont LetteringFont(Typeface typeface, double pixelSize, QFont::Weight weight, bool latin) {
     QFont font;
-    if (typeface == Typeface::Serif) {
+    if (latin) {
+        font.setFamilies(
+            {typeface == Typeface::Serif ? QStringLiteral("Noto Serif") : QStringLiteral("Noto Sans"),
+             QStringLiteral("DejaVu Sans")});
+    } else if (typeface == Typeface::Serif) {
         font.setFamilies({QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Noto Sans CJK JP"),
                           QStringLiteral("IPAGothic")});
     } else {
@@ -71,6 +75,14 @@ void DrawCentredText(QPainter& painter, const QRectF& box, const QString& text, 
     painter.setPen(colour);
     painter.drawText(box, Qt::AlignCenter, text);
     painter.restore();
+}
+
+QPainterPath TurnedText(const QString& text, const QFont& font, double centreX, double width, double top,
+                        double bottom) {
+    QTransform turn;
+    turn.rotate(90);
+    const QPainterPath turned = turn.map(TextOutline(text, font));
+    return FitCentred(turned, QRectF(centreX - width / 2, top, width, bottom - top));
 }
 
 QPainterPath VerticalText(const QString& text, const QFont& font, double centreX, double top, double bottom) {

@@ -19,7 +19,10 @@ namespace tesseran::art {
 
 enum class Typeface { Sans, Serif };
 
-QFont LetteringFont(Typeface typeface, double pixelSize, QFont::Weight weight = QFont::Bold);
+// Japanese lettering in Noto Sans or Serif CJK JP; `latin` gives Noto Sans or
+// Serif for a language written in Latin letters.
+QFont LetteringFont(Typeface typeface, double pixelSize, QFont::Weight weight = QFont::Bold,
+                    bool latin = false);
 
 // The outline of `text` with its baseline at y = 0.
 QPainterPath TextOutline(const QString& text, const QFont& font);
@@ -38,6 +41,11 @@ QPainterPath StretchTo(const QPainterPath& outline, const QRectF& box);
 // Draws `text` as ordinary antialiased text centred in `box`.
 void DrawCentredText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
                      const QColor& colour);
+
+// `text` on one line turned a quarter clockwise (read from the top down),
+// its ink centred on `centreX` and fitted into [top, bottom] and `width`.
+QPainterPath TurnedText(const QString& text, const QFont& font, double centreX, double width, double top,
+                        double bottom);
 
 // Columns of characters one under the other, each centred on `centreX`, the
 // column's ink centred vertically in [top, bottom]: Japanese written downwards.

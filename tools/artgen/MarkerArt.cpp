@@ -3,17 +3,20 @@
 
 #include "KeyedCanvas.h"
 #include "Lettering.h"
+#include "LetteringTable.h"
 #include "Palette.h"
 #include "Patterns.h"
 #include "SuitShapes.h"
 #include "base/StringTable.h"
 #include "resources/ResourceCatalogue.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QStringList>
 
 #include <array>
 
@@ -53,7 +56,26 @@ QLinearGradient Lacquer(const QRectF& box, const QColor& light, const QColor& mi
 }
 
 // A badge with a pointer at its foot, for the lead and partner markers.
-QImage PaintMarkerBadge(const QString& text, const QColor& light, const QColor& mid, const QColor& deep) {
+// A name on its plate: Japanese on one line; a name in Latin letters, too
+// long for one, on two, the family name above the given name.
+QPainterPath PlateLettering(const QString& name, const QRectF& plate, bool latin) {
+    const QRectF inside = plate.adjusted(5, 5, -5, -5);
+    if (!latin) return FitCentred(TextOutline(name, LetteringFont(Typeface::Sans, 14)), inside);
+    // Both lines at one size, each centred across, the pair fitted whole.
+    const QFont font = LetteringFont(Typeface::Sans, 11, QFont::Bold, true);
+    const QStringList parts = name.split(QLatin1Char(' '));
+    const double lineStep = QFontMetricsF(font).ascent() * 1.05;
+    QPainterPath lines;
+    for (int line = 0; line < std::min<int>(2, static_cast<int>(parts.size())); ++line) {
+        const QPainterPath text = TextOutline(parts[line], font);
+        lines.addPath(
+            text.translated(-text.boundingRect().width() / 2 - text.boundingRect().left(), lineStep * line));
+    }
+    return FitCentred(lines, inside);
+}
+
+QImage PaintMarkerBadge(const QString& text, const QColor& light, const QColor& mid, const QColor& deep,
+                        bool latin) {
     QImage figure = TransparentLayer(QSize(64, 34));
     QPainter painter(&figure);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -74,8 +96,10 @@ QImage PaintMarkerBadge(const QString& text, const QColor& light, const QColor& 
     painter.drawRoundedRect(body.adjusted(2.5, 2.5, -2.5, -2.5), 5, 5);
     PaintSparkle(painter, QPointF(10.5, body.center().y()), 4, GoldLight);
     PaintSparkle(painter, QPointF(53.5, body.center().y()), 4, GoldLight);
+    // A word in Latin letters takes the room between the sparkles.
     const QPainterPath lettering =
-        FitCentred(TextOutline(text, LetteringFont(Typeface::Serif, 17)), QRectF(16, 5, 32, 18));
+        FitCentred(TextOutline(text, LetteringFont(Typeface::Serif, latin ? 15 : 17, QFont::Bold, latin)),
+                   latin ? QRectF(15, 6, 34, 16) : QRectF(16, 5, 32, 18));
     PaintRimmedLettering(painter, lettering, GoldHighlight, QColor(30, 10, 10));
     painter.end();
     return CutOutOnKey(figure, TablePurple);
@@ -175,7 +199,8 @@ QImage PaintTurnMarker() {
     return CutOutOnKey(figure, TablePurple);
 }
 
-QImage PaintNamePlates() {
+QImage PaintNamePlates(ArtLanguage language) {
+    const LetteringTable& table = LetteringFor(language);
     struct Tone {
         QColor light;
         QColor mid;
@@ -189,7 +214,7 @@ QImage PaintNamePlates() {
     QPainter painter(&figure);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int entry = 0; entry < 10; ++entry) {
-        const QString name = QString::fromStdString(RosterName(entry));
+        const QString& name = table.names[static_cast<std::size_t>(entry)];
         for (int group = 0; group < 3; ++group) {
             const QRectF plate(66 * group + 1.5, 34 * entry + 2.5, 63, 29);
             painter.setPen(QPen(QColor(16, 10, 10), 1));
@@ -198,24 +223,27 @@ QImage PaintNamePlates() {
             painter.setPen(QPen(GoldLight, 0.9));
             painter.setBrush(Qt::NoBrush);
             painter.drawRoundedRect(plate.adjusted(2, 2, -2, -2), 3.5, 3.5);
-            const QPainterPath lettering = FitCentred(TextOutline(name, LetteringFont(Typeface::Sans, 14)),
-                                                      plate.adjusted(5, 5, -5, -5));
-            PaintRimmedLettering(painter, lettering, Cream, QColor(20, 8, 8));
+            PaintRimmedLettering(painter, PlateLettering(name, plate, !table.writtenDownwards), Cream,
+                                 QColor(20, 8, 8));
         }
     }
     painter.end();
     return CutOutOnKey(figure, PlainWhite);
 }
 
-QImage PaintPartnerMarker() {
-    return PaintMarkerBadge(QStringLiteral("相方"), IndigoLight, Indigo, IndigoDeep);
+QImage PaintPartnerMarker(ArtLanguage language) {
+    const LetteringTable& table = LetteringFor(language);
+    return PaintMarkerBadge(table.partnerMarker, IndigoLight, Indigo, IndigoDeep, !table.writtenDownwards);
 }
 
-QImage PaintLeadMarker() {
-    return PaintMarkerBadge(QStringLiteral("先手"), VermilionLight, Vermilion, VermilionDeep);
+QImage PaintLeadMarker(ArtLanguage language) {
+    const LetteringTable& table = LetteringFor(language);
+    return PaintMarkerBadge(table.leadMarker, VermilionLight, Vermilion, VermilionDeep,
+                            !table.writtenDownwards);
 }
 
-QImage PaintTrumpBalloon() {
+QImage PaintTrumpBalloon(ArtLanguage language) {
+    const LetteringTable& table = LetteringFor(language);
     // An ivory plaque framed in gold, with a red seal ヤク (yaku: the trump)
     // on its left and room for the suit icon at (29, 1), 32 x 36.
     QImage figure = TransparentLayer(QSize(74, 38));
@@ -235,14 +263,19 @@ QImage PaintTrumpBalloon() {
     painter.setPen(QPen(QColor(90, 10, 14), 1));
     painter.setBrush(Lacquer(seal, VermilionLight, Vermilion, VermilionDeep));
     painter.drawRoundedRect(seal, 3, 3);
-    const QPainterPath caption = VerticalText(QStringLiteral("ヤク"), LetteringFont(Typeface::Serif, 13),
-                                              seal.center().x(), seal.top() + 2, seal.bottom() - 2);
+    const QPainterPath caption =
+        table.writtenDownwards
+            ? VerticalText(table.trumpBalloon, LetteringFont(Typeface::Serif, 13), seal.center().x(),
+                           seal.top() + 2, seal.bottom() - 2)
+            : TurnedText(table.trumpBalloon, LetteringFont(Typeface::Sans, 13, QFont::Bold, true),
+                         seal.center().x(), seal.width() - 6, seal.top() + 2, seal.bottom() - 2);
     FillOutline(painter, caption, QBrush(Cream));
     painter.end();
     return CutOutOnKey(figure, TablePurple);
 }
 
-QImage PaintSpeechBalloon() {
+QImage PaintSpeechBalloon(ArtLanguage language) {
+    const LetteringTable& table = LetteringFor(language);
     // A speech bubble whose tail points down to the right; the suit icon goes
     // at (5, 0), 34 x 38, and 請求 (requested) is written down its right side.
     QImage figure = TransparentLayer(QSize(74, 38));
@@ -263,7 +296,10 @@ QImage PaintSpeechBalloon() {
     painter.setBrush(paper);
     painter.drawPath(bubble);
     const QPainterPath caption =
-        VerticalText(QStringLiteral("請求"), LetteringFont(Typeface::Serif, 13), 50, 4, 33);
+        table.writtenDownwards
+            ? VerticalText(table.requestBalloon, LetteringFont(Typeface::Serif, 13), 50, 4, 33)
+            : TurnedText(table.requestBalloon, LetteringFont(Typeface::Sans, 13, QFont::Bold, true), 50, 12,
+                         4, 33);
     FillOutline(painter, caption, QBrush(QColor(170, 20, 30)));
     painter.end();
     return CutOutOnKey(figure, TablePurple);

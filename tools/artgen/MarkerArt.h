@@ -6,18 +6,20 @@
 // are used.
 #pragma once
 
+#include "LetteringTable.h"
+
 #include <QImage>
 
 namespace tesseran::art {
 
-QImage PaintSelectionMarker();   // 136
-QImage PaintSuitIcon(int suit);  // 146..149 for suits 0..3
-QImage PaintTurnMarker();        // 152
-QImage PaintNamePlates();        // 154
-QImage PaintPartnerMarker();     // 167
-QImage PaintLeadMarker();        // 168
-QImage PaintTrumpBalloon();      // 173
-QImage PaintSpeechBalloon();     // 174
-QImage PaintRightSigns();        // 175
+QImage PaintSelectionMarker();                                            // 136
+QImage PaintSuitIcon(int suit);                                           // 146..149 for suits 0..3
+QImage PaintTurnMarker();                                                 // 152
+QImage PaintNamePlates(ArtLanguage language = ArtLanguage::Japanese);     // 154
+QImage PaintPartnerMarker(ArtLanguage language = ArtLanguage::Japanese);  // 167
+QImage PaintLeadMarker(ArtLanguage language = ArtLanguage::Japanese);     // 168
+QImage PaintTrumpBalloon(ArtLanguage language = ArtLanguage::Japanese);   // 173
+QImage PaintSpeechBalloon(ArtLanguage language = ArtLanguage::Japanese);  // 174
+QImage PaintRightSigns();                                                 // 175
 
 }  // namespace tesseran::art

@@ -3,6 +3,7 @@
 
 #include "KeyedCanvas.h"
 #include "Lettering.h"
+#include "LetteringTable.h"
 #include "Palette.h"
 #include "Patterns.h"
 #include "SuitShapes.h"
@@ -73,8 +74,9 @@ QBrush LetterGold(const QRectF& box) {
 
 // Gold lettering with a dark drop shadow, its ink centred in `box`.
 void PaintGoldLettering(QPainter& painter, const QString& text, const QRectF& box, double size,
-                        Typeface typeface = Typeface::Serif) {
-    const QPainterPath outline = FitCentred(TextOutline(text, LetteringFont(typeface, size)), box);
+                        Typeface typeface = Typeface::Serif, bool latin = false) {
+    const QPainterPath outline =
+        FitCentred(TextOutline(text, LetteringFont(typeface, size, QFont::Bold, latin)), box);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -85,8 +87,10 @@ void PaintGoldLettering(QPainter& painter, const QString& text, const QRectF& bo
     painter.restore();
 }
 
-void PaintCreamLettering(QPainter& painter, const QString& text, const QRectF& box, double size) {
-    const QPainterPath outline = FitCentred(TextOutline(text, LetteringFont(Typeface::Sans, size)), box);
+void PaintCreamLettering(QPainter& painter, const QString& text, const QRectF& box, double size,
+                         bool latin = false) {
+    const QPainterPath outline =
+        FitCentred(TextOutline(text, LetteringFont(Typeface::Sans, size, QFont::Bold, latin)), box);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -145,8 +149,9 @@ void PaintTileLetter(QPainter& painter, const QRectF& tile, const QString& lette
     painter.restore();
 }
 
-// A tiny face card: gold frame and red field with the character 絵 (picture).
-void PaintMiniFaceCard(QPainter& painter, QPointF centre) {
+// A tiny face card: gold frame and red field with the character 絵 (picture),
+// or the language's letter for it.
+void PaintMiniFaceCard(QPainter& painter, QPointF centre, const QString& mark, bool latin) {
     const QRectF card(centre.x() - 11, centre.y() - 15.5, 22, 31);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -160,7 +165,7 @@ void PaintMiniFaceCard(QPainter& painter, QPointF centre) {
     painter.setBrush(lacquer);
     painter.drawRect(card.adjusted(2.5, 2.5, -2.5, -2.5));
     painter.restore();
-    PaintGoldLettering(painter, QStringLiteral("絵"), card.adjusted(3, 4, -3, -4), 17);
+    PaintGoldLettering(painter, mark, card.adjusted(3, 4, -3, -4), 17, Typeface::Serif, latin);
 }
 
 // A tiny joker: plum card with the oni's red face and horns.
@@ -348,7 +353,8 @@ void PaintSegmentGlyph(QPainter& painter, double left, int glyph) {
 
 }  // namespace
 
-QImage PaintRemainingPanel() {
+QImage PaintRemainingPanel(ArtLanguage language) {
+    const LetteringTable& lettering = LetteringFor(language);
     QImage figure = TransparentLayer(QSize(175, 138));
     QPainter painter(&figure);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -359,11 +365,12 @@ QImage PaintRemainingPanel() {
     constexpr std::array<double, 4> Columns{23, 66, 109, 152};
     const auto tileAt = [](double centreX, double top) { return QRectF(centreX - 15, top, 30, 32); };
     PaintTile(painter, tileAt(Columns[0], 4));
-    PaintTileLetter(painter, tileAt(Columns[0], 4), QStringLiteral("K"), QColor(200, 24, 32));
+    PaintTileLetter(painter, tileAt(Columns[0], 4), lettering.relatedTile, QColor(200, 24, 32));
     PaintTile(painter, tileAt(Columns[1], 4));
-    PaintTileLetter(painter, tileAt(Columns[1], 4), QStringLiteral("M"), QColor(20, 140, 60));
+    PaintTileLetter(painter, tileAt(Columns[1], 4), lettering.unrelatedTile, QColor(20, 140, 60));
     PaintTile(painter, tileAt(Columns[2], 4));
-    PaintMiniFaceCard(painter, tileAt(Columns[2], 4).center());
+    PaintMiniFaceCard(painter, tileAt(Columns[2], 4).center(), lettering.faceCardTile,
+                      !lettering.writtenDownwards);
     PaintTile(painter, tileAt(Columns[3], 4));
     PaintMiniJoker(painter, tileAt(Columns[3], 4).center());
     for (int suit = 0; suit < 4; ++suit) {
@@ -377,30 +384,29 @@ QImage PaintRemainingPanel() {
 
 namespace {
 
-struct CaptionWord {
-    QString text;
-    QRectF box;
-    int size;
-};
-
 // A caption plate of the game and battle counters: 第 before the number's
-// place and the counter's word after it, in gold on indigo.
-QImage PaintCounterCaption(const CaptionWord& before, const CaptionWord& after) {
+// place and the counter's word after it, in gold on indigo (in English the
+// word before it). The number's place is written into the picture, where
+// the program reads it.
+QImage PaintCounterCaption(const CaptionLettering& words, bool latin) {
     QImage caption(115, PlateHeight, QImage::Format_RGB32);
     QPainter painter(&caption);
     const QRectF row(0, 0, 115, PlateHeight);
     PaintPlateRow(painter, row, PlateTone::Indigo);
     PaintPlateEnds(painter, row);
-    PaintGoldLettering(painter, before.text, before.box, before.size);
-    PaintGoldLettering(painter, after.text, after.box, after.size);
+    PaintGoldLettering(painter, words.before, words.beforeBox, words.beforeSize, Typeface::Serif, latin);
+    if (!words.after.isEmpty())
+        PaintGoldLettering(painter, words.after, words.afterBox, words.afterSize, Typeface::Serif, latin);
+    painter.end();
+    if (latin) caption.setText(QStringLiteral("NumberGap"), QString::number(words.numberGap));
     return caption;
 }
 
 }  // namespace
 
-QImage PaintGameCaption() {
-    return PaintCounterCaption({QStringLiteral("第"), QRectF(6, 4, 24, 18), 17},
-                               {QStringLiteral("ゲーム"), QRectF(56, 4, 53, 18), 16});
+QImage PaintGameCaption(ArtLanguage language) {
+    const LetteringTable& lettering = LetteringFor(language);
+    return PaintCounterCaption(lettering.game, !lettering.writtenDownwards);
 }
 
 QImage PaintGameNumbers() {
@@ -414,15 +420,22 @@ QImage PaintGameNumbers() {
     return numbers;
 }
 
-QImage PaintBattleCaption() {
-    return PaintCounterCaption({QStringLiteral("第"), QRectF(3, 4, 16, 18), 16},
-                               {QStringLiteral("戦目"), QRectF(48, 4, 46, 18), 17});
+QImage PaintBattleCaption(ArtLanguage language) {
+    const LetteringTable& lettering = LetteringFor(language);
+    return PaintCounterCaption(lettering.battle, !lettering.writtenDownwards);
 }
 
-QImage PaintBattleNumbers() {
+QImage PaintBattleNumbers(ArtLanguage language) {
     QImage numbers(69, PlateHeight, QImage::Format_RGB32);
     QPainter painter(&numbers);
     PaintPlateRow(painter, QRectF(0, 0, 69, PlateHeight), PlateTone::Indigo);
+    if (!LetteringFor(language).battleNumbersAsStrokes) {
+        for (int number = 1; number <= 3; ++number) {
+            const double left = 23 * (number - 1);
+            PaintGoldPath(painter, Digits(QString::number(number), QRectF(left + 3, 6, 17, 14.5)));
+        }
+        return numbers;
+    }
     // One, two and three strokes, as the numerals 一, 二, 三 are written: each
     // stroke rises a little and swells at its end like a brush stroke.
     struct Stroke {
@@ -455,17 +468,10 @@ QImage PaintBattleNumbers() {
     return numbers;
 }
 
-QImage PaintStatusBanners() {
-    static const std::array<QString, 10> Texts{QStringLiteral("合計"),
-                                               QStringLiteral("16宣言中"),
-                                               QStringLiteral("逆16宣言中"),
-                                               QStringLiteral("初期設定中"),
-                                               QStringLiteral("旗をクリックして開始"),
-                                               QStringLiteral("役決め中"),
-                                               QStringLiteral("宣言スコンク中"),
-                                               QStringLiteral("宣言16中"),
-                                               QStringLiteral("宣言逆スコンク中"),
-                                               QStringLiteral("宣言逆16中")};
+QImage PaintStatusBanners(ArtLanguage language) {
+    const LetteringTable& lettering = LetteringFor(language);
+    const std::array<QString, 10>& Texts = lettering.banners;
+    const bool latin = !lettering.writtenDownwards;
     QImage banners(163, PlateHeight * 10, QImage::Format_RGB32);
     QPainter painter(&banners);
     for (int row = 0; row < 10; ++row) {
@@ -479,9 +485,9 @@ QImage PaintStatusBanners() {
         PaintPlateEnds(painter, plate);
         const QRectF textBox = plate.adjusted(7, 4.5, -7, -4.5);
         if (row == 0) {
-            PaintGoldLettering(painter, Texts[row], textBox, 17);
+            PaintGoldLettering(painter, Texts[row], textBox, 17, Typeface::Serif, latin);
         } else {
-            PaintCreamLettering(painter, Texts[row], textBox, 15);
+            PaintCreamLettering(painter, Texts[row], textBox, 15, latin);
         }
     }
     return banners;

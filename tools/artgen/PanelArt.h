@@ -6,17 +6,19 @@
 // glyph copied into the gap of its caption joins it without a seam.
 #pragma once
 
+#include "LetteringTable.h"
+
 #include <QImage>
 
 namespace tesseran::art {
 
-QImage PaintRemainingPanel();  // 130
-QImage PaintGameCaption();     // 134
-QImage PaintStatusBanners();   // 137
-QImage PaintToolbar();         // 165
-QImage PaintSegmentDigits();   // 169
-QImage PaintGameNumbers();     // 170
-QImage PaintBattleCaption();   // 171
-QImage PaintBattleNumbers();   // 172
+QImage PaintRemainingPanel(ArtLanguage language = ArtLanguage::Japanese);  // 130
+QImage PaintGameCaption(ArtLanguage language = ArtLanguage::Japanese);     // 134
+QImage PaintStatusBanners(ArtLanguage language = ArtLanguage::Japanese);   // 137
+QImage PaintToolbar();                                                     // 165
+QImage PaintSegmentDigits();                                               // 169
+QImage PaintGameNumbers();                                                 // 170
+QImage PaintBattleCaption(ArtLanguage language = ArtLanguage::Japanese);   // 171
+QImage PaintBattleNumbers(ArtLanguage language = ArtLanguage::Japanese);   // 172
 
 }  // namespace tesseran::art

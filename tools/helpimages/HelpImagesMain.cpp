@@ -5,7 +5,7 @@
 // photographs the table in the middle of a game with numbered marks on the
 // parts that the operation page explains.
 //
-//   tesseran-helpimages --sheet PATH/TesseranSys.dll --out DIR
+//   tesseran-helpimages --sheet PATH/TesseranSys.dll --out DIR [--language ja|en]
 //
 // The output is the same on every run: the game behind the table picture is
 // played on a virtual clock with a scripted player at seat 3.
@@ -15,6 +15,7 @@
 #include "base/ResourceIds.h"
 
 #include "resources/DataFile.h"
+#include "resources/Language.h"
 #include "resources/ResourceCatalogue.h"
 #include "resources/ResourceStore.h"
 
@@ -174,13 +175,17 @@ int main(int argc, char** argv) {
             sheetPath = arguments[++i];
         } else if (arguments[i] == QLatin1String("--out") && i + 1 < arguments.size()) {
             folder = arguments[++i];
+        } else if (arguments[i] == QLatin1String("--language") && i + 1 < arguments.size()) {
+            // The pictures with lettering in that language's own.
+            UseLanguage(arguments[++i] == QLatin1String("en") ? Language::English : Language::Japanese);
         } else {
             folder.clear();
             break;
         }
     }
     if (sheetPath.isEmpty() || folder.isEmpty()) {
-        std::fprintf(stderr, "usage: tesseran-helpimages --sheet PATH/TesseranSys.dll --out DIR\n");
+        std::fprintf(
+            stderr, "usage: tesseran-helpimages --sheet PATH/TesseranSys.dll --out DIR [--language ja|en]\n");
         return 2;
     }
     const QImage sheet = DecodeCardSheetFile(sheetPath);
