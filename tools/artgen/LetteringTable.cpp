@@ -13,8 +13,8 @@ std::array<QString, 10> NamesIn(ArtLanguage language) {
     std::array<QString, 10> names;
     for (int entry = 0; entry < 10; ++entry)
         names[static_cast<std::size_t>(entry)] = language == ArtLanguage::Japanese
-                                                    ? QString::fromStdString(RosterName(entry))
-                                                    : QString::fromUtf8(LatinRosterName(entry));
+                                                     ? QString::fromStdString(RosterName(entry))
+                                                     : QString::fromUtf8(LatinRosterName(entry));
     return names;
 }
 
@@ -33,8 +33,10 @@ std::array<QString, 6> HomesIn(ArtLanguage language) {
 const LetteringTable& LetteringFor(ArtLanguage language) {
     static const LetteringTable Japanese{
         true,
-        {QStringLiteral("第"), QRectF(6, 4, 24, 18), 17, QStringLiteral("ゲーム"), QRectF(56, 4, 53, 18), 16, 32},
-        {QStringLiteral("第"), QRectF(3, 4, 16, 18), 16, QStringLiteral("戦目"), QRectF(48, 4, 46, 18), 17, 22},
+        {QStringLiteral("第"), QRectF(6, 4, 24, 18), 17, QStringLiteral("ゲーム"), QRectF(56, 4, 53, 18), 16,
+         32},
+        {QStringLiteral("第"), QRectF(3, 4, 16, 18), 16, QStringLiteral("戦目"), QRectF(48, 4, 46, 18), 17,
+         22},
         true,
         {QStringLiteral("合計"), QStringLiteral("16宣言中"), QStringLiteral("逆16宣言中"),
          QStringLiteral("初期設定中"), QStringLiteral("旗をクリックして開始"), QStringLiteral("役決め中"),
@@ -61,9 +63,9 @@ const LetteringTable& LetteringFor(ArtLanguage language) {
         {QStringLiteral("Battle"), QRectF(7, 5, 56, 16), 16, QString(), QRectF(), 0, 70},
         false,
         {QStringLiteral("Total"), QStringLiteral("Going for 16"), QStringLiteral("Going for reverse 16"),
-         QStringLiteral("Setting up"), QStringLiteral("Click the flag to start"), QStringLiteral("Naming the trump"),
-         QStringLiteral("Declared skunk"), QStringLiteral("Declared 16"), QStringLiteral("Declared reverse skunk"),
-         QStringLiteral("Declared reverse 16")},
+         QStringLiteral("Setting up"), QStringLiteral("Click the flag to start"),
+         QStringLiteral("Naming the trump"), QStringLiteral("Declared skunk"), QStringLiteral("Declared 16"),
+         QStringLiteral("Declared reverse skunk"), QStringLiteral("Declared reverse 16")},
         QStringLiteral("R"),
         QStringLiteral("U"),
         QStringLiteral("F"),
