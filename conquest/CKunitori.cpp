@@ -2,6 +2,7 @@
 #include "conquest/CKunitori.h"
 #include "base/ResourceIds.h"
 #include "render/GameTerms.h"
+#include "resources/Language.h"
 #include "resources/QtText.h"
 
 #include "base/StringTable.h"
@@ -36,6 +37,11 @@
 namespace tesseran {
 
 namespace {
+
+// The maps are lettered in the language the program speaks.
+MapLettering ProgramMapLettering() {
+    return CurrentLanguage() == Language::Japanese ? MapLettering::Japanese : MapLettering::English;
+}
 
 constexpr int LineStep = 10;
 constexpr int PageStep = 50;
@@ -84,7 +90,8 @@ CKunitori::CKunitori(SettingsStore& settings, Messages& messages, Clock& clock, 
                      const std::array<QString, EntryCount>& displayNames, std::function<void(int)> playSound,
                      QWidget* parent)
     : QDialog(parent),
-      loadBitmap(LoadMapBitmap),
+      loadBitmap(
+          [lettering = ProgramMapLettering()](int bitmap) { return LoadMapBitmap(bitmap, lettering); }),
       chooseSaveFile(DefaultSaveFileChooser),
       settings_(settings),
       messages_(messages),
@@ -92,7 +99,8 @@ CKunitori::CKunitori(SettingsStore& settings, Messages& messages, Clock& clock, 
       humanEntry_(humanEntry),
       displayNames_(displayNames),
       playSound_(std::move(playSound)),
-      maps_([this](int bitmap) { return loadBitmap ? loadBitmap(bitmap) : QImage(); }) {
+      maps_([this](int bitmap) { return loadBitmap ? loadBitmap(bitmap) : QImage(); },
+            ProgramMapLettering()) {
     setWindowTitle(tr("[閲覧]モード"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(false);
@@ -208,9 +216,9 @@ QPoint CKunitori::MapPointAt(QPoint clientPoint) const {
     return clientPoint + scroll_ - QPoint(PictureMargin, PictureMargin);
 }
 
-int CKunitori::ProvinceAtMapPoint(QPoint mapPoint) {
+int CKunitori::ProvinceAtMapPoint(QPoint mapPoint) const {
     for (int province = 0; province < ProvinceCount; ++province) {
-        if (LabelContains(ProvincePositions[province], mapPoint.x(), mapPoint.y())) return province;
+        if (LabelContains(maps_.positions()[province], mapPoint.x(), mapPoint.y())) return province;
     }
     return -1;
 }
@@ -281,11 +289,9 @@ void CKunitori::RunRegularsTurn() {
 }
 
 QRect CKunitori::ScrollProvinceIntoView(int province) {
-    const QPoint label = IsProvince(province)
-                             ? QPoint(ProvincePositions[province].labelX, ProvincePositions[province].labelY)
-                             : QPoint(0, 0);
+    const ProvincePosition position = IsProvince(province) ? maps_.positions()[province] : ProvincePosition{};
     // The label and the fill seed beside it, with room for the land around.
-    const QRect onMap = QRect(label, QSize(LabelWidth, LabelHeight))
+    const QRect onMap = QRect(position.labelX, position.labelY, position.labelWidth, LabelHeight)
                             .adjusted(-ProvinceMargin, -ProvinceMargin, ProvinceMargin, ProvinceMargin);
     if (!overviewShown_) {
         const QSize area(std::max(0, client_.width() - BarBand), std::max(0, client_.height() - BarBand));

@@ -95,7 +95,7 @@ public:
     // The large-map point under a point of the client area.
     QPoint MapPointAt(QPoint clientPoint) const;
     // The province whose name label lies under a large-map point, or -1.
-    static int ProvinceAtMapPoint(QPoint mapPoint);
+    int ProvinceAtMapPoint(QPoint mapPoint) const;
 
     void done(int result) override;
 

@@ -38,7 +38,8 @@ void DrawKeyed(QImage& target, const QImage& picture, QPoint corner, QRgb transp
 
 }  // namespace
 
-KunitoriMaps::KunitoriMaps(BitmapLoader loader) : loader_(std::move(loader)) {}
+KunitoriMaps::KunitoriMaps(BitmapLoader loader, MapLettering lettering)
+    : positions_(&ProvincePositionsIn(lettering)), loader_(std::move(loader)) {}
 
 bool KunitoriMaps::Load() {
     large_ = loader_(bitmap::LargeMap);
@@ -52,8 +53,8 @@ bool KunitoriMaps::Load() {
     large_ = large_.convertToFormat(QImage::Format_RGB32);
     overview_ = overview_.convertToFormat(QImage::Format_RGB32);
     for (int province = 0; province < ProvinceCount; ++province) {
-        const MapPoint large = LargeMapSeed(ProvincePositions[province]);
-        const MapPoint small = OverviewSeed(ProvincePositions[province]);
+        const MapPoint large = LargeMapSeed(positions()[province]);
+        const MapPoint small = OverviewSeed(positions()[province]);
         blankLarge_[province] = large_.valid(large.x, large.y) ? large_.pixel(large.x, large.y) : White;
         blankOverview_[province] =
             overview_.valid(small.x, small.y) ? overview_.pixel(small.x, small.y) : White;
@@ -102,20 +103,20 @@ void KunitoriMaps::DrawLegend(SettingsStore& store) {
 
 void KunitoriMaps::FillProvince(int province, QRgb colour) {
     if (!IsProvince(province)) return;
-    const MapPoint seed = OverviewSeed(ProvincePositions[province]);
+    const MapPoint seed = OverviewSeed(positions()[province]);
     FloodFill(overview_, QPoint(seed.x, seed.y), colour, FillBoundary::Black);
     FillLargeMapProvince(province, colour);
 }
 
 void KunitoriMaps::FillLargeMapProvince(int province, QRgb colour) {
     if (!IsProvince(province)) return;
-    const MapPoint seed = LargeMapSeed(ProvincePositions[province]);
+    const MapPoint seed = LargeMapSeed(positions()[province]);
     FloodFill(large_, QPoint(seed.x, seed.y), colour, FillBoundary::SeedColour);
 }
 
 void KunitoriMaps::BlankProvinces() {
     for (int province = 0; province < ProvinceCount; ++province) {
-        const MapPoint seed = OverviewSeed(ProvincePositions[province]);
+        const MapPoint seed = OverviewSeed(positions()[province]);
         FloodFill(overview_, QPoint(seed.x, seed.y), blankOverview_[province], FillBoundary::Black);
         FillLargeMapProvince(province, blankLarge_[province]);
     }

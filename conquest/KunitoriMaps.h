@@ -11,6 +11,7 @@
 
 #include "base/SettingsStore.h"
 #include "campaign/ProvinceMap.h"
+#include "campaign/map/ProvincePositions.h"
 
 #include <QFont>
 #include <QImage>
@@ -35,7 +36,11 @@ public:
     static constexpr int DateLineTop = 1097;
     static constexpr QRgb DateLineColour = 0xff004080u;
 
-    explicit KunitoriMaps(BitmapLoader loader);
+    // The loader gives pictures lettered as `lettering` says; the province
+    // positions follow it.
+    explicit KunitoriMaps(BitmapLoader loader, MapLettering lettering = MapLettering::Japanese);
+
+    const std::array<ProvincePosition, ProvinceCount>& positions() const { return *positions_; }
 
     // Loads both pictures afresh; false when either cannot be had.
     bool Load();
@@ -76,6 +81,7 @@ public:
     static QRgb ColourOf(int entry);
 
 private:
+    const std::array<ProvincePosition, ProvinceCount>* positions_;
     BitmapLoader loader_;
     QImage large_;
     QImage overview_;

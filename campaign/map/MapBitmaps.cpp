@@ -7,10 +7,12 @@
 
 namespace tesseran {
 
-QImage LoadMapBitmap(int bitmap) {
+QImage LoadMapBitmap(int bitmap, MapLettering lettering) {
     if (bitmap != bitmap::LargeMap && bitmap != bitmap::OverviewMap && bitmap != bitmap::UnificationBanner)
         return {};
-    const QImage picture(QStringLiteral(":/bitmaps/%1.png").arg(bitmap));
+    const QImage picture(lettering == MapLettering::English
+                             ? QStringLiteral(":/bitmaps/en/%1.png").arg(bitmap)
+                             : QStringLiteral(":/bitmaps/%1.png").arg(bitmap));
     return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Where the provinces lie on the two conquest-map pictures (bitmaps 163 and
 // 164): the corner of each province's name label on the large map, and a
-// point inside the province on the overview. The table is written by the map
-// generator (tools/mapgen) together with the pictures and must change with
-// them; a test regenerates it and compares.
+// point inside the province on the overview. The maps come lettered in
+// Japanese and in English; the English names need wider labels, placed
+// apart, so each lettering has its own table. The tables are written by the
+// map generator (tools/mapgen) together with the pictures and must change
+// with them; a test regenerates them and compares.
 #pragma once
 
 #include "campaign/ProvinceMap.h"
@@ -18,12 +20,14 @@ inline constexpr int LargeMapHeight = 1614;
 inline constexpr int OverviewWidth = 489;
 inline constexpr int OverviewHeight = 538;
 
-// A province's name label on the large map is a 28 × 15 box at the label
-// corner; a click inside it picks the province.
+// A province's name label on the large map is a box 15 pixels high at the
+// label corner, 28 wide in Japanese and as wide as the name in English; a
+// click inside it picks the province.
 inline constexpr int LabelWidth = 28;
 inline constexpr int LabelHeight = 15;
-// The large map's fill seed lies this far right of and below the label corner.
-inline constexpr int LargeSeedOffsetX = 30;
+// The large map's fill seed lies this far right of the label's right edge
+// and below its corner.
+inline constexpr int LargeSeedGapX = 2;
 inline constexpr int LargeSeedOffsetY = 17;
 
 // The overview's legend lists the ten entries in index order, one row of 16
@@ -41,6 +45,7 @@ struct ProvincePosition {
     int labelY = 0;
     int overviewX = 0;
     int overviewY = 0;
+    int labelWidth = LabelWidth;
 };
 
 struct MapPoint {
@@ -48,11 +53,18 @@ struct MapPoint {
     int y = 0;
 };
 
-// By province index.
+enum class MapLettering { Japanese, English };
+
+// By province index, for the maps lettered in Japanese and in English.
 extern const std::array<ProvincePosition, ProvinceCount> ProvincePositions;
+extern const std::array<ProvincePosition, ProvinceCount> EnglishProvincePositions;
+
+inline const std::array<ProvincePosition, ProvinceCount>& ProvincePositionsIn(MapLettering lettering) {
+    return lettering == MapLettering::English ? EnglishProvincePositions : ProvincePositions;
+}
 
 constexpr MapPoint LargeMapSeed(const ProvincePosition& position) {
-    return {position.labelX + LargeSeedOffsetX, position.labelY + LargeSeedOffsetY};
+    return {position.labelX + position.labelWidth + LargeSeedGapX, position.labelY + LargeSeedOffsetY};
 }
 
 constexpr MapPoint OverviewSeed(const ProvincePosition& position) {
@@ -61,7 +73,7 @@ constexpr MapPoint OverviewSeed(const ProvincePosition& position) {
 
 // Whether the large-map point (x, y) lies in the province's label box.
 constexpr bool LabelContains(const ProvincePosition& position, int x, int y) {
-    return x >= position.labelX && x < position.labelX + LabelWidth && y >= position.labelY &&
+    return x >= position.labelX && x < position.labelX + position.labelWidth && y >= position.labelY &&
            y < position.labelY + LabelHeight;
 }
 

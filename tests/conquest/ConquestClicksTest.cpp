@@ -4,6 +4,7 @@
 // conquest when too little koku is left.
 #include "KunitoriFixture.h"
 #include "base/ResourceIds.h"
+#include "resources/Language.h"
 
 namespace tesseran::testing {
 namespace {
@@ -96,6 +97,38 @@ TEST_F(KunitoriTest, ATakeThatLeavesTooLittleEndsConquestForThisOpening) {
     EXPECT_EQ(BalanceOf(store, 2), 200);
     EXPECT_EQ(NextTarget(store, 2), 30);
     EXPECT_EQ(OwnerOf(store, 30), Unowned);
+}
+
+// In English the window shows the maps lettered in English and picks a
+// province by its English label, which is wider than the Japanese one and
+// lies elsewhere: its left edge is left of the Japanese label's here.
+TEST_F(KunitoriTest, InEnglishTheMapsAreLetteredInEnglishAndTheirLabelsPickTheProvince) {
+    struct SpeakJapaneseAfter {
+        ~SpeakJapaneseAfter() { UseLanguage(Language::Japanese); }
+    } restore;
+    ASSERT_TRUE(UseLanguage(Language::English));
+    const ProvincePosition english = EnglishProvincePositions[Akita];
+    ASSERT_LT(english.labelX, ProvincePositions[Akita].labelX);
+
+    SetBalance(store, 0, 100);
+    OpenWindow();
+    const QRect title(0, 0, 560, 200);
+    const QRect legend(BalanceColumnX, BalanceColumnY, BalanceColumnWidth, BalanceColumnHeight);
+    EXPECT_EQ(window->maps().largeMap().copy(title),
+              LoadMapBitmap(bitmap::LargeMap, MapLettering::English).copy(title));
+    EXPECT_NE(window->maps().largeMap().copy(title), LoadMapBitmap(bitmap::LargeMap).copy(title));
+    EXPECT_EQ(window->maps().overview().copy(QRect(0, 0, legend.left(), legend.top())),
+              LoadMapBitmap(bitmap::OverviewMap, MapLettering::English)
+                  .copy(QRect(0, 0, legend.left(), legend.top())));
+
+    window->ToggleZoom();
+    ClickMapPoint(QPoint(english.labelX + 1, english.labelY + 1));
+    EXPECT_EQ(OwnerOf(store, Akita), 0);
+    EXPECT_EQ(BalanceOf(store, 0), 70);
+    const MapPoint seed = LargeMapSeed(english);
+    EXPECT_EQ(LargeMapAt(QPoint(seed.x, seed.y)), Colour(0));
+    EXPECT_TRUE(window->windowTitle().contains(QStringLiteral("Mogami")))
+        << window->windowTitle().toStdString();
 }
 
 }  // namespace

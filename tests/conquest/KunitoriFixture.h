@@ -113,7 +113,7 @@ protected:
 
     // Whether the window's legend shows every entry's koku as the store holds it.
     bool LegendIsCurrent() {
-        KunitoriMaps fresh(LoadMapBitmap);
+        KunitoriMaps fresh([](int bitmap) { return LoadMapBitmap(bitmap); });
         if (!fresh.Load()) return false;
         fresh.DrawLegend(store);
         const QRect legend(BalanceColumnX, BalanceColumnY, BalanceColumnWidth, BalanceColumnHeight);

@@ -5,11 +5,12 @@
 // unification (the window during the pause after the banner, and the whole
 // large map as it is offered for saving).
 //
-//   kunitori-shots [DIR]    (default /tmp/kunitori-shots)
+//   kunitori-shots [--english] [DIR]    (default /tmp/kunitori-shots)
 #include "base/StringTable.h"
 #include "campaign/Campaign.h"
 #include "campaign/map/ProvincePositions.h"
 #include "conquest/CKunitori.h"
+#include "resources/Language.h"
 #include "support/TestHost.h"
 
 #include <QApplication>
@@ -37,7 +38,10 @@ public:
 
 std::array<QString, EntryCount> Names() {
     std::array<QString, EntryCount> names;
-    for (int entry = 0; entry < EntryCount; ++entry) names[entry] = QString::fromStdString(RosterName(entry));
+    for (int entry = 0; entry < EntryCount; ++entry) {
+        names[entry] = CurrentLanguage() == Language::Japanese ? QString::fromStdString(RosterName(entry))
+                                                               : QString::fromUtf8(LatinRosterName(entry));
+    }
     return names;
 }
 
@@ -52,7 +56,14 @@ bool Save(const QImage& image, const QString& path) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/kunitori-shots");
+    QString folder = QStringLiteral("/tmp/kunitori-shots");
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == QLatin1String("--english")) {
+            UseLanguage(Language::English);
+        } else {
+            folder = QString::fromLocal8Bit(argv[i]);
+        }
+    }
     QDir().mkpath(folder);
     bool ok = true;
 
@@ -118,7 +129,8 @@ int main(int argc, char** argv) {
             return folder + "/unification-picture.png";
         };
         window.ToggleZoom();
-        const QPoint label(ProvincePositions[6].labelX + 3, ProvincePositions[6].labelY + 3);
+        const ProvincePosition akita = window.maps().positions()[6];
+        const QPoint label(akita.labelX + 3, akita.labelY + 3);
         window.horizontalBar()->setValue(label.x() - 200);
         window.verticalBar()->setValue(label.y() - 200);
         const QPointF client = label - window.scrollPosition() + QPoint(2, 2);

@@ -58,7 +58,7 @@ TEST(KunitoriMapsTest, TheLegendWritesBalancesWithACommaAndNothingFromTenThousan
     ResetCampaign(store, nullptr);
     const std::array<int, EntryCount> balances = {999, 1000, 9999, 10000, 0, 42, 123456, 7, 5000, 1};
     for (int entry = 0; entry < EntryCount; ++entry) SetBalance(store, entry, balances[entry]);
-    KunitoriMaps maps(LoadMapBitmap);
+    KunitoriMaps maps([](int bitmap) { return LoadMapBitmap(bitmap); });
     ASSERT_TRUE(maps.Load());
     maps.ColourFromStore(store);
 

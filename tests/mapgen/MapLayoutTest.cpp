@@ -123,8 +123,8 @@ TEST(Layout, ProvincesKeepTheirRealPlaces) {
 
 TEST(Layout, IslandProvincesBorderOnlyTheSea) {
     QString error;
-    const MapPictures pictures =
-        DrawMapPictures(ReadCoastline(QStringLiteral(TESSERAN_MAP_OUTLINE), error), error);
+    const MapPictures pictures = DrawMapPictures(ReadCoastline(QStringLiteral(TESSERAN_MAP_OUTLINE), error),
+                                                 MapLettering::Japanese, error);
     const DrawnAreas& areas = pictures.largeAreas;
     // 蝦夷, 佐渡, 隠岐, 淡路, 琉球, 壱岐, 対馬
     for (const int island : {0, 14, 47, 58, 72, 73, 74}) {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The conquest maps as the window will use them, drawn in memory by the
-// generator's own code: every province filled from its seed in the committed
-// position table colours exactly its own area on both maps, also when its
-// neighbours already wear the same colour; labels never overlap; the legend
-// and the banner are where and what the window expects; and the pictures
-// compiled into the program are these.
+// generator's own code, lettered in Japanese and in English: every province
+// filled from its seed in the committed position table colours exactly its
+// own area on both maps, also when its neighbours already wear the same
+// colour; labels never overlap; the legend and the banner are where and what
+// the window expects; and the pictures compiled into the program are these.
 #include "Banner.h"
 #include "Coastline.h"
 #include "MapPalette.h"
@@ -20,12 +20,19 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 #ifndef TESSERAN_MAP_OUTLINE
 #error "the build must say where the coastline file is"
 #endif
 
 namespace tesseran {
+
+// How gtest names a lettering in its output.
+void PrintTo(MapLettering lettering, std::ostream* out) {
+    *out << (lettering == MapLettering::Japanese ? "Japanese" : "English");
+}
+
 namespace {
 
 using mapgen::DrawnAreas;
@@ -33,16 +40,6 @@ using mapgen::MapPictures;
 
 // A colour neither picture uses.
 constexpr QRgb Marker = 0xFF123456u;
-
-QPoint LargeSeed(int province) {
-    const MapPoint seed = LargeMapSeed(ProvincePositions[province]);
-    return {seed.x, seed.y};
-}
-
-QPoint OverviewPoint(int province) {
-    const MapPoint seed = OverviewSeed(ProvincePositions[province]);
-    return {seed.x, seed.y};
-}
 
 QRgb EntryRgb(int entry) {
     const EntryColour colour = ColourOfEntry(entry);
@@ -86,49 +83,77 @@ int AreaSize(const DrawnAreas& areas, int province) {
     return size;
 }
 
-class MapPicturesTest : public ::testing::Test {
+class MapPicturesTest : public ::testing::TestWithParam<MapLettering> {
 protected:
-    static void SetUpTestSuite() {
-        QString error;
-        const std::vector<mapgen::Island> coastline =
-            mapgen::ReadCoastline(QStringLiteral(TESSERAN_MAP_OUTLINE), error);
-        pictures_ = std::make_unique<MapPictures>(mapgen::DrawMapPictures(coastline, error));
-        layoutError_ = error;
+    // Each lettering's pictures are drawn once, when a test first asks.
+    static const MapPictures& Drawn(MapLettering lettering) {
+        std::unique_ptr<MapPictures>& pictures = pictures_[static_cast<std::size_t>(lettering)];
+        if (!pictures) {
+            QString error;
+            const std::vector<mapgen::Island> coastline =
+                mapgen::ReadCoastline(QStringLiteral(TESSERAN_MAP_OUTLINE), error);
+            pictures = std::make_unique<MapPictures>(mapgen::DrawMapPictures(coastline, lettering, error));
+            layoutErrors_[static_cast<std::size_t>(lettering)] = error;
+        }
+        return *pictures;
     }
-    static void TearDownTestSuite() { pictures_.reset(); }
+    static void TearDownTestSuite() {
+        for (std::unique_ptr<MapPictures>& pictures : pictures_) pictures.reset();
+    }
 
-    static const MapPictures& Pictures() { return *pictures_; }
-    static const QString& LayoutError() { return layoutError_; }
+    const MapPictures& Pictures() const { return Drawn(GetParam()); }
+    const QString& LayoutError() const {
+        Drawn(GetParam());
+        return layoutErrors_[static_cast<std::size_t>(GetParam())];
+    }
+    const std::array<ProvincePosition, ProvinceCount>& Positions() const {
+        return ProvincePositionsIn(GetParam());
+    }
+    QPoint LargeSeed(int province) const {
+        const MapPoint seed = LargeMapSeed(Positions()[province]);
+        return {seed.x, seed.y};
+    }
+    QPoint OverviewPoint(int province) const {
+        const MapPoint seed = OverviewSeed(Positions()[province]);
+        return {seed.x, seed.y};
+    }
 
 private:
-    static inline std::unique_ptr<MapPictures> pictures_;
-    static inline QString layoutError_;
+    static inline std::array<std::unique_ptr<MapPictures>, 2> pictures_;
+    static inline std::array<QString, 2> layoutErrors_;
 };
 
-TEST_F(MapPicturesTest, LayoutPassesItsOwnChecks) {
+INSTANTIATE_TEST_SUITE_P(Letterings, MapPicturesTest,
+                         ::testing::Values(MapLettering::Japanese, MapLettering::English),
+                         [](const ::testing::TestParamInfo<MapLettering>& lettering) {
+                             return lettering.param == MapLettering::Japanese ? "Japanese" : "English";
+                         });
+
+TEST_P(MapPicturesTest, LayoutPassesItsOwnChecks) {
     EXPECT_TRUE(LayoutError().isEmpty()) << LayoutError().toStdString();
 }
 
-TEST_F(MapPicturesTest, PicturesHaveTheSizesTheWindowExpects) {
+TEST_P(MapPicturesTest, PicturesHaveTheSizesTheWindowExpects) {
     EXPECT_EQ(Pictures().large.size(), QSize(1467, 1614));
     EXPECT_EQ(Pictures().overview.size(), QSize(489, 538));
     EXPECT_EQ(Pictures().overview.width() * 3, Pictures().large.width());
     EXPECT_EQ(Pictures().overview.height() * 3, Pictures().large.height());
-    EXPECT_EQ(mapgen::DrawBanner().size(), QSize(1287, 323));
+    EXPECT_EQ(mapgen::DrawBanner(GetParam()).size(), QSize(1287, 323));
 }
 
-TEST_F(MapPicturesTest, CommittedTableMatchesTheDrawnMaps) {
+TEST_P(MapPicturesTest, CommittedTableMatchesTheDrawnMaps) {
     for (int province = 0; province < ProvinceCount; ++province) {
         const ProvincePosition& drawn = Pictures().positions[province];
-        const ProvincePosition& committed = ProvincePositions[province];
+        const ProvincePosition& committed = Positions()[province];
         EXPECT_EQ(drawn.labelX, committed.labelX) << province;
         EXPECT_EQ(drawn.labelY, committed.labelY) << province;
         EXPECT_EQ(drawn.overviewX, committed.overviewX) << province;
         EXPECT_EQ(drawn.overviewY, committed.overviewY) << province;
+        EXPECT_EQ(drawn.labelWidth, committed.labelWidth) << province;
     }
 }
 
-TEST_F(MapPicturesTest, LargeMapFillColoursExactlyItsProvince) {
+TEST_P(MapPicturesTest, LargeMapFillColoursExactlyItsProvince) {
     for (int province = 0; province < ProvinceCount; ++province) {
         QImage large = Pictures().large;
         const QPoint seed = LargeSeed(province);
@@ -143,7 +168,7 @@ TEST_F(MapPicturesTest, LargeMapFillColoursExactlyItsProvince) {
     }
 }
 
-TEST_F(MapPicturesTest, OverviewFillColoursExactlyItsProvince) {
+TEST_P(MapPicturesTest, OverviewFillColoursExactlyItsProvince) {
     for (int province = 0; province < ProvinceCount; ++province) {
         QImage overview = Pictures().overview;
         const QPoint seed = OverviewPoint(province);
@@ -158,7 +183,7 @@ TEST_F(MapPicturesTest, OverviewFillColoursExactlyItsProvince) {
     }
 }
 
-TEST_F(MapPicturesTest, EveryProvinceIsAFewPixelsWideOnTheOverview) {
+TEST_P(MapPicturesTest, EveryProvinceIsAFewPixelsWideOnTheOverview) {
     for (int province = 0; province < ProvinceCount; ++province) {
         const QPoint seed = OverviewPoint(province);
         for (int dy = -2; dy <= 2; ++dy) {
@@ -172,7 +197,7 @@ TEST_F(MapPicturesTest, EveryProvinceIsAFewPixelsWideOnTheOverview) {
 
 // One entry owning the whole map: every fill after the first finds its
 // neighbours already in its colour, so only closed outlines keep it in.
-TEST_F(MapPicturesTest, FillsStayInsideWhenNeighboursShareTheColour) {
+TEST_P(MapPicturesTest, FillsStayInsideWhenNeighboursShareTheColour) {
     QImage large = Pictures().large;
     QImage overview = Pictures().overview;
     for (int province = 0; province < ProvinceCount; ++province) {
@@ -193,7 +218,7 @@ TEST_F(MapPicturesTest, FillsStayInsideWhenNeighboursShareTheColour) {
     }
 }
 
-TEST_F(MapPicturesTest, ResetToWhiteAndRecolouringKeepsEveryProvinceApart) {
+TEST_P(MapPicturesTest, ResetToWhiteAndRecolouringKeepsEveryProvinceApart) {
     QImage large = Pictures().large;
     for (int province = 0; province < ProvinceCount; ++province) {
         FloodFill(large, LargeSeed(province), 0xFFFFFFFFu, FillBoundary::SeedColour);
@@ -208,38 +233,36 @@ TEST_F(MapPicturesTest, ResetToWhiteAndRecolouringKeepsEveryProvinceApart) {
     EXPECT_EQ(outcome.own, AreaSize(Pictures().largeAreas, 32));
 }
 
-TEST_F(MapPicturesTest, LabelBoxesDoNotOverlapAndStayOnThePicture) {
+TEST_P(MapPicturesTest, LabelBoxesDoNotOverlapAndStayOnThePicture) {
     const QRect picture(0, 0, LargeMapWidth, LargeMapHeight);
     for (int first = 0; first < ProvinceCount; ++first) {
-        const ProvincePosition& position = ProvincePositions[first];
-        const QRect box(position.labelX, position.labelY, LabelWidth, LabelHeight);
+        const ProvincePosition& position = Positions()[first];
+        const QRect box(position.labelX, position.labelY, position.labelWidth, LabelHeight);
         EXPECT_TRUE(picture.contains(box)) << first;
         for (int second = first + 1; second < ProvinceCount; ++second) {
-            const ProvincePosition& other = ProvincePositions[second];
-            EXPECT_FALSE(box.intersects(QRect(other.labelX, other.labelY, LabelWidth, LabelHeight)))
+            const ProvincePosition& other = Positions()[second];
+            EXPECT_FALSE(box.intersects(QRect(other.labelX, other.labelY, other.labelWidth, LabelHeight)))
                 << first << " and " << second;
         }
     }
 }
 
-TEST_F(MapPicturesTest, EachLabelBoxHitsItsOwnProvinceOnly) {
+TEST_P(MapPicturesTest, EachLabelBoxHitsItsOwnProvinceOnly) {
     for (int province = 0; province < ProvinceCount; ++province) {
-        const ProvincePosition& position = ProvincePositions[province];
+        const ProvincePosition& position = Positions()[province];
+        const int right = position.labelX + position.labelWidth;
         int hits = 0;
-        for (const ProvincePosition& other : ProvincePositions) {
-            hits += LabelContains(other, position.labelX + LabelWidth - 1, position.labelY + LabelHeight - 1)
-                        ? 1
-                        : 0;
-        }
+        for (const ProvincePosition& other : Positions())
+            hits += LabelContains(other, right - 1, position.labelY + LabelHeight - 1) ? 1 : 0;
         EXPECT_EQ(hits, 1) << province;
-        EXPECT_FALSE(LabelContains(position, position.labelX + LabelWidth, position.labelY));
+        EXPECT_FALSE(LabelContains(position, right, position.labelY));
         EXPECT_FALSE(LabelContains(position, position.labelX, position.labelY + LabelHeight));
     }
 }
 
-TEST_F(MapPicturesTest, LabelPlatesAreFramedInBlack) {
+TEST_P(MapPicturesTest, LabelPlatesAreFramedInBlack) {
     for (int province = 0; province < ProvinceCount; ++province) {
-        const ProvincePosition& position = ProvincePositions[province];
+        const ProvincePosition& position = Positions()[province];
         // The name box is drawn as a plate with a black frame, not as land.
         EXPECT_EQ(Pictures().large.pixel(position.labelX, position.labelY), mapgen::OutlineColour)
             << province;
@@ -248,7 +271,7 @@ TEST_F(MapPicturesTest, LabelPlatesAreFramedInBlack) {
     }
 }
 
-TEST_F(MapPicturesTest, LegendListsTheEntriesBesideAWhiteBalanceColumn) {
+TEST_P(MapPicturesTest, LegendListsTheEntriesBesideAWhiteBalanceColumn) {
     const QImage& overview = Pictures().overview;
     for (int y = BalanceColumnY; y < BalanceColumnY + BalanceColumnHeight; ++y) {
         for (int x = BalanceColumnX; x < BalanceColumnX + BalanceColumnWidth; ++x) {
@@ -263,7 +286,7 @@ TEST_F(MapPicturesTest, LegendListsTheEntriesBesideAWhiteBalanceColumn) {
     }
 }
 
-TEST_F(MapPicturesTest, LegendCoversNoLand) {
+TEST_P(MapPicturesTest, LegendCoversNoLand) {
     const QRect panel = mapgen::LegendPanel();
     EXPECT_TRUE(
         panel.contains(QRect(BalanceColumnX, BalanceColumnY, BalanceColumnWidth, BalanceColumnHeight)));
@@ -274,39 +297,41 @@ TEST_F(MapPicturesTest, LegendCoversNoLand) {
     }
 }
 
-TEST_F(MapPicturesTest, CompiledInPicturesAreTheDrawnOnes) {
-    EXPECT_EQ(LoadMapBitmap(bitmap::LargeMap), Pictures().large);
-    EXPECT_EQ(LoadMapBitmap(bitmap::OverviewMap), Pictures().overview);
-    EXPECT_EQ(LoadMapBitmap(bitmap::UnificationBanner), mapgen::DrawBanner());
-    EXPECT_EQ(LoadMapBitmap(bitmap::LargeMap).format(), QImage::Format_RGB32);
-    EXPECT_TRUE(LoadMapBitmap(162).isNull());
+TEST_P(MapPicturesTest, CompiledInPicturesAreTheDrawnOnes) {
+    EXPECT_EQ(LoadMapBitmap(bitmap::LargeMap, GetParam()), Pictures().large);
+    EXPECT_EQ(LoadMapBitmap(bitmap::OverviewMap, GetParam()), Pictures().overview);
+    EXPECT_EQ(LoadMapBitmap(bitmap::UnificationBanner, GetParam()), mapgen::DrawBanner(GetParam()));
+    EXPECT_EQ(LoadMapBitmap(bitmap::LargeMap, GetParam()).format(), QImage::Format_RGB32);
+    EXPECT_TRUE(LoadMapBitmap(162, GetParam()).isNull());
 }
 
 // The banner is stamped with white transparent, and inverted with black
 // transparent: the lettering must meet the white with dark pixels only (no
 // pale fringe) and hold no pure white of its own.
 TEST(Banner, LetteringMeetsTheWhiteWithAHardDarkEdge) {
-    const QImage banner = mapgen::DrawBanner();
-    constexpr QRgb White = 0xFFFFFFFFu;
-    int lettering = 0;
-    for (int y = 0; y < banner.height(); ++y) {
-        for (int x = 0; x < banner.width(); ++x) {
-            const QRgb colour = banner.pixel(x, y);
-            if (colour == White) continue;
-            ++lettering;
-            bool edge = false;
-            for (const QPoint& step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                const QPoint next(x + step.x(), y + step.y());
-                if (banner.rect().contains(next) && banner.pixel(next) == White) edge = true;
-            }
-            if (edge) {
-                ASSERT_LT(qGray(colour), 100) << x << ", " << y;
+    for (const MapLettering lettering : {MapLettering::Japanese, MapLettering::English}) {
+        const QImage banner = mapgen::DrawBanner(lettering);
+        constexpr QRgb White = 0xFFFFFFFFu;
+        int inked = 0;
+        for (int y = 0; y < banner.height(); ++y) {
+            for (int x = 0; x < banner.width(); ++x) {
+                const QRgb colour = banner.pixel(x, y);
+                if (colour == White) continue;
+                ++inked;
+                bool edge = false;
+                for (const QPoint& step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint next(x + step.x(), y + step.y());
+                    if (banner.rect().contains(next) && banner.pixel(next) == White) edge = true;
+                }
+                if (edge) {
+                    ASSERT_LT(qGray(colour), 100) << x << ", " << y;
+                }
             }
         }
+        EXPECT_GT(inked, banner.width() * banner.height() / 5);
+        EXPECT_EQ(banner.pixel(0, 0), White);
+        EXPECT_EQ(banner.pixel(banner.width() - 1, banner.height() - 1), White);
     }
-    EXPECT_GT(lettering, banner.width() * banner.height() / 5);
-    EXPECT_EQ(banner.pixel(0, 0), White);
-    EXPECT_EQ(banner.pixel(banner.width() - 1, banner.height() - 1), White);
 }
 
 }  // namespace

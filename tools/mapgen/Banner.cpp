@@ -54,12 +54,33 @@ QPainterPath Lettering() {
     return text;
 }
 
+// The English words as one line in a serif face, as large as the margins
+// allow and centred by their ink.
+QPainterPath EnglishLettering() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Noto Serif"), QStringLiteral("DejaVu Serif")});
+    font.setPixelSize(200);
+    font.setWeight(QFont::Black);
+    QPainterPath text;
+    text.addText(0, 0, font, QStringLiteral("Realm Unified"));
+    constexpr double Margin = 40.0;
+    const QRectF ink = text.boundingRect();
+    const double scale =
+        std::min((BannerWidth - 2 * Margin) / ink.width(), (BannerHeight - 2 * Margin - 8) / ink.height());
+    QTransform fit;
+    fit.scale(scale, scale);
+    text = fit.map(text);
+    const QRectF fitted = text.boundingRect();
+    text.translate(BannerWidth / 2.0 - fitted.center().x(), BannerHeight / 2.0 - 5 - fitted.center().y());
+    return text;
+}
+
 }  // namespace
 
-QImage DrawBanner() {
+QImage DrawBanner(MapLettering lettering) {
     QImage banner(BannerWidth, BannerHeight, QImage::Format_RGB32);
     banner.fill(Qt::white);
-    const QPainterPath text = Lettering();
+    const QPainterPath text = lettering == MapLettering::English ? EnglishLettering() : Lettering();
     QPainter painter(&banner);
 
     // The hard layers: they meet the white, which must stay exactly white.

@@ -93,24 +93,25 @@ long long SquaredDistance(QPoint a, QPoint b) {
 
 using SeedTest = std::function<bool(QPoint)>;
 
-QPoint SeedOf(QPoint corner) { return corner + QPoint(LargeSeedOffsetX, LargeSeedOffsetY); }
+QPoint SeedOf(QPoint corner, int width) { return corner + QPoint(width + LargeSeedGapX, LargeSeedOffsetY); }
 
 // The plate wholly inside the province, as far in as it goes up to the
 // comfortable margin, and then as near the middle as it goes.
-std::optional<LabelSpot> PlaceInside(const Extent& extent, const MarkCounts& own, const SeedTest& seedClear,
-                                     const QRect& window) {
+std::optional<LabelSpot> PlaceInside(const Extent& extent, int width, const MarkCounts& own,
+                                     const SeedTest& seedClear, const QRect& window) {
     for (int margin = ComfortableMargin; margin >= SmallestMargin; --margin) {
         std::optional<LabelSpot> best;
         long long nearest = LLONG_MAX;
         for (int y = extent.bounds.top() - margin; y <= extent.bounds.bottom(); ++y) {
             for (int x = extent.bounds.left() - margin; x <= extent.bounds.right(); ++x) {
                 const QPoint corner(x, y);
-                const QRect clear = PlateRect(corner).adjusted(-margin, -margin, margin, margin);
-                if (!window.contains(clear) || !seedClear(SeedOf(corner)) || !own.Covers(clear)) continue;
-                const long long away = SquaredDistance(PlateRect(corner).center(), extent.middle);
+                const QRect clear = PlateRect(corner, width).adjusted(-margin, -margin, margin, margin);
+                if (!window.contains(clear) || !seedClear(SeedOf(corner, width)) || !own.Covers(clear))
+                    continue;
+                const long long away = SquaredDistance(PlateRect(corner, width).center(), extent.middle);
                 if (away < nearest) {
                     nearest = away;
-                    best = LabelSpot{corner, margin};
+                    best = LabelSpot{corner, width, margin};
                 }
             }
         }
@@ -146,7 +147,7 @@ int ReachableFromSeed(const DrawnAreas& areas, int province, QPoint seed, const 
 // province, another plate or an outline between provinces; its own black
 // border closes the coast where it cuts it.
 std::optional<LabelSpot> PlaceOverhanging(const DrawnAreas& placed, int province, const Extent& extent,
-                                          const MarkCounts& own, const SeedTest& seedClear,
+                                          int width, const MarkCounts& own, const SeedTest& seedClear,
                                           const QRect& window) {
     const auto foreign = [&](int x, int y) {
         const int area = placed.At(x, y);
@@ -177,22 +178,23 @@ std::optional<LabelSpot> PlaceOverhanging(const DrawnAreas& placed, int province
     };
     std::vector<Candidate> candidates;
     for (int y = extent.bounds.top() - PlateHeight; y <= extent.bounds.bottom(); ++y) {
-        for (int x = extent.bounds.left() - LargeSeedOffsetX; x <= extent.bounds.right(); ++x) {
+        for (int x = extent.bounds.left() - width - LargeSeedGapX; x <= extent.bounds.right(); ++x) {
             const QPoint corner(x, y);
+            const QRect plate = PlateRect(corner, width);
             const QRect clear =
-                PlateRect(corner).adjusted(-SmallestMargin, -SmallestMargin, SmallestMargin, SmallestMargin);
-            if (!window.contains(clear) || !seedClear(SeedOf(corner)) || others.Count(clear) > 0) continue;
-            candidates.push_back({own.Count(PlateRect(corner)),
-                                  SquaredDistance(PlateRect(corner).center(), extent.middle), corner});
+                plate.adjusted(-SmallestMargin, -SmallestMargin, SmallestMargin, SmallestMargin);
+            if (!window.contains(clear) || !seedClear(SeedOf(corner, width)) || others.Count(clear) > 0)
+                continue;
+            candidates.push_back({own.Count(plate), SquaredDistance(plate.center(), extent.middle), corner});
         }
     }
     std::sort(candidates.begin(), candidates.end());
     for (const Candidate& candidate : candidates) {
         // The plate must not cut the province in two.
         const int left = extent.pixels - candidate.covered;
-        if (ReachableFromSeed(placed, province, SeedOf(candidate.corner), PlateRect(candidate.corner)) ==
-            left) {
-            return LabelSpot{candidate.corner, 0};
+        if (ReachableFromSeed(placed, province, SeedOf(candidate.corner, width),
+                              PlateRect(candidate.corner, width)) == left) {
+            return LabelSpot{candidate.corner, width, 0};
         }
     }
     return std::nullopt;
@@ -200,7 +202,9 @@ std::optional<LabelSpot> PlaceOverhanging(const DrawnAreas& placed, int province
 
 }  // namespace
 
-std::array<LabelSpot, ProvinceCount> PlaceLabels(const DrawnAreas& large, QString& error) {
+std::array<LabelSpot, ProvinceCount> PlaceLabels(const DrawnAreas& large,
+                                                 const std::array<PlateWidths, ProvinceCount>& widths,
+                                                 QString& error) {
     std::array<LabelSpot, ProvinceCount> spots{};
     const std::array<Extent, ProvinceCount> extents = ExtentsOf(large);
     const QRect picture(0, 0, large.width, large.height);
@@ -208,11 +212,13 @@ std::array<LabelSpot, ProvinceCount> PlaceLabels(const DrawnAreas& large, QStrin
     DrawnAreas placed = large;
     for (int province = 0; province < ProvinceCount; ++province) {
         const Extent& extent = extents[province];
+        const PlateWidths width = widths[province];
         // Every place a plate could take for this province lies within this window.
         const QRect window =
             extent.bounds
-                .adjusted(-LargeSeedOffsetX - SmallestMargin - 2, -PlateHeight - SmallestMargin - 2,
-                          LabelWidth + SmallestMargin + 2, PlateHeight + SmallestMargin + 2)
+                .adjusted(-width.wanted - LargeSeedGapX - SmallestMargin - 2,
+                          -PlateHeight - SmallestMargin - 2, width.wanted + SmallestMargin + 2,
+                          PlateHeight + SmallestMargin + 2)
                 .intersected(picture);
         const auto mine = [&](int x, int y) { return placed.At(x, y) == province; };
         const MarkCounts own(window, mine);
@@ -220,14 +226,19 @@ std::array<LabelSpot, ProvinceCount> PlaceLabels(const DrawnAreas& large, QStrin
             const QRect around(seed - QPoint(1, 1), QSize(3, 3));
             return window.contains(around) && own.Covers(around);
         };
-        std::optional<LabelSpot> found = PlaceInside(extent, own, seedClear, window);
-        if (!found) found = PlaceOverhanging(placed, province, extent, own, seedClear, window);
+        // The wanted width inside the province or else standing out over the
+        // sea, then narrower ones alike.
+        std::optional<LabelSpot> found;
+        for (int narrowed = width.wanted; !found && narrowed >= width.narrowest; narrowed -= 2) {
+            found = PlaceInside(extent, narrowed, own, seedClear, window);
+            if (!found) found = PlaceOverhanging(placed, province, extent, narrowed, own, seedClear, window);
+        }
         if (!found) {
             error += QStringLiteral("no room for the label of province %1\n").arg(province);
             continue;
         }
         spots[province] = *found;
-        const QRect plate = PlateRect(found->corner);
+        const QRect plate = PlateRect(found->corner, found->width);
         for (int y = plate.top(); y <= plate.bottom(); ++y) {
             for (int x = plate.left(); x <= plate.right(); ++x)
                 placed.area[static_cast<std::size_t>(y) * placed.width + x] = LabelArea;

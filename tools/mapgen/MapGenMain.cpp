@@ -3,6 +3,7 @@
 // writes or checks the province-position table that belongs to the maps.
 //
 //   tesseran-mapgen --output <folder>   writes bitmaps/163.png, 164.png, 185.png
+//                                       and the English ones under bitmaps/en
 //   tesseran-mapgen --write-table       rewrites campaign/map/ProvincePositions.cpp
 //   tesseran-mapgen --check             fails when that file differs from the maps
 //   tesseran-mapgen --draft --output <folder>   writes the pictures even when the
@@ -32,6 +33,7 @@
 namespace {
 
 using namespace tesseran::mapgen;
+using tesseran::MapLettering;
 
 int Fail(const QString& message) {
     QTextStream(stderr) << "tesseran-mapgen: " << message.trimmed() << '\n';
@@ -42,6 +44,12 @@ bool WritePng(const QImage& image, const QString& path) {
     // Qt's default compression; the bytes depend on nothing but the pixels.
     QImageWriter writer(path, "png");
     return writer.write(image);
+}
+
+bool WritePictures(const MapPictures& pictures, MapLettering lettering, const QString& folder) {
+    return WritePng(pictures.large, folder + QStringLiteral("/163.png")) &&
+           WritePng(pictures.overview, folder + QStringLiteral("/164.png")) &&
+           WritePng(DrawBanner(lettering), folder + QStringLiteral("/185.png"));
 }
 
 }  // namespace
@@ -56,7 +64,8 @@ int main(int argc, char** argv) {
                                      QStringLiteral("file"), QStringLiteral(TESSERAN_MAP_OUTLINE));
     const QCommandLineOption output(
         QStringLiteral("output"),
-        QStringLiteral("Write bitmaps/163.png, 164.png and 185.png under this folder."),
+        QStringLiteral("Write bitmaps/163.png, 164.png and 185.png, and the English ones in "
+                       "bitmaps/en, under this folder."),
         QStringLiteral("folder"));
     const QCommandLineOption table(QStringLiteral("table"),
                                    QStringLiteral("The position table's source file."),
@@ -76,10 +85,12 @@ int main(int argc, char** argv) {
     QString error;
     const std::vector<Island> coastline = ReadCoastline(parser.value(outline), error);
     if (coastline.empty()) return Fail(error);
-    const MapPictures pictures = DrawMapPictures(coastline, error);
+    const MapPictures pictures = DrawMapPictures(coastline, MapLettering::Japanese, error);
     if (pictures.large.isNull()) return Fail(error);
+    const MapPictures english = DrawMapPictures(coastline, MapLettering::English, error);
+    if (english.large.isNull()) return Fail(error);
     if (!error.isEmpty() && !parser.isSet(draft)) return Fail(error);
-    const QByteArray source = PositionTableSource(pictures.positions);
+    const QByteArray source = PositionTableSource(pictures.positions, english.positions);
 
     if (parser.isSet(check)) {
         QFile committed(parser.value(table));
@@ -98,12 +109,11 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(output)) {
         const QDir folder(parser.value(output));
-        if (!folder.mkpath(QStringLiteral("bitmaps")))
+        if (!folder.mkpath(QStringLiteral("bitmaps/en")))
             return Fail(QStringLiteral("cannot create ") + folder.path());
         const QString bitmaps = folder.filePath(QStringLiteral("bitmaps"));
-        if (!WritePng(pictures.large, bitmaps + QStringLiteral("/163.png")) ||
-            !WritePng(pictures.overview, bitmaps + QStringLiteral("/164.png")) ||
-            !WritePng(DrawBanner(), bitmaps + QStringLiteral("/185.png"))) {
+        if (!WritePictures(pictures, MapLettering::Japanese, bitmaps) ||
+            !WritePictures(english, MapLettering::English, bitmaps + QStringLiteral("/en"))) {
             return Fail(QStringLiteral("cannot write the pictures under ") + bitmaps);
         }
     }

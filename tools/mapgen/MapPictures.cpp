@@ -6,9 +6,11 @@
 #include "MapLayout.h"
 #include "MapPalette.h"
 
+#include "base/Roster.h"
 #include "base/StringTable.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -25,9 +27,13 @@ constexpr int OverviewFactor = 3;
 
 enum class Face { Serif, Sans };
 
-QFont MapFont(Face face, int pixelSize, QFont::Weight weight) {
+QFont MapFont(Face face, int pixelSize, QFont::Weight weight,
+              MapLettering lettering = MapLettering::Japanese) {
     QFont font;
-    if (face == Face::Serif) {
+    if (lettering == MapLettering::English) {
+        font.setFamilies({face == Face::Serif ? QStringLiteral("Noto Serif") : QStringLiteral("Noto Sans"),
+                          QStringLiteral("DejaVu Sans")});
+    } else if (face == Face::Serif) {
         font.setFamilies({QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Noto Sans CJK JP"),
                           QStringLiteral("IPAGothic")});
     } else {
@@ -142,8 +148,44 @@ void DrawInsetFrames(QPainter& painter, double scale, int lineWidth) {
     painter.restore();
 }
 
-// An eight-pointed compass star with 北 at its head.
-void DrawCompass(QPainter& painter, QPointF centre, double radius) {
+// English text wider than its box is set up to two pixels smaller and then
+// squeezed sideways: at most to this share of its width in all.
+constexpr double SmallestFit = 0.56;
+// The narrowest an English name plate gets.
+constexpr int NarrowestPlate = 24;
+
+// Text in the box as drawText aligns it; English text wider than the box is
+// made to fit, smaller and then squeezed. (Japanese text is drawn as it
+// always was, a price's last character sometimes just over its box's edge.)
+void DrawFitted(QPainter& painter, const QRect& box, Qt::Alignment alignment, const QString& text,
+                MapLettering lettering) {
+    double wide = painter.fontMetrics().horizontalAdvance(text);
+    if (lettering == MapLettering::Japanese || wide <= box.width()) {
+        painter.drawText(box, alignment, text);
+        return;
+    }
+    painter.save();
+    QFont smaller = painter.font();
+    const int smallest = std::max(8, smaller.pixelSize() - 2);
+    while (wide > box.width() && smaller.pixelSize() > smallest) {
+        smaller.setPixelSize(smaller.pixelSize() - 1);
+        wide = QFontMetricsF(smaller).horizontalAdvance(text);
+    }
+    painter.setFont(smaller);
+    if (wide <= box.width()) {
+        painter.drawText(box, alignment, text);
+        painter.restore();
+        return;
+    }
+    const double squeeze = box.width() / wide;
+    painter.translate(box.left(), 0);
+    painter.scale(squeeze, 1.0);
+    painter.drawText(QRectF(0, box.top(), wide, box.height()), alignment, text);
+    painter.restore();
+}
+
+// An eight-pointed compass star with north's letter at its head.
+void DrawCompass(QPainter& painter, QPointF centre, double radius, MapLettering lettering) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QColor dark = QColor::fromRgb(CompassColour);
@@ -170,20 +212,64 @@ void DrawCompass(QPainter& painter, QPointF centre, double radius) {
         painter.drawPolygon(QPolygonF({centre, tip, right}));
     }
     painter.setPen(dark);
-    painter.setFont(MapFont(Face::Serif, std::max(8, qRound(radius * 0.36)), QFont::Bold));
+    painter.setFont(MapFont(Face::Serif, std::max(8, qRound(radius * 0.36)), QFont::Bold, lettering));
     const double size = radius * 0.5;
     painter.drawText(QRectF(centre.x() - size / 2, centre.y() - radius - size * 1.05, size, size),
-                     Qt::AlignCenter, QStringLiteral("北"));
+                     Qt::AlignCenter,
+                     lettering == MapLettering::English ? QStringLiteral("N") : QStringLiteral("北"));
     painter.restore();
 }
 
 const QPointF CompassCentre(1320, 1420);
 constexpr double CompassRadius = 78;
 
-void DrawPlate(QPainter& painter, QPoint corner, int province) {
-    static const QFont nameFont = MapFont(Face::Serif, 12, QFont::Bold);
-    static const QFont priceFont = MapFont(Face::Sans, 10, QFont::Bold);
-    const QRect plate = PlateRect(corner);
+QFont PlateNameFont(MapLettering lettering) {
+    return lettering == MapLettering::English ? MapFont(Face::Sans, 10, QFont::Bold, lettering)
+                                              : MapFont(Face::Serif, 12, QFont::Bold);
+}
+
+QFont PlatePriceFont(MapLettering lettering) {
+    return lettering == MapLettering::English ? MapFont(Face::Sans, 9, QFont::DemiBold, lettering)
+                                              : MapFont(Face::Sans, 10, QFont::Bold);
+}
+
+QString PlateName(int province, MapLettering lettering) {
+    return lettering == MapLettering::English ? QString::fromUtf8(LatinProvinceName(province))
+                                              : QString::fromStdString(ProvinceName(province));
+}
+
+QString PlatePrice(int province, MapLettering lettering) {
+    return lettering == MapLettering::English
+               ? QString::number(ProvincePrice(province))
+               : QString::number(ProvincePrice(province)) + QStringLiteral("石");
+}
+
+// Japanese plates all have the one width; an English plate is as wide as
+// its name or price, and narrower where the province has no room for that.
+std::array<PlateWidths, ProvinceCount> PlateWidthsFor(MapLettering lettering) {
+    std::array<PlateWidths, ProvinceCount> widths{};
+    if (lettering == MapLettering::Japanese) return widths;
+    const QFontMetricsF name(PlateNameFont(lettering));
+    const QFontMetricsF price(PlatePriceFont(lettering));
+    for (int province = 0; province < ProvinceCount; ++province) {
+        const double text = std::max(name.horizontalAdvance(PlateName(province, lettering)),
+                                     price.horizontalAdvance(PlatePrice(province, lettering)));
+        const int wanted = std::max(LabelWidth, static_cast<int>(std::ceil(text)) + 6);
+        widths[province] = {wanted,
+                            std::max(NarrowestPlate, static_cast<int>(std::ceil(text * SmallestFit)) + 2)};
+    }
+    return widths;
+}
+
+void DrawPlate(QPainter& painter, const LabelSpot& spot, int province, MapLettering lettering) {
+    static const QFont japaneseName = PlateNameFont(MapLettering::Japanese);
+    static const QFont japanesePrice = PlatePriceFont(MapLettering::Japanese);
+    static const QFont englishName = PlateNameFont(MapLettering::English);
+    static const QFont englishPrice = PlatePriceFont(MapLettering::English);
+    const bool english = lettering == MapLettering::English;
+    const QPoint corner = spot.corner;
+    const int width = spot.width;
+    const QRect plate = PlateRect(corner, width);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(plate, QColor::fromRgb(PlateColour));
     painter.setPen(QColor::fromRgb(PlateDividerColour));
@@ -192,22 +278,27 @@ void DrawPlate(QPainter& painter, QPoint corner, int province) {
     painter.setPen(QColor::fromRgb(OutlineColour));
     painter.drawRect(plate.adjusted(0, 0, -1, -1));
     painter.setPen(QColor::fromRgb(NameInkColour));
-    painter.setFont(nameFont);
-    painter.drawText(QRect(corner.x() + 1, corner.y() + 1, LabelWidth - 2, LabelHeight - 2), Qt::AlignCenter,
-                     QString::fromStdString(ProvinceName(province)));
+    painter.setFont(english ? englishName : japaneseName);
+    DrawFitted(painter, QRect(corner.x() + 1, corner.y() + 1, width - 2, LabelHeight - 2), Qt::AlignCenter,
+               PlateName(province, lettering), lettering);
     painter.setPen(QColor::fromRgb(PriceInkColour));
-    painter.setFont(priceFont);
-    painter.drawText(
-        QRect(corner.x() + 1, corner.y() + LabelHeight, LabelWidth - 2, PlateHeight - LabelHeight - 1),
-        Qt::AlignCenter, QString::number(ProvincePrice(province)) + QStringLiteral("石"));
+    painter.setFont(english ? englishPrice : japanesePrice);
+    DrawFitted(painter,
+               QRect(corner.x() + 1, corner.y() + LabelHeight, width - 2, PlateHeight - LabelHeight - 1),
+               Qt::AlignCenter, PlatePrice(province, lettering), lettering);
 }
 
-void DrawLargeTitle(QPainter& painter) {
+QString MapTitle(MapLettering lettering) {
+    return lettering == MapLettering::English ? QStringLiteral("Conquest Map")
+                                              : QStringLiteral("国盗りマップ");
+}
+
+void DrawLargeTitle(QPainter& painter, MapLettering lettering) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QFont font = MapFont(Face::Serif, 60, QFont::Bold);
+    const QFont font = MapFont(Face::Serif, 60, QFont::Bold, lettering);
     QPainterPath title;
-    title.addText(0, 0, font, QStringLiteral("国盗りマップ"));
+    title.addText(0, 0, font, MapTitle(lettering));
     const QRectF ink = title.boundingRect();
     title.translate(QPointF(48, 56) - ink.topLeft());
     painter.setPen(QPen(QColor::fromRgb(PlateColour), 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -221,10 +312,18 @@ void DrawLargeTitle(QPainter& painter) {
     painter.drawLine(QPointF(48, underline), QPointF(48 + ink.width(), underline));
     painter.setPen(QPen(QColor::fromRgb(TitleInkColour), 1));
     painter.drawLine(QPointF(48, underline + 5), QPointF(48 + ink.width(), underline + 5));
+    if (lettering == MapLettering::English) {
+        // The Japanese plates say 石 after the price; the English ones have
+        // no room for "koku", so the title says it once.
+        painter.setFont(MapFont(Face::Sans, 17, QFont::Normal, lettering));
+        painter.drawText(QRectF(48, underline + 12, 520, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("Under each name: its price in koku"));
+    }
     painter.restore();
 }
 
-void DrawLegend(QPainter& painter) {
+void DrawLegend(QPainter& painter, MapLettering lettering) {
+    const bool english = lettering == MapLettering::English;
     const QRect panel = LegendPanel();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
@@ -235,22 +334,22 @@ void DrawLegend(QPainter& painter) {
     painter.drawRect(panel.adjusted(2, 2, -3, -3));
 
     painter.setPen(QColor::fromRgb(TitleInkColour));
-    painter.setFont(MapFont(Face::Serif, 22, QFont::Bold));
+    painter.setFont(MapFont(Face::Serif, 22, QFont::Bold, lettering));
     painter.drawText(QRect(panel.left(), panel.top() + 8, panel.width(), 34), Qt::AlignCenter,
-                     QStringLiteral("国盗りマップ"));
+                     MapTitle(lettering));
     painter.setPen(QColor::fromRgb(PlateDividerColour));
     painter.drawLine(panel.left() + 10, panel.top() + 48, panel.right() - 10, panel.top() + 48);
 
-    const QFont headingFont = MapFont(Face::Sans, 11, QFont::Bold);
-    const QFont nameFont = MapFont(Face::Sans, 12, QFont::Normal);
+    const QFont headingFont = MapFont(Face::Sans, 11, QFont::Bold, lettering);
+    const QFont nameFont = MapFont(Face::Sans, english ? 11 : 12, QFont::Normal, lettering);
     const int headingTop = BalanceColumnY - BalanceRowHeight - 2;
     painter.setPen(QColor::fromRgb(TitleInkColour));
     painter.setFont(headingFont);
     painter.drawText(
         QRect(panel.left() + 8, headingTop, BalanceColumnX - panel.left() - 12, BalanceRowHeight),
-        Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("打ち手"));
+        Qt::AlignLeft | Qt::AlignVCenter, english ? QStringLiteral("Player") : QStringLiteral("打ち手"));
     painter.drawText(QRect(BalanceColumnX, headingTop, BalanceColumnWidth, BalanceRowHeight), Qt::AlignCenter,
-                     QStringLiteral("石数"));
+                     english ? QStringLiteral("Koku") : QStringLiteral("石数"));
     painter.setFont(nameFont);
     for (int entry = 0; entry < EntryCount; ++entry) {
         const int rowTop = BalanceColumnY + BalanceRowHeight * entry;
@@ -260,9 +359,12 @@ void DrawLegend(QPainter& painter) {
         painter.setPen(QColor::fromRgb(OutlineColour));
         painter.drawRect(swatch.adjusted(0, 0, -1, -1));
         painter.setPen(QColor::fromRgb(TitleInkColour));
-        painter.drawText(
+        DrawFitted(
+            painter,
             QRect(swatch.right() + 6, rowTop, BalanceColumnX - swatch.right() - 10, BalanceRowHeight),
-            Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(RosterName(entry)));
+            Qt::AlignLeft | Qt::AlignVCenter,
+            english ? QString::fromUtf8(LatinRosterName(entry)) : QString::fromStdString(RosterName(entry)),
+            lettering);
     }
     painter.setPen(QColor::fromRgb(OutlineColour));
     painter.drawRect(BalanceColumnX - 1, BalanceColumnY - 1, BalanceColumnWidth + 1, BalanceColumnHeight + 1);
@@ -273,7 +375,7 @@ void DrawLegend(QPainter& painter) {
 
 void MarkPlates(DrawnAreas& areas, const std::array<LabelSpot, ProvinceCount>& spots) {
     for (const LabelSpot& spot : spots) {
-        const QRect plate = PlateRect(spot.corner);
+        const QRect plate = PlateRect(spot.corner, spot.width);
         for (int y = plate.top(); y <= plate.bottom(); ++y) {
             for (int x = plate.left(); x <= plate.right(); ++x)
                 areas.area[static_cast<std::size_t>(y) * areas.width + x] = LabelArea;
@@ -292,7 +394,7 @@ QRect LegendPanel() {
                  QPoint(BalanceColumnX + BalanceColumnWidth + 3, BalanceColumnY + BalanceColumnHeight + 4));
 }
 
-MapPictures DrawMapPictures(const std::vector<Island>& coastline, QString& error) {
+MapPictures DrawMapPictures(const std::vector<Island>& coastline, MapLettering lettering, QString& error) {
     std::vector<PlacedIsland> islands = PlaceIslands(coastline);
     for (PlacedIsland& land : PlaceIslands(HandDrawnLand())) {
         land.joinsNeighbours = true;
@@ -309,7 +411,8 @@ MapPictures DrawMapPictures(const std::vector<Island>& coastline, QString& error
     MapPictures pictures;
     pictures.largeAreas = DrawAreas(large, OutlineWidth::TwoPixels);
     pictures.overviewAreas = DrawAreas(small, OutlineWidth::OnePixel);
-    const std::array<LabelSpot, ProvinceCount> spots = PlaceLabels(pictures.largeAreas, error);
+    const std::array<LabelSpot, ProvinceCount> spots =
+        PlaceLabels(pictures.largeAreas, PlateWidthsFor(lettering), error);
     const std::array<SeedSpot, ProvinceCount> seeds = PlaceOverviewSeeds(pictures.overviewAreas, error);
     if (!FramesClearOfLand(pictures.largeAreas, 1.0))
         error += QStringLiteral("land crosses an inset frame\n");
@@ -323,17 +426,18 @@ MapPictures DrawMapPictures(const std::vector<Island>& coastline, QString& error
 
     for (int province = 0; province < ProvinceCount; ++province) {
         pictures.positions[province] = {spots[province].corner.x(), spots[province].corner.y(),
-                                        seeds[province].point.x(), seeds[province].point.y()};
+                                        seeds[province].point.x(), seeds[province].point.y(),
+                                        spots[province].width};
     }
 
     pictures.large = PaintGround(pictures.largeAreas, 7, 18);
     {
         QPainter painter(&pictures.large);
         DrawInsetFrames(painter, 1.0, 2);
-        DrawCompass(painter, CompassCentre, CompassRadius);
-        DrawLargeTitle(painter);
+        DrawCompass(painter, CompassCentre, CompassRadius, lettering);
+        DrawLargeTitle(painter, lettering);
         for (int province = 0; province < ProvinceCount; ++province)
-            DrawPlate(painter, spots[province].corner, province);
+            DrawPlate(painter, spots[province], province, lettering);
     }
     MarkPlates(pictures.largeAreas, spots);
 
@@ -341,8 +445,8 @@ MapPictures DrawMapPictures(const std::vector<Island>& coastline, QString& error
     {
         QPainter painter(&pictures.overview);
         DrawInsetFrames(painter, 1.0 / OverviewFactor, 1);
-        DrawCompass(painter, CompassCentre / OverviewFactor, CompassRadius / OverviewFactor);
-        DrawLegend(painter);
+        DrawCompass(painter, CompassCentre / OverviewFactor, CompassRadius / OverviewFactor, lettering);
+        DrawLegend(painter, lettering);
     }
     return pictures;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The two conquest maps: the large map (bitmap 163) with a name plate and the
 // price in koku on every province, and the overview (bitmap 164) at a third
-// of its size with the title and the legend of the ten entries. Both are
+// of its size with the title and the legend of the ten entries, lettered in
+// Japanese or in English. Both are
 // drawn from one partition of the land, so their provinces match, and both
 // without smoothing wherever a fill must find exact colours.
 #pragma once
@@ -40,6 +41,6 @@ QRect LegendSwatch(int entry);
 // vanishes on the overview, or when land lies where the legend, the compass
 // or an inset frame goes; the pictures are still drawn as far as they can be,
 // to show what went wrong, unless a province site stands in the sea.
-MapPictures DrawMapPictures(const std::vector<Island>& coastline, QString& error);
+MapPictures DrawMapPictures(const std::vector<Island>& coastline, MapLettering lettering, QString& error);
 
 }  // namespace tesseran::mapgen

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The province-position table as C++ source: campaign/map/ProvincePositions.cpp
+// The province-position tables as C++ source: campaign/map/ProvincePositions.cpp
 // is this text, written by `tesseran-mapgen --write-table` and compared by
 // `tesseran-mapgen --check`.
 #pragma once
@@ -12,6 +12,7 @@
 
 namespace tesseran::mapgen {
 
-QByteArray PositionTableSource(const std::array<ProvincePosition, ProvinceCount>& positions);
+QByteArray PositionTableSource(const std::array<ProvincePosition, ProvinceCount>& japanese,
+                               const std::array<ProvincePosition, ProvinceCount>& english);
 
 }  // namespace tesseran::mapgen
