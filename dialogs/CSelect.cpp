@@ -25,6 +25,8 @@ namespace tesseran {
 namespace {
 
 constexpr QSize EntryButtonSize(78, 25);
+// A button of two lines is this much taller, about its one-line centre.
+constexpr int TwoLineGrowth = 12;
 
 // Where each button sits relative to its entry's mark on the map. The map
 // writes each province's name on one side of its mark, so the button goes on
@@ -33,14 +35,19 @@ constexpr QSize EntryButtonSize(78, 25);
 struct ButtonPlacement {
     int entry;
     QPoint offset;  // of the button's top-left corner from the mark
+    // Which way a taller button grows, to keep clear of the names and the
+    // other buttons: from its one-line centre, or all upwards or downwards.
+    enum Growth { Centre, Up, Down } growth;
+    // A two-line button's shift, where the map's Latin name is longer.
+    QPoint twoLineShift = QPoint(0, 0);
 };
 constexpr std::array<ButtonPlacement, 6> ButtonPlacements{{
-    {0, QPoint(10, -12)},   // east of the mark, the name being written west
-    {1, QPoint(8, 10)},     // below and east, under the name
-    {3, QPoint(40, -12)},   // east, after the name
-    {4, QPoint(-82, -36)},  // above the name, out in the Sea of Japan
-    {7, QPoint(-40, -38)},  // above the mark, in the Sea of Japan
-    {9, QPoint(40, -12)},   // east, after the name
+    {0, QPoint(10, -12), ButtonPlacement::Centre},  // east of the mark, the name being written west
+    {1, QPoint(8, 10), ButtonPlacement::Centre},    // below and east, under the name
+    {3, QPoint(40, -12), ButtonPlacement::Down},    // east, after the name
+    {4, QPoint(-82, -36), ButtonPlacement::Up},     // above the name, out in the Sea of Japan
+    {7, QPoint(-40, -38), ButtonPlacement::Up},     // above the mark, in the Sea of Japan
+    {9, QPoint(40, -12), ButtonPlacement::Centre, QPoint(18, 0)},  // east, after the name
 }};
 
 QPoint MarkOf(int entry) {
@@ -49,11 +56,18 @@ QPoint MarkOf(int entry) {
     return spot == EntryHomeSpots.end() ? QPoint() : QPoint(spot->x, spot->y);
 }
 
-QPoint OffsetOf(int entry) {
+// The entry's button on the map, one line high or two.
+QRect ButtonRect(int entry, bool twoLines) {
     const auto placement =
         std::find_if(ButtonPlacements.begin(), ButtonPlacements.end(),
                      [entry](const ButtonPlacement& candidate) { return candidate.entry == entry; });
-    return placement == ButtonPlacements.end() ? QPoint() : placement->offset;
+    if (placement == ButtonPlacements.end()) return {};
+    const QRect oneLine(MarkOf(entry) + placement->offset, EntryButtonSize);
+    if (!twoLines) return oneLine;
+    const int upwards = placement->growth == ButtonPlacement::Up     ? TwoLineGrowth
+                        : placement->growth == ButtonPlacement::Down ? 0
+                                                                     : TwoLineGrowth / 2;
+    return oneLine.adjusted(0, -upwards, 0, TwoLineGrowth - upwards).translated(placement->twoLineShift);
 }
 
 // The home province from the profile's last line ("本拠地：津軽"), or the
@@ -109,13 +123,18 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
 
     for (std::size_t index = 0; index < SelectableEntries.size(); ++index) {
         const int entry = SelectableEntries[index];
-        auto* button = new QPushButton(EntryName(entry), map);
+        // Latin names are too long for one line of the button: the family
+        // name and the given name go on two, as on the table's name plates.
+        const bool twoLines = CurrentLanguage() != Language::Japanese;
+        QString name = EntryName(entry);
+        if (twoLines) name.replace(name.indexOf(u' '), 1, u'\n');
+        auto* button = new QPushButton(name, map);
         button->setObjectName(QStringLiteral("entry%1Button").arg(entry));
         button->setToolTip(EntryTooltip(entry));
         button->setStyleSheet(QLatin1String(EntryButtonStyle));
         button->setCursor(Qt::PointingHandCursor);
         button->setAutoDefault(false);
-        button->setGeometry(QRect(MarkOf(entry) + OffsetOf(entry), EntryButtonSize));
+        button->setGeometry(ButtonRect(entry, twoLines));
         connect(button, &QPushButton::clicked, this, [this, entry] { Choose(entry); });
         entryButtons[index] = button;
     }

@@ -4,10 +4,12 @@
 #include "ModalAnswer.h"
 #include "base/StringTable.h"
 #include "dialogs/CSelect.h"
+#include "resources/Language.h"
 #include "resources/ResourceCatalogue.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -76,31 +78,43 @@ TEST(EntryDialogLayout, TooltipNamesTheHomeProvince) {
     EXPECT_TRUE(EntryButton(dialog, 9)->toolTip().startsWith(QStringLiteral("薩摩の")));
 }
 
+// In both languages; the English names go on two lines.
 TEST(EntryDialogLayout, ButtonsLieOnTheMapApartAndBesideTheirMarks) {
-    CSelect dialog;
-    dialog.show();
-    const QRect mapArea(0, 0, 326, 458);
-    for (const int entry : OfferedEntries) {
-        SCOPED_TRACE(entry);
-        const QRect button = GeometryOnMap(dialog, entry);
-        EXPECT_TRUE(mapArea.contains(button)) << button.x() << "," << button.y();
-        for (const EntrySpot& spot : EntryHomeSpots) {
-            // No button hides a province's mark.
-            EXPECT_FALSE(button.adjusted(-4, -4, 4, 4).contains(QPoint(spot.x, spot.y))) << spot.entry;
-            // Each stays near its own mark, so the map says where the entry lives.
-            if (spot.entry == entry) {
-                const QPoint distance = button.center() - QPoint(spot.x, spot.y);
-                EXPECT_LT(distance.manhattanLength(), 100);
+    struct SpeakJapaneseAfter {
+        ~SpeakJapaneseAfter() { UseLanguage(Language::Japanese); }
+    } restore;
+    for (const Language language : {Language::Japanese, Language::English}) {
+        SCOPED_TRACE(LanguageCode(language).toStdString());
+        UseLanguage(language);
+        CSelect dialog;
+        dialog.show();
+        const QRect mapArea(0, 0, 326, 458);
+        for (const int entry : OfferedEntries) {
+            SCOPED_TRACE(entry);
+            const QRect button = GeometryOnMap(dialog, entry);
+            EXPECT_TRUE(mapArea.contains(button)) << button.x() << "," << button.y();
+            for (const EntrySpot& spot : EntryHomeSpots) {
+                // No button hides a province's mark.
+                EXPECT_FALSE(button.adjusted(-4, -4, 4, 4).contains(QPoint(spot.x, spot.y))) << spot.entry;
+                // Each stays near its own mark, so the map says where the entry lives.
+                if (spot.entry == entry) {
+                    const QPoint distance = button.center() - QPoint(spot.x, spot.y);
+                    EXPECT_LT(distance.manhattanLength(), 100);
+                }
             }
-        }
-        for (const int other : OfferedEntries) {
-            if (other != entry) {
-                EXPECT_FALSE(button.intersects(GeometryOnMap(dialog, other))) << other;
+            for (const int other : OfferedEntries) {
+                if (other != entry) {
+                    EXPECT_FALSE(button.intersects(GeometryOnMap(dialog, other))) << other;
+                }
             }
+            // The whole name fits on its button.
+            const QPushButton* widget = EntryButton(dialog, entry);
+            const QStringList lines = widget->text().split(u'\n');
+            for (const QString& line : lines)
+                EXPECT_LE(widget->fontMetrics().horizontalAdvance(line), button.width() - 6)
+                    << line.toStdString();
+            EXPECT_LE(widget->fontMetrics().height() * lines.size(), button.height() - 2);
         }
-        // The whole name fits on its button.
-        const QPushButton* widget = EntryButton(dialog, entry);
-        EXPECT_LE(widget->fontMetrics().horizontalAdvance(widget->text()), button.width() - 6);
     }
 }
 

@@ -8,7 +8,7 @@
 // board at the end of a match) and paints each at 1200 x 900 and 640 x 480
 // (one also at 1600 x 1200), exactly as the window's paint event would.
 //
-//   tesseran-scenes --out DIR
+//   tesseran-scenes --out DIR [--language ja|en]
 //
 // The card sheet is the data file next to the executable when the art
 // generator has made it; otherwise a plain sheet of coloured cells stands in.
@@ -19,6 +19,7 @@
 #include "render/CardBacks.h"
 #include "render/TableRenderer.h"
 #include "resources/DataFile.h"
+#include "resources/Language.h"
 #include "resources/QtText.h"
 
 #include <QCoreApplication>
@@ -116,8 +117,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--out") && i + 1 < arguments.size()) {
             folder = arguments[++i];
+        } else if (arguments[i] == QLatin1String("--language") && i + 1 < arguments.size()) {
+            UseLanguage(arguments[++i] == QLatin1String("en") ? Language::English : Language::Japanese);
         } else {
-            std::fprintf(stderr, "usage: tesseran-scenes --out DIR\n");
+            std::fprintf(stderr, "usage: tesseran-scenes --out DIR [--language ja|en]\n");
             return 2;
         }
     }
